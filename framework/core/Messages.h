@@ -1,0 +1,156 @@
+// Window messages as the skin layer and the handlers know them: Win32 codes carried by a small
+// record, so that hooks can be written, chained and tested without a display.
+#pragma once
+
+#include <cstdint>
+
+class QEvent;
+
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+using UINT = std::uint32_t;
+
+enum : UINT {
+    WM_NULL = 0x0000,
+    WM_CREATE = 0x0001,
+    WM_DESTROY = 0x0002,
+    WM_MOVE = 0x0003,
+    WM_SIZE = 0x0005,
+    WM_ACTIVATE = 0x0006,
+    WM_SETFOCUS = 0x0007,
+    WM_KILLFOCUS = 0x0008,
+    WM_ENABLE = 0x000A,
+    WM_SETTEXT = 0x000C,
+    WM_PAINT = 0x000F,
+    WM_CLOSE = 0x0010,
+    WM_ERASEBKGND = 0x0014,
+    WM_SHOWWINDOW = 0x0018,
+    WM_ACTIVATEAPP = 0x001C,
+    WM_SETCURSOR = 0x0020,
+    WM_GETMINMAXINFO = 0x0024,
+    WM_WINDOWPOSCHANGED = 0x0047,
+    WM_CONTEXTMENU = 0x007B,
+    WM_NCHITTEST = 0x0084,
+    WM_NCPAINT = 0x0085,
+    WM_NCACTIVATE = 0x0086,
+    WM_NCMOUSEMOVE = 0x00A0,
+    WM_NCLBUTTONDOWN = 0x00A1,
+    WM_NCLBUTTONUP = 0x00A2,
+    WM_NCLBUTTONDBLCLK = 0x00A3,
+    WM_KEYDOWN = 0x0100,
+    WM_KEYUP = 0x0101,
+    WM_CHAR = 0x0102,
+    WM_SYSKEYDOWN = 0x0104,
+    WM_SYSKEYUP = 0x0105,
+    WM_SYSCHAR = 0x0106,
+    WM_COMMAND = 0x0111,
+    WM_SYSCOMMAND = 0x0112,
+    WM_TIMER = 0x0113,
+    WM_MOUSEMOVE = 0x0200,
+    WM_LBUTTONDOWN = 0x0201,
+    WM_LBUTTONUP = 0x0202,
+    WM_LBUTTONDBLCLK = 0x0203,
+    WM_RBUTTONDOWN = 0x0204,
+    WM_RBUTTONUP = 0x0205,
+    WM_RBUTTONDBLCLK = 0x0206,
+    WM_MBUTTONDOWN = 0x0207,
+    WM_MBUTTONUP = 0x0208,
+    WM_MBUTTONDBLCLK = 0x0209,
+    WM_MOUSEWHEEL = 0x020A,
+    WM_CAPTURECHANGED = 0x0215,
+    WM_MOUSELEAVE = 0x02A3,
+    WM_USER = 0x0400,
+    // Framework notifications (the control-message range).
+    CM_BASE = 0xB000,
+    CM_ACTIVATE = CM_BASE + 0,
+    CM_DEACTIVATE = CM_BASE + 1,
+    CM_ENABLEDCHANGED = CM_BASE + 11,
+    CM_COLORCHANGED = CM_BASE + 12,
+    CM_FONTCHANGED = CM_BASE + 13,
+    CM_MOUSEENTER = CM_BASE + 19,
+    CM_MOUSELEAVE = CM_BASE + 20,
+    CM_TEXTCHANGED = CM_BASE + 24,
+    CM_VISIBLECHANGED = CM_BASE + 25,
+};
+
+// Hit-test codes answered to WM_NCHITTEST.
+enum : LRESULT {
+    HTNOWHERE = 0,
+    HTCLIENT = 1,
+    HTCAPTION = 2,
+    HTSYSMENU = 3,
+    HTLEFT = 10,
+    HTRIGHT = 11,
+    HTTOP = 12,
+    HTTOPLEFT = 13,
+    HTTOPRIGHT = 14,
+    HTBOTTOM = 15,
+    HTBOTTOMLEFT = 16,
+    HTBOTTOMRIGHT = 17,
+};
+
+// WM_SIZE kinds.
+enum : WPARAM { SIZE_RESTORED = 0, SIZE_MINIMIZED = 1, SIZE_MAXIMIZED = 2 };
+
+// Key-state bits in the low word of mouse messages.
+enum : WPARAM {
+    MK_LBUTTON = 0x01,
+    MK_RBUTTON = 0x02,
+    MK_SHIFT = 0x04,
+    MK_CONTROL = 0x08,
+    MK_MBUTTON = 0x10
+};
+
+// Virtual-key codes used by the program and the skin layer.
+enum : WPARAM {
+    VK_BACK = 0x08,
+    VK_TAB = 0x09,
+    VK_RETURN = 0x0D,
+    VK_SHIFT = 0x10,
+    VK_CONTROL = 0x11,
+    VK_MENU = 0x12,
+    VK_ESCAPE = 0x1B,
+    VK_SPACE = 0x20,
+    VK_PRIOR = 0x21,
+    VK_NEXT = 0x22,
+    VK_END = 0x23,
+    VK_HOME = 0x24,
+    VK_LEFT = 0x25,
+    VK_UP = 0x26,
+    VK_RIGHT = 0x27,
+    VK_DOWN = 0x28,
+    VK_INSERT = 0x2D,
+    VK_DELETE = 0x2E,
+    VK_F1 = 0x70,
+    VK_F4 = 0x73,
+    VK_F10 = 0x79,
+};
+
+// One message addressed to a control. Event is the toolkit event it was translated from, or
+// null for a message sent by the program itself.
+struct TMessage {
+    UINT Msg = WM_NULL;
+    WPARAM WParam = 0;
+    LPARAM LParam = 0;
+    LRESULT Result = 0;
+    QEvent* Event = nullptr;
+};
+
+constexpr std::uint16_t LoWord(std::uintptr_t v) {
+    return static_cast<std::uint16_t>(v & 0xFFFF);
+}
+constexpr std::uint16_t HiWord(std::uintptr_t v) {
+    return static_cast<std::uint16_t>((v >> 16) & 0xFFFF);
+}
+constexpr LPARAM MakeLParam(int lo, int hi) {
+    return static_cast<LPARAM>((static_cast<std::uint32_t>(hi & 0xFFFF) << 16) |
+                               static_cast<std::uint32_t>(lo & 0xFFFF));
+}
+// Coordinates packed in a parameter are signed 16-bit values.
+constexpr int GetXLParam(LPARAM l) {
+    return static_cast<std::int16_t>(LoWord(static_cast<std::uintptr_t>(l)));
+}
+constexpr int GetYLParam(LPARAM l) {
+    return static_cast<std::int16_t>(HiWord(static_cast<std::uintptr_t>(l)));
+}
