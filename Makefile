@@ -1,0 +1,58 @@
+# Everyday commands; CMake does the real work. Every target is safe to run again.
+#   make run    build and start the program (headless: on a private Xvfb, with a screenshot)
+#   make test   build everything and run all tests
+#   make bench  build and run the benchmarks
+#   make asan   unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   make fuzz   build the fuzz targets with clang
+#   make format clang-format the C++ sources
+# JOBS sets the build's parallelism (default: the number of processors).
+
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_FLAGS ?=
+CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+FORMAT_DIRS = framework skin app tools tests bench fuzz
+
+.PHONY: all setup build run test bench asan fuzz format
+
+all: build
+
+setup:
+	scripts/setup
+
+# Configure once; later builds let CMake re-run itself when its list files change.
+build/build.ninja: | setup
+	$(CONFIGURE) -S . -B build
+
+build: setup build/build.ninja
+	cmake --build build -j $(JOBS)
+
+run: build
+	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
+		echo "build/app/duanxin"; build/app/duanxin; \
+	else \
+		echo "No display: running headless (scripts/run-headless)"; scripts/run-headless; \
+	fi
+
+test: build
+	ctest --test-dir build --output-on-failure -j2
+
+bench: build
+	build/bench/duanxin-bench
+
+build-asan/build.ninja: | setup
+	$(CONFIGURE) -DDUANXIN_SANITIZE=ON -DDUANXIN_BENCH=OFF -S . -B build-asan
+
+asan: setup build-asan/build.ninja
+	cmake --build build-asan -j $(JOBS)
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --test-dir build-asan -L unit --output-on-failure -j2
+
+build-fuzz/build.ninja: | setup
+	CC=clang CXX=clang++ $(CONFIGURE) -DDUANXIN_FUZZ=ON -DDUANXIN_BENCH=OFF -S . -B build-fuzz
+
+fuzz: setup build-fuzz/build.ninja
+	cmake --build build-fuzz -j $(JOBS)
+	@echo "Fuzz targets are in build-fuzz/fuzz/"
+
+format:
+	find $(FORMAT_DIRS) -type f \( -name '*.cpp' -o -name '*.h' \) -print0 \
+		| xargs -0 -r clang-format -i

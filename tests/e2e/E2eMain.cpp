@@ -1,0 +1,9 @@
+// The end-to-end tests drive the program from outside; they only need Qt's core services.
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
