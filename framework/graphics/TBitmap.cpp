@@ -1,0 +1,127 @@
+#include "framework/graphics/TBitmap.h"
+
+#include "framework/core/Exception.h"
+#include "framework/graphics/Colors.h"
+#include "framework/graphics/TCanvas.h"
+
+#include <QFile>
+#include <QPainter>
+
+namespace {
+
+constexpr auto kPixelFormat = QImage::Format_RGB32;
+constexpr char kBitmapFormat[] = "BMP";
+
+QString ResourcePath(const QString& name) {
+    return QStringLiteral(":/skin/%1.bmp").arg(name);
+}
+
+QImage ReadBitmap(const QByteArray& bytes) {
+    QImage image;
+    image.loadFromData(bytes, kBitmapFormat);
+    return image.isNull() ? image : image.convertToFormat(kPixelFormat);
+}
+
+} // namespace
+
+TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(&image_)) {}
+
+TBitmap::~TBitmap() = default;
+
+void TBitmap::SetSize(int width, int height) {
+    if (width == Width() && height == Height())
+        return;
+    if (width <= 0 || height <= 0) {
+        SetImage(QImage());
+        return;
+    }
+    QImage resized(width, height, kPixelFormat);
+    resized.fill(Qt::white);
+    if (!image_.isNull()) {
+        QPainter painter(&resized);
+        painter.drawImage(0, 0, image_);
+    }
+    SetImage(resized);
+}
+
+TColor TBitmap::Pixels(int x, int y) const {
+    return image_.valid(x, y) ? FromQRgb(image_.pixel(x, y)) : clNone;
+}
+
+void TBitmap::SetPixels(int x, int y, TColor color) {
+    if (image_.valid(x, y))
+        image_.setPixel(x, y, ToQRgb(color));
+}
+
+void TBitmap::LoadFromResourceName(const QString& name) {
+    QFile file(ResourcePath(name));
+    if (!file.exists())
+        file.setFileName(ResourcePath(name.toUpper()));
+    if (!file.open(QIODevice::ReadOnly))
+        throw EResourceError(QStringLiteral("Resource %1 not found").arg(name));
+    const QImage image = ReadBitmap(file.readAll());
+    if (image.isNull())
+        throw EResourceError(QStringLiteral("Resource %1 is not a valid bitmap").arg(name));
+    SetImage(image);
+}
+
+void TBitmap::LoadFromFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFileError(QStringLiteral("Cannot open file \"%1\"").arg(path));
+    const QImage image = ReadBitmap(file.readAll());
+    if (image.isNull())
+        throw EFileError(QStringLiteral("File \"%1\" is not a valid bitmap").arg(path));
+    SetImage(image);
+}
+
+void TBitmap::LoadFromData(const QByteArray& bytes) {
+    const QImage image = ReadBitmap(bytes);
+    if (image.isNull())
+        throw EResourceError(QStringLiteral("Bitmap image is not valid"));
+    SetImage(image);
+}
+
+void TBitmap::Assign(const TBitmap& source) {
+    if (&source == this)
+        return;
+    transparent_ = source.transparent_;
+    transparentColor_ = source.transparentColor_;
+    SetImage(source.image_);
+}
+
+void TBitmap::Assign(const TPersistent* source) {
+    if (const auto* bitmap = qobject_cast<const TBitmap*>(source))
+        Assign(*bitmap);
+    else
+        TPersistent::Assign(source);
+}
+
+void TBitmap::SetTransparent(bool transparent) {
+    if (transparent_ != transparent) {
+        transparent_ = transparent;
+        Changed();
+    }
+}
+
+TColor TBitmap::TransparentColor() const {
+    if (transparentColor_)
+        return *transparentColor_;
+    return Pixels(0, Height() - 1);
+}
+
+void TBitmap::SetTransparentColor(TColor color) {
+    transparentColor_ = color;
+    Changed();
+}
+
+// Replaces the pixels in place: the canvas keeps pointing at image_.
+void TBitmap::SetImage(const QImage& image) {
+    image_ = image;
+    Changed();
+}
+
+void TBitmap::Changed() {
+    if (OnChange)
+        OnChange();
+}

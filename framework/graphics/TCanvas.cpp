@@ -1,0 +1,286 @@
+#include "framework/graphics/TCanvas.h"
+
+#include "framework/graphics/Colors.h"
+#include "framework/graphics/DrawTextFlags.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TRegion.h"
+#include "framework/graphics/TTextLayout.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr QRgb kRgbMask = 0x00FFFFFF;
+
+TRect Normalized(int l, int t, int r, int b) {
+    return {std::min(l, r), std::min(t, b), std::max(l, r), std::max(t, b)};
+}
+
+// The pixels whose four neighbours all belong to the region.
+TRegion Eroded(const TRegion& region) {
+    TRegion result = region;
+    for (const TPoint step : {TPoint{1, 0}, TPoint{-1, 0}, TPoint{0, 1}, TPoint{0, -1}}) {
+        TRegion shifted = region;
+        shifted.Offset(step.X, step.Y);
+        TRegion::CombineRgn(result, result, shifted, RGN_AND);
+    }
+    return result;
+}
+
+// An ARGB copy in which the pixels of one colour are fully transparent and all others opaque.
+QImage LeaveOut(const QImage& image, QRgb color) {
+    QImage masked = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < masked.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
+        std::replace_if(
+            line, line + masked.width(),
+            [color](QRgb pixel) { return (pixel & kRgbMask) == (color & kRgbMask); }, QRgb(0));
+    }
+    return masked;
+}
+
+} // namespace
+
+TCanvas::TCanvas(QImage* image) : image_(image), device_(image) {}
+
+TCanvas::TCanvas(QPaintDevice* device) : device_(device) {}
+
+void TCanvas::Paint(const std::function<void(QPainter&)>& draw) {
+    if (image_ && image_->isNull())
+        return;
+    QPainter painter(device_);
+    if (!painter.isActive())
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    draw(painter);
+}
+
+void TCanvas::FillRect(const TRect& rect) {
+    if (brush_.Style() == TBrushStyle::bsClear)
+        return;
+    FillRegion(TRegion::CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom),
+               brush_.Color());
+}
+
+void TCanvas::FrameRect(const TRect& rect) {
+    if (brush_.Style() == TBrushStyle::bsClear || rect.Width() <= 0 || rect.Height() <= 0)
+        return;
+    TRegion frame = TRegion::CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom);
+    const TRegion inner =
+        TRegion::CreateRectRgn(rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1);
+    TRegion::CombineRgn(frame, frame, inner, RGN_DIFF);
+    FillRegion(frame, brush_.Color());
+}
+
+void TCanvas::Rectangle(int l, int t, int r, int b) {
+    const TRect box = Normalized(l, t, r, b);
+    const int shrink = pen_.Style() == TPenStyle::psClear ? 1 : 0;
+    DrawShape(TRegion::CreateRectRgn(box.Left, box.Top, box.Right - shrink, box.Bottom - shrink));
+}
+
+void TCanvas::RoundRect(int l, int t, int r, int b, int w, int h) {
+    const TRect box = Normalized(l, t, r, b);
+    // The region leaves out one more column and row than the drawn shape covers.
+    const int grow = pen_.Style() == TPenStyle::psClear ? 0 : 1;
+    DrawShape(
+        TRegion::CreateRoundRectRgn(box.Left, box.Top, box.Right + grow, box.Bottom + grow, w, h));
+}
+
+// The pen takes the shape's outermost Width pixels, the brush what lies inside them.
+void TCanvas::DrawShape(const TRegion& shape) {
+    TRegion interior = shape;
+    if (pen_.Style() == TPenStyle::psSolid) {
+        for (int ring = 0; ring < pen_.Width(); ++ring)
+            interior = Eroded(interior);
+        TRegion outline;
+        TRegion::CombineRgn(outline, shape, interior, RGN_DIFF);
+        FillRegion(outline, pen_.Color());
+    }
+    if (brush_.Style() == TBrushStyle::bsSolid)
+        FillRegion(interior, brush_.Color());
+}
+
+void TCanvas::FillRegion(const TRegion& region, TColor color) {
+    if (region.IsEmpty())
+        return;
+    Paint([&](QPainter& painter) {
+        const QColor fill = ToQColor(color);
+        for (const TRect& r : region.Rects())
+            painter.fillRect(r.ToQRect(), fill);
+    });
+}
+
+// Bresenham's walk, stopping before the end point as GDI does; wider pens are stroked with
+// flat ends so that they also stop at the end point.
+void TCanvas::LineTo(int x, int y) {
+    const TPoint from = penPos_;
+    penPos_ = {x, y};
+    if (pen_.Style() == TPenStyle::psClear)
+        return;
+    Paint([&](QPainter& painter) {
+        const QColor color = ToQColor(pen_.Color());
+        if (pen_.Width() > 1) {
+            painter.setPen(QPen(color, pen_.Width(), Qt::SolidLine, Qt::FlatCap));
+            painter.drawLine(from.X, from.Y, x, y);
+            return;
+        }
+        painter.setPen(color);
+        const int dx = std::abs(x - from.X);
+        const int dy = -std::abs(y - from.Y);
+        const int sx = from.X < x ? 1 : -1;
+        const int sy = from.Y < y ? 1 : -1;
+        int err = dx + dy;
+        for (TPoint p = from; p != TPoint{x, y};) {
+            painter.drawPoint(p.X, p.Y);
+            const int e2 = 2 * err;
+            if (e2 >= dy) {
+                err += dy;
+                p.X += sx;
+            }
+            if (e2 <= dx) {
+                err += dx;
+                p.Y += sy;
+            }
+        }
+    });
+}
+
+TColor TCanvas::Pixels(int x, int y) const {
+    return image_ && image_->valid(x, y) ? FromQRgb(image_->pixel(x, y)) : clNone;
+}
+
+void TCanvas::SetPixels(int x, int y, TColor color) {
+    if (image_) {
+        if (image_->valid(x, y))
+            image_->setPixel(x, y, ToQRgb(color));
+        return;
+    }
+    Paint([&](QPainter& painter) {
+        painter.setPen(ToQColor(color));
+        painter.drawPoint(x, y);
+    });
+}
+
+int TCanvas::TextWidth(const QString& text) const {
+    return QFontMetrics(font_.ToQFont()).horizontalAdvance(text);
+}
+
+int TCanvas::TextHeight(const QString&) const {
+    return QFontMetrics(font_.ToQFont()).height();
+}
+
+void TCanvas::TextOut(int x, int y, const QString& text) {
+    Paint([&](QPainter& painter) { DrawTextLine(painter, x, y, text, -1); });
+    penPos_ = {x + TextWidth(text), y};
+}
+
+void TCanvas::TextRect(const TRect& rect, int x, int y, const QString& text) {
+    Paint([&](QPainter& painter) {
+        if (brush_.Style() == TBrushStyle::bsSolid)
+            painter.fillRect(rect.ToQRect(), ToQColor(brush_.Color()));
+        painter.setClipRect(rect.ToQRect());
+        DrawTextLine(painter, x, y, text, -1);
+    });
+}
+
+int TCanvas::DrawText(const QString& text, TRect& rect, unsigned flags) {
+    const QFontMetrics metrics(font_.ToQFont());
+    const TTextLayout layout(text, metrics, rect.Width(), flags);
+    if (flags & DT_CALCRECT) {
+        rect.Right = rect.Left + layout.Width();
+        rect.Bottom = rect.Top + layout.Height();
+        return layout.Height();
+    }
+    Paint([&](QPainter& painter) {
+        if (!(flags & DT_NOCLIP))
+            painter.setClipRect(rect.ToQRect());
+        int y = AlignedTop(rect, layout.Height(), flags);
+        for (const TTextLayout::Line& line : layout.Lines()) {
+            DrawTextLine(painter, AlignedX(rect, line.Width, flags), y, line.Text, line.Mnemonic);
+            y += layout.LineHeight();
+        }
+    });
+    return layout.Height();
+}
+
+int TCanvas::AlignedX(const TRect& rect, int width, unsigned flags) const {
+    if (flags & DT_CENTER)
+        return rect.Left + (rect.Width() - width) / 2;
+    if (flags & DT_RIGHT)
+        return rect.Right - width;
+    return rect.Left;
+}
+
+// Vertical placement applies to single lines only, as in GDI.
+int TCanvas::AlignedTop(const TRect& rect, int height, unsigned flags) const {
+    if (!(flags & DT_SINGLELINE))
+        return rect.Top;
+    if (flags & DT_VCENTER)
+        return rect.Top + (rect.Height() - height) / 2;
+    if (flags & DT_BOTTOM)
+        return rect.Bottom - height;
+    return rect.Top;
+}
+
+// One line with its cell's top-left at (x, y); the mnemonic character, if any, is underlined
+// where the font puts its underline.
+void TCanvas::DrawTextLine(QPainter& painter, int x, int y, const QString& text, int mnemonic) {
+    const QFont font = font_.ToQFont();
+    const QFontMetrics metrics(font);
+    if (brush_.Style() == TBrushStyle::bsSolid)
+        painter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(),
+                         ToQColor(brush_.Color()));
+    const QColor color = ToQColor(font_.Color());
+    painter.setFont(font);
+    painter.setPen(color);
+    const int baseline = y + metrics.ascent();
+    painter.drawText(x, baseline, text);
+    if (mnemonic < 0)
+        return;
+    const int left = x + metrics.horizontalAdvance(text.left(mnemonic));
+    const int right = x + metrics.horizontalAdvance(text.left(mnemonic + 1));
+    painter.fillRect(left, baseline + metrics.underlinePos(), right - left,
+                     std::max(1, metrics.lineWidth()), color);
+}
+
+void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
+    StretchDraw(Bounds(x, y, bitmap.Width(), bitmap.Height()), bitmap);
+}
+
+void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap) {
+    const TRect whole = Bounds(0, 0, bitmap.Width(), bitmap.Height());
+    const std::optional<TColor> leaveOut =
+        bitmap.Transparent() ? std::optional(bitmap.TransparentColor()) : std::nullopt;
+    Blit(dest, bitmap.Image(), whole, leaveOut);
+}
+
+void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& srcRect) {
+    if (source.image_)
+        Blit(dest, *source.image_, srcRect, std::nullopt);
+}
+
+void TCanvas::DrawTransparent(const TRect& dest, const TBitmap& bitmap, const TRect& srcRect,
+                              TColor transparentColor) {
+    Blit(dest, bitmap.Image(), srcRect, transparentColor);
+}
+
+// The source rectangle, optionally without one colour, scaled nearest-neighbour to the
+// destination's size and drawn unscaled, so that no painter transform can resample it.
+void TCanvas::Blit(const TRect& dest, const QImage& source, const TRect& srcRect,
+                   std::optional<TColor> leaveOut) {
+    if (source.isNull() || dest.Width() <= 0 || dest.Height() <= 0 || srcRect.Width() <= 0 ||
+        srcRect.Height() <= 0)
+        return;
+    QImage piece = source.copy(srcRect.ToQRect());
+    if (leaveOut)
+        piece = LeaveOut(piece, ToQRgb(*leaveOut));
+    if (piece.size() != dest.ToQRect().size())
+        piece = piece.scaled(dest.Width(), dest.Height(), Qt::IgnoreAspectRatio,
+                             Qt::FastTransformation);
+    Paint([&](QPainter& painter) { painter.drawImage(dest.Left, dest.Top, piece); });
+}

@@ -1,0 +1,35 @@
+// The lines DrawText puts into a rectangle: tabs expanded, "&" prefixes resolved, text broken
+// at words and shortened with "..." as the format flags ask.
+#pragma once
+
+#include <QFontMetrics>
+#include <QString>
+#include <utility>
+#include <vector>
+
+class TTextLayout {
+public:
+    struct Line {
+        QString Text;
+        int Mnemonic = -1; // index of the underlined character in Text, -1 for none
+        int Width = 0;
+    };
+
+    // width: the rectangle's width, used by DT_WORDBREAK and DT_END_ELLIPSIS.
+    TTextLayout(const QString& text, const QFontMetrics& metrics, int width, unsigned flags);
+
+    const std::vector<Line>& Lines() const { return lines_; }
+    int Width() const;
+    int Height() const;
+    int LineHeight() const { return metrics_.height(); }
+
+private:
+    void AddParagraph(const QString& paragraph);
+    void AddLine(const QString& text, int mnemonic);
+    std::vector<std::pair<int, int>> WrapPoints(const QString& text) const;
+
+    const QFontMetrics& metrics_;
+    int width_;
+    unsigned flags_;
+    std::vector<Line> lines_;
+};
