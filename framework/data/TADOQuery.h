@@ -36,7 +36,7 @@ public:
     void SetCursorType(TCursorType type) { cursorType_ = type; }
 
 protected:
-    TRecordBuffer OpenCursor() override;
+    void OpenCursor(TRecordBuffer& records) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:

@@ -31,7 +31,12 @@ void TDataSet::Loaded() {
 void TDataSet::Open() {
     if (active_)
         return;
-    records_ = OpenCursor();
+    try {
+        OpenCursor(records_);
+    } catch (...) {
+        records_.Reset({});
+        throw;
+    }
     BuildFields();
     row_ = 0;
     bof_ = true;
@@ -46,7 +51,7 @@ void TDataSet::Close() {
         return;
     active_ = false;
     fields_.clear();
-    records_ = TRecordBuffer();
+    records_.Reset({});
     row_ = 0;
     bof_ = eof_ = true;
     NotifyDataSources(TDataEvent::deUpdateState);
@@ -134,10 +139,14 @@ void TDataSet::Scrolled(int distance) {
         NotifyDataSources(TDataEvent::deDataSetScroll, distance);
 }
 
+void TDataSet::CheckIndex(int index, int count) const {
+    if (index < 0 || index >= count)
+        DatabaseError(QStringLiteral("List index out of bounds (%1)").arg(index), this);
+}
+
 TField* TDataSet::Fields(int index) const {
     CheckActive();
-    if (index < 0 || index >= FieldCount())
-        DatabaseError(QStringLiteral("List index out of bounds (%1)").arg(index), this);
+    CheckIndex(index, FieldCount());
     return fields_[static_cast<std::size_t>(index)].get();
 }
 
@@ -169,4 +178,11 @@ void TDataSet::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == TOperation::opRemove)
         dataSources_.erase(std::remove(dataSources_.begin(), dataSources_.end(), AComponent),
                            dataSources_.end());
+}
+
+QString TDataSet::CellText(int row, int column) const {
+    CheckActive();
+    CheckIndex(row, records_.RowCount());
+    CheckIndex(column, records_.ColumnCount());
+    return records_.Text(row, column);
 }

@@ -44,7 +44,8 @@ public:
     void Next() { MoveBy(1); }
     void Prior() { MoveBy(-1); }
 
-    // The text of any row without moving to it (a grid draws the rows it shows); 0-based.
+    // The text of any row without moving to it (a grid draws the rows it shows); row and column
+    // from 0, SQL NULL as the empty text.
     QString CellText(int row, int column) const;
 
     int FieldCount() const { return static_cast<int>(fields_.size()); }
@@ -56,8 +57,9 @@ public:
     void Loaded() override;
 
 protected:
-    // Runs the data set's command and returns every row; raises EDatabaseError on failure.
-    virtual TRecordBuffer OpenCursor() = 0;
+    // Runs the data set's command and puts every row into `records` (Reset first); raises
+    // EDatabaseError on failure.
+    virtual void OpenCursor(TRecordBuffer& records) = 0;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
@@ -65,6 +67,7 @@ private:
     friend class TField;      // reads the current row
 
     void CheckActive() const;
+    void CheckIndex(int index, int count) const;
     void BuildFields();
     int LastRow() const;
     void Scrolled(int distance);

@@ -82,6 +82,18 @@ TEST_F(TADOQueryTest, MoveByStopsAtBothEndsAndReturnsTheRowsMoved) {
     EXPECT_TRUE(query->Eof());
 }
 
+TEST_F(TADOQueryTest, CellTextReadsAnyRowWithoutMovingAndChecksItsRange) {
+    Reopen(QStringLiteral("Select rowid, * from data"));
+    query->Next();
+    EXPECT_EQ(query->CellText(5, 1), TestDatabase::Rows()[5]);
+    EXPECT_EQ(query->CellText(0, 0), QStringLiteral("1"));
+    EXPECT_TRUE(query->CellText(2, 1).isEmpty());
+    EXPECT_EQ(query->RecNo(), 2);
+    EXPECT_THROW(query->CellText(6, 0), EDatabaseError);
+    EXPECT_THROW(query->CellText(-1, 0), EDatabaseError);
+    EXPECT_THROW(query->CellText(0, 2), EDatabaseError);
+}
+
 TEST_F(TADOQueryTest, AnEmptyResultIsAtItsEndRightAfterOpening) {
     Reopen(QStringLiteral("Select 短信内容 from data where 短信内容 like '%圣诞%' "));
     EXPECT_TRUE(query->Active());
@@ -152,6 +164,7 @@ TEST_F(TADOQueryTest, EveryReadOrMoveOnAClosedQueryRaisesTheClosedDatasetError) 
     expectClosed("Last", [&] { query->Last(); });
     expectClosed("Fields", [&] { query->Fields(0); });
     expectClosed("FieldByName", [&] { query->FieldByName(QStringLiteral("短信内容")); });
+    expectClosed("CellText", [&] { query->CellText(0, 0); });
 }
 
 TEST_F(TADOQueryTest, ARejectedStatementRaisesTheEnginesMessageAndLeavesTheQueryClosed) {
