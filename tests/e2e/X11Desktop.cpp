@@ -1,9 +1,7 @@
 #include "X11Desktop.h"
 
-#include <QDeadlineTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QThread>
 #include <utility>
 
 namespace {
@@ -65,18 +63,6 @@ std::optional<QString> X11Desktop::findWindow(qint64 pid, const QString& title) 
             return window;
     }
     return std::nullopt;
-}
-
-std::optional<QString> X11Desktop::waitForWindow(qint64 pid, const QString& title,
-                                                 int timeoutMs) const {
-    QDeadlineTimer deadline(timeoutMs);
-    for (;;) {
-        if (auto window = findWindow(pid, title))
-            return window;
-        if (deadline.hasExpired())
-            return std::nullopt;
-        QThread::msleep(100);
-    }
 }
 
 std::optional<QString> X11Desktop::windowName(const QString& window) const {

@@ -22,8 +22,6 @@ public:
 
     // The first visible window of process pid whose name is exactly title.
     std::optional<QString> findWindow(qint64 pid, const QString& title) const;
-    // The same, asked again until it shows up or timeoutMs has passed.
-    std::optional<QString> waitForWindow(qint64 pid, const QString& title, int timeoutMs) const;
     std::optional<QString> windowName(const QString& window) const;
     // Position on the screen and size of the window's inside.
     std::optional<QRect> geometry(const QString& window) const;
