@@ -7,7 +7,9 @@
 TestDatabase::TestDatabase() {
     sqlite3* db = nullptr;
     EXPECT_EQ(sqlite3_open(Path().toUtf8().constData(), &db), SQLITE_OK);
-    sqlite3_exec(db, "CREATE TABLE data (短信内容 TEXT)", nullptr, nullptr, nullptr);
+    // One transaction without syncing: a file per test must not cost a disk flush per row.
+    sqlite3_exec(db, "PRAGMA synchronous=OFF; BEGIN; CREATE TABLE data (短信内容 TEXT)", nullptr,
+                 nullptr, nullptr);
     sqlite3_stmt* insert = nullptr;
     sqlite3_prepare_v2(db, "INSERT INTO data VALUES (?)", -1, &insert, nullptr);
     for (const QString& row : Rows()) {
@@ -21,6 +23,7 @@ TestDatabase::TestDatabase() {
         sqlite3_reset(insert);
     }
     sqlite3_finalize(insert);
+    EXPECT_EQ(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK);
     sqlite3_close(db);
 
     QFile text(NotADatabasePath());
