@@ -71,6 +71,10 @@ void TComponent::Loaded() {
     state_ &= ~TComponentState(TComponentStateFlag::csLoading);
 }
 
+bool TComponent::BindEvent(const QByteArray&, const TMethod&) {
+    return false;
+}
+
 void TComponent::SetDesigning(bool designing) {
     state_.setFlag(TComponentStateFlag::csDesigning, designing);
     for (TComponent* c : components_)

@@ -2,6 +2,7 @@
 // goes, and marks the time while a form description is being read.
 #pragma once
 
+#include "framework/core/TMethod.h"
 #include "framework/core/TObject.h"
 
 #include <QFlags>
@@ -57,6 +58,10 @@ public:
 
     // Stored values have all been read.
     virtual void Loaded();
+
+    // Binds the event called `name` (such as "OnClick") to a handler named in a form
+    // description; false when this class has no such event.
+    virtual bool BindEvent(const QByteArray& name, const TMethod& method);
 
 protected:
     // Default: passes the news on to every owned component.

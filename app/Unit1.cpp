@@ -1,0 +1,112 @@
+#include "app/Unit1.h"
+
+#include "app/StatusTexts.h"
+#include "app/library/LibraryStatements.h"
+#include "app/res.h"
+#include "framework/core/TApplication.h"
+#include "framework/platform/RuntimeFolder.h"
+
+#include <QFile>
+
+namespace {
+constexpr int kWindowsFolderId = 36;
+} // namespace
+
+TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
+    InitializeFromDescription();
+}
+
+template <class T> T* TForm1::Component(const char* name) {
+    auto* component = qobject_cast<T*>(FindComponent(QString::fromLatin1(name)));
+    if (!component)
+        throw EReadError(
+            QStringLiteral("Form description of TForm1 lacks %1").arg(QLatin1String(name)));
+    return component;
+}
+
+void TForm1::BindComponents() {
+    suiForm1 = Component<TPanel>("suiForm1");
+    Label2 = Component<TLabel>("Label2");
+    Label1 = Component<TLabel>("Label1");
+    Label3 = Component<TLabel>("Label3");
+    Label4 = Component<TLabel>("Label4");
+    Label5 = Component<TLabel>("Label5");
+    Label6 = Component<TLabel>("Label6");
+    Label7 = Component<TLabel>("Label7");
+    Label8 = Component<TLabel>("Label8");
+    Label9 = Component<TLabel>("Label9");
+    searchkeyword = Component<TEdit>("searchkeyword");
+    Button4 = Component<TButton>("Button4");
+    Button1 = Component<TButton>("Button1");
+    DBGrid_duanxinlist = Component<TDBGrid>("DBGrid_duanxinlist");
+    TJ = Component<TEdit>("TJ");
+    DBMemo_Duanxin = Component<TDBMemo>("DBMemo_Duanxin");
+    suiButton_Copy = Component<TButton>("suiButton_Copy");
+    suiButton_About = Component<TButton>("suiButton_About");
+    suiButton_Close = Component<TButton>("suiButton_Close");
+    suiButton1 = Component<TButton>("suiButton1");
+    ADOConnection1 = Component<TADOConnection>("ADOConnection1");
+    ADOQuery1 = Component<TADOQuery>("ADOQuery1");
+    DataSource1 = Component<TDataSource>("DataSource1");
+}
+
+QString TForm1::GetSpecialFolderPath(int folderId) {
+    Q_ASSERT(folderId == kWindowsFolderId);
+    (void)folderId;
+    return RuntimeFolder::Path();
+}
+
+void TForm1::ReopenQuery(const QString& statement) {
+    ADOQuery1->Close();
+    ADOQuery1->SQL()->Clear();
+    ADOQuery1->SQL()->Add(statement);
+    ADOQuery1->Open();
+}
+
+void TForm1::FormCreate(TObject*) {
+    using namespace LibraryStatements;
+    BindComponents();
+    try {
+        QFile::remove(LibraryFilePath(GetSpecialFolderPath(kWindowsFolderId)));
+        ExtractResource(kResourceName, kResourceType,
+                        LibraryFilePath(GetSpecialFolderPath(kWindowsFolderId)));
+        ADOConnection1->SetConnectionString(
+            ConnectionString(GetSpecialFolderPath(kWindowsFolderId)));
+        ReopenQuery(kListAll);
+        TJ->SetText(StatusTexts::Total(ADOQuery1->RecordCount()));
+        InstallGridWheelHook();
+    } catch (...) {
+        // Whatever failed, the user sees one message and a window that still works.
+        ShowMessage(StatusTexts::kStartFailed);
+    }
+}
+
+void TForm1::FormClose(TObject*, TCloseAction&) {
+    using namespace LibraryStatements;
+    ADOConnection1->Close();
+    try {
+        QFile::remove(LibraryFilePath(GetSpecialFolderPath(kWindowsFolderId)));
+    } catch (const Exception&) {
+        // No folder, no file to delete.
+    }
+}
+
+void TForm1::suiButton_CloseClick(TObject*) {
+    Close();
+}
+
+void TForm1::InstallGridWheelHook() {
+    OldGridWndProc = DBGrid_duanxinlist->WindowProc;
+    DBGrid_duanxinlist->WindowProc = [this](TMessage& message) { GridWheelHook(message); };
+}
+
+void TForm1::GridWheelHook(TMessage& message) {
+    if (message.Msg != WM_MOUSEWHEEL) {
+        OldGridWndProc(message);
+        return;
+    }
+    // One row per message, whatever distance it reports; towards the user is forward.
+    const auto distance = static_cast<std::int16_t>(HiWord(message.WParam));
+    DBGrid_duanxinlist->DataSource()->DataSet()->MoveBy(distance < 0 ? 1 : -1);
+    message.Result = 0;
+}

@@ -1,0 +1,48 @@
+// A multi-line, word-wrapping text box; the user can select and copy in it.
+#pragma once
+
+#include "framework/core/TWinControl.h"
+
+class QPlainTextEdit;
+
+class TCustomMemo : public TWinControl {
+    Q_OBJECT
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+    Q_PROPERTY(Framework::TScrollStyle ScrollBars READ ScrollBars WRITE SetScrollBars)
+    Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
+    Q_PROPERTY(QStringList Lines READ Lines WRITE SetLines)
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
+public:
+    explicit TCustomMemo(TComponent* AOwner);
+
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool v);
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle v);
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool v);
+    QStringList Lines() const;
+    void SetLines(const QStringList& lines);
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool v);
+
+    void SelectAll();
+    QString SelText() const;
+    // Puts the selection on the clipboard as plain text.
+    void CopyToClipboard();
+
+protected:
+    QWidget* CreateWindowWidget(QWidget* parentWidget) override;
+    QString GetText() const override;
+    void TextChanged() override;
+    void ColorChanged() override;
+    QPlainTextEdit* Editor() const;
+
+private:
+    void ApplyLook();
+
+    bool readOnly_ = false;
+    TScrollStyle scrollBars_ = TScrollStyle::ssNone;
+    bool wordWrap_ = true;
+    bool ctl3D_ = true;
+};

@@ -1,0 +1,102 @@
+// A read-only grid over a data source: one column per field, a title row, a row indicator,
+// lines between rows and columns. The current row is the data set's; mouse and keys move it.
+#pragma once
+
+#include "framework/controls/TColumn.h"
+#include "framework/core/TCollection.h"
+#include "framework/core/TWinControl.h"
+#include "framework/data/TDataLink.h"
+#include "framework/data/TDataSource.h"
+
+#include <memory>
+
+class DBGridModel;
+class DBGridIndicator;
+class QTableView;
+
+class TDBGrid : public TWinControl {
+    Q_OBJECT
+    Q_PROPERTY(TDataSource* DataSource READ DataSource WRITE SetDataSource)
+    Q_PROPERTY(TFont* TitleFont READ TitleFont)
+    Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
+    Q_PROPERTY(TDBGridOptions Options READ Options WRITE SetOptions)
+public:
+    enum TDBGridOption {
+        dgEditing = 0x1,
+        dgTitles = 0x2,
+        dgIndicator = 0x4,
+        dgColumnResize = 0x8,
+        dgColLines = 0x10,
+        dgRowLines = 0x20,
+        dgTabs = 0x40,
+        dgRowSelect = 0x80,
+        dgAlwaysShowSelection = 0x100,
+        dgConfirmDelete = 0x200,
+        dgCancelOnExit = 0x400,
+    };
+    Q_DECLARE_FLAGS(TDBGridOptions, TDBGridOption)
+    Q_FLAG(TDBGridOptions)
+
+    explicit TDBGrid(TComponent* AOwner);
+    ~TDBGrid() override;
+
+    TDataSource* DataSource() const { return link_.DataSource(); }
+    void SetDataSource(TDataSource* source);
+    TFont* TitleFont() const { return titleFont_.get(); }
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool v) { readOnly_ = v; }
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool v);
+    TDBGridOptions Options() const { return options_; }
+    void SetOptions(TDBGridOptions options);
+
+    int ColumnCount() const { return columns_.Count(); }
+    TColumn* Columns(int index) const;
+    // The field of the selected cell in the current row, or null while closed.
+    TField* SelectedField() const;
+
+    void WndProc(TMessage& message) override;
+    bool BindEvent(const QByteArray& name, const TMethod& method) override;
+
+    std::function<void(TColumn* Column)> OnCellClick;
+
+protected:
+    QWidget* CreateWindowWidget(QWidget* parentWidget) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void FontChanged() override;
+    virtual void CellClick(TColumn* column);
+
+private:
+    class Link : public TDataLink {
+    public:
+        explicit Link(TDBGrid* grid) : grid_(grid) {}
+
+    protected:
+        void ActiveChanged() override { grid_->Rebuild(); }
+        void DataSetChanged() override { grid_->Rebuild(); }
+        void DataSetScrolled(int) override { grid_->SyncCurrentRow(); }
+
+    private:
+        TDBGrid* grid_;
+    };
+
+    QTableView* View() const;
+    void Rebuild();
+    void SyncCurrentRow();
+    void MoveToRow(int row);
+    // The data cell under a point in window coordinates; column -1 when there is none.
+    QModelIndex CellAt(LPARAM position) const;
+    bool HandleNavigationKey(WPARAM key);
+    void ApplyOptions();
+
+    Link link_{this};
+    std::unique_ptr<TFont> titleFont_;
+    TCollection columns_;
+    DBGridModel* model_ = nullptr;         // owned by the view
+    DBGridIndicator* indicator_ = nullptr; // owned by the view
+    bool readOnly_ = false;
+    bool ctl3D_ = true;
+    TDBGridOptions options_;
+};
+Q_DECLARE_OPERATORS_FOR_FLAGS(TDBGrid::TDBGridOptions)

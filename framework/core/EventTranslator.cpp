@@ -1,0 +1,216 @@
+#include "framework/core/EventTranslator.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QResizeEvent>
+#include <QWheelEvent>
+#include <QWidget>
+#include <array>
+#include <utility>
+
+namespace {
+
+// Keys with a virtual-key code of their own; letters and digits map by their ASCII value.
+constexpr std::array<std::pair<int, WPARAM>, 24> kKeyTable{{
+    {Qt::Key_Backspace, VK_BACK},  {Qt::Key_Tab, VK_TAB},       {Qt::Key_Backtab, VK_TAB},
+    {Qt::Key_Return, VK_RETURN},   {Qt::Key_Enter, VK_RETURN},  {Qt::Key_Shift, VK_SHIFT},
+    {Qt::Key_Control, VK_CONTROL}, {Qt::Key_Alt, VK_MENU},      {Qt::Key_Escape, VK_ESCAPE},
+    {Qt::Key_Space, VK_SPACE},     {Qt::Key_PageUp, VK_PRIOR},  {Qt::Key_PageDown, VK_NEXT},
+    {Qt::Key_End, VK_END},         {Qt::Key_Home, VK_HOME},     {Qt::Key_Left, VK_LEFT},
+    {Qt::Key_Up, VK_UP},           {Qt::Key_Right, VK_RIGHT},   {Qt::Key_Down, VK_DOWN},
+    {Qt::Key_Insert, VK_INSERT},   {Qt::Key_Delete, VK_DELETE}, {Qt::Key_F1, VK_F1},
+    {Qt::Key_F4, VK_F4},           {Qt::Key_F10, VK_F10},       {Qt::Key_Menu, 0x5D},
+}};
+
+WPARAM MouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    WPARAM keys = 0;
+    if (buttons & Qt::LeftButton)
+        keys |= MK_LBUTTON;
+    if (buttons & Qt::RightButton)
+        keys |= MK_RBUTTON;
+    if (buttons & Qt::MiddleButton)
+        keys |= MK_MBUTTON;
+    if (modifiers & Qt::ShiftModifier)
+        keys |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier)
+        keys |= MK_CONTROL;
+    return keys;
+}
+
+UINT ButtonMessage(Qt::MouseButton button, QEvent::Type type) {
+    const int step = type == QEvent::MouseButtonPress     ? 0
+                     : type == QEvent::MouseButtonRelease ? 1
+                                                          : 2;
+    switch (button) {
+    case Qt::LeftButton:
+        return WM_LBUTTONDOWN + step;
+    case Qt::RightButton:
+        return WM_RBUTTONDOWN + step;
+    case Qt::MiddleButton:
+        return WM_MBUTTONDOWN + step;
+    default:
+        return WM_NULL;
+    }
+}
+
+QPoint ToWindow(QWidget* window, QWidget* source, QPointF pos) {
+    const QPoint p = pos.toPoint();
+    return source == window ? p : source->mapTo(window, p);
+}
+
+TMessage Message(UINT msg, WPARAM w, LPARAM l, QEvent* e) {
+    return TMessage{msg, w, l, 0, e};
+}
+
+std::vector<TMessage> TranslateMouse(QMouseEvent* e, QWidget* window, QWidget* source) {
+    const QPoint p = ToWindow(window, source, e->position());
+    const LPARAM pos = MakeLParam(p.x(), p.y());
+    if (e->type() == QEvent::MouseMove)
+        return {Message(WM_MOUSEMOVE, MouseKeys(e->buttons(), e->modifiers()), pos, e)};
+    const UINT msg = ButtonMessage(e->button(), e->type());
+    if (msg == WM_NULL)
+        return {};
+    return {Message(msg, MouseKeys(e->buttons() | e->button(), e->modifiers()), pos, e)};
+}
+
+std::vector<TMessage> TranslateWheel(QWheelEvent* e) {
+    // The high word carries the signed distance in 120ths of a notch; the position is on screen.
+    const int delta = e->angleDelta().y() != 0 ? e->angleDelta().y() : e->angleDelta().x();
+    const WPARAM w = (static_cast<WPARAM>(static_cast<std::uint16_t>(delta)) << 16) |
+                     MouseKeys(e->buttons(), e->modifiers());
+    const QPoint g = e->globalPosition().toPoint();
+    return {Message(WM_MOUSEWHEEL, w, MakeLParam(g.x(), g.y()), e)};
+}
+
+std::vector<TMessage> TranslateKey(QKeyEvent* e) {
+    const bool alt = e->modifiers() & Qt::AltModifier;
+    const WPARAM vk = EventTranslator::VirtualKey(e->key());
+    if (e->type() == QEvent::KeyRelease)
+        return {Message(alt ? WM_SYSKEYUP : WM_KEYUP, vk, 0, e)};
+    std::vector<TMessage> out{Message(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 0, e)};
+    const QString text = e->text();
+    if (!text.isEmpty() && (text[0].isPrint() || text[0] == u'\r' || text[0] == u'\b'))
+        out.push_back(Message(alt ? WM_SYSCHAR : WM_CHAR, text[0].unicode(), 0, e));
+    else if (alt && vk >= 'A' && vk <= 'Z')
+        // Alt+letter yields a system character even where the platform sends no text.
+        out.push_back(Message(WM_SYSCHAR, vk - 'A' + 'a', 0, e));
+    else if (alt && vk == VK_SPACE)
+        out.push_back(Message(WM_SYSCHAR, ' ', 0, e));
+    return out;
+}
+
+} // namespace
+
+std::vector<TMessage> EventTranslator::Translate(QEvent* event, QWidget* window, QWidget* source) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        return TranslateMouse(static_cast<QMouseEvent*>(event), window, source);
+    case QEvent::Wheel:
+        return TranslateWheel(static_cast<QWheelEvent*>(event));
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        return TranslateKey(static_cast<QKeyEvent*>(event));
+    case QEvent::Enter:
+        return {Message(CM_MOUSEENTER, 0, 0, event)};
+    case QEvent::Leave:
+        return {Message(CM_MOUSELEAVE, 0, 0, event)};
+    default:
+        break;
+    }
+    if (source != window)
+        return {}; // a viewport's own painting and sizing stay the toolkit's business
+    switch (event->type()) {
+    case QEvent::Paint:
+        return {Message(WM_PAINT, 0, 0, event)};
+    case QEvent::Resize: {
+        const QSize s = static_cast<QResizeEvent*>(event)->size();
+        const WPARAM kind = window->isMaximized()   ? SIZE_MAXIMIZED
+                            : window->isMinimized() ? SIZE_MINIMIZED
+                                                    : SIZE_RESTORED;
+        return {Message(WM_SIZE, kind, MakeLParam(s.width(), s.height()), event)};
+    }
+    case QEvent::Move:
+        return {Message(WM_MOVE, 0, MakeLParam(window->x(), window->y()), event)};
+    case QEvent::FocusIn:
+        return {Message(WM_SETFOCUS, 0, 0, event)};
+    case QEvent::FocusOut:
+        return {Message(WM_KILLFOCUS, 0, 0, event)};
+    case QEvent::Close:
+        return {Message(WM_CLOSE, 0, 0, event)};
+    case QEvent::Show:
+        return {Message(WM_SHOWWINDOW, 1, 0, event)};
+    case QEvent::Hide:
+        return {Message(WM_SHOWWINDOW, 0, 0, event)};
+    case QEvent::WindowActivate:
+        return {Message(WM_ACTIVATE, 1, 0, event)};
+    case QEvent::WindowDeactivate:
+        return {Message(WM_ACTIVATE, 0, 0, event)};
+    case QEvent::WindowStateChange:
+        return {Message(WM_SIZE,
+                        window->isMaximized()   ? SIZE_MAXIMIZED
+                        : window->isMinimized() ? SIZE_MINIMIZED
+                                                : SIZE_RESTORED,
+                        MakeLParam(window->width(), window->height()), event)};
+    default:
+        return {};
+    }
+}
+
+WPARAM EventTranslator::VirtualKey(int qtKey) {
+    for (const auto& [key, vk] : kKeyTable)
+        if (key == qtKey)
+            return vk;
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
+        return static_cast<WPARAM>(qtKey);
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return VK_F1 + static_cast<WPARAM>(qtKey - Qt::Key_F1);
+    return 0;
+}
+
+int EventTranslator::QtKey(WPARAM virtualKey) {
+    if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9'))
+        return static_cast<int>(virtualKey);
+    if (virtualKey >= VK_F1 && virtualKey < VK_F1 + 24)
+        return Qt::Key_F1 + static_cast<int>(virtualKey - VK_F1);
+    for (const auto& [key, vk] : kKeyTable)
+        if (vk == virtualKey)
+            return key;
+    return 0;
+}
+
+TShiftState EventTranslator::ShiftFromModifiers(Qt::KeyboardModifiers modifiers) {
+    TShiftState shift;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= TShiftFlag::ssShift;
+    if (modifiers & Qt::ControlModifier)
+        shift |= TShiftFlag::ssCtrl;
+    if (modifiers & Qt::AltModifier)
+        shift |= TShiftFlag::ssAlt;
+    return shift;
+}
+
+Qt::CursorShape EventTranslator::CursorShape(TCursor cursor) {
+    switch (cursor) {
+    case crCross:
+        return Qt::CrossCursor;
+    case crIBeam:
+        return Qt::IBeamCursor;
+    case crSizeNESW:
+        return Qt::SizeBDiagCursor;
+    case crSizeNS:
+        return Qt::SizeVerCursor;
+    case crSizeNWSE:
+        return Qt::SizeFDiagCursor;
+    case crSizeWE:
+        return Qt::SizeHorCursor;
+    case crHourGlass:
+        return Qt::WaitCursor;
+    case crHandPoint:
+        return Qt::PointingHandCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}

@@ -1,0 +1,185 @@
+#include "framework/core/TApplication.h"
+
+#include "framework/core/EventTranslator.h"
+#include "framework/core/Exception.h"
+#include "framework/core/MessageWindow.h"
+#include "framework/core/TCustomForm.h"
+
+#include <QApplication>
+#include <QInputEvent>
+#include <QMessageBox>
+#include <QSocketNotifier>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+TApplication* Application = nullptr;
+
+namespace {
+
+int gSignalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    const char byte = 1;
+    // Only async-signal-safe work here: the loop picks the byte up.
+    [[maybe_unused]] const auto written = ::write(gSignalPipe[1], &byte, 1);
+}
+
+bool IsFilteredInput(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// An unaccepted input event travels on to the parent widgets; the filter sees it only once.
+struct SeenInput {
+    const QEvent* event = nullptr;
+    int type = 0;
+    quint64 timestamp = 0;
+    bool Same(const QEvent* e) const {
+        return e == event && e->type() == type &&
+               static_cast<const QInputEvent*>(e)->timestamp() == timestamp;
+    }
+};
+SeenInput gLastInput;
+
+} // namespace
+
+TApplication::TApplication() : TComponent(nullptr) {
+    Application = this;
+    if (qApp) {
+        qApp->installEventFilter(this);
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+    }
+}
+
+TApplication::~TApplication() {
+    if (qApp)
+        qApp->removeEventFilter(this);
+    if (Application == this)
+        Application = nullptr;
+}
+
+void TApplication::Initialize() {
+    terminated_ = false;
+}
+
+void TApplication::SetTitle(const QString& title) {
+    title_ = title;
+    if (qApp)
+        QGuiApplication::setApplicationDisplayName(title);
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == mainForm_)
+        mainForm_ = nullptr;
+}
+
+void TApplication::Run() {
+    if (mainForm_)
+        mainForm_->Show();
+    if (!terminated_)
+        QApplication::exec();
+}
+
+void TApplication::Terminate() {
+    terminated_ = true;
+    QCoreApplication::quit();
+}
+
+void TApplication::SetMessageBoxPresenter(TMessageBoxPresenter presenter) {
+    presenter_ = std::move(presenter);
+}
+
+void TApplication::ShowMessage(const QString& text) {
+    if (presenter_) {
+        presenter_(TMessageBoxKind::Information, title_, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, title_, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+void TApplication::HandleException(const std::exception& error) {
+    if (const auto* own = dynamic_cast<const Exception*>(&error))
+        ShowException(own->Message());
+    else
+        ShowException(QString::fromLocal8Bit(error.what()));
+}
+
+void TApplication::ShowException(const QString& text) {
+    if (presenter_) {
+        presenter_(TMessageBoxKind::Error, title_, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, title_, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+void TApplication::RunGuarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        HandleException(error);
+    }
+}
+
+bool TApplication::eventFilter(QObject* watched, QEvent* event) {
+    if (!OnMessage || !IsFilteredInput(event) || !watched->isWidgetType() || gLastInput.Same(event))
+        return false;
+    gLastInput = {event, event->type(), static_cast<QInputEvent*>(event)->timestamp()};
+    auto* widget = static_cast<QWidget*>(watched);
+    TWinControl* control = MessageWindowBase::ControlOf(widget);
+    if (!control)
+        return false;
+    for (const TMessage& m : EventTranslator::Translate(event, control->Handle(), widget)) {
+        TMsg msg{control, m.Msg, m.WParam, m.LParam};
+        bool handled = false;
+        OnMessage(msg, handled);
+        if (handled)
+            return true;
+    }
+    return false;
+}
+
+void TApplication::InstallTerminationSignals() {
+    if (signalNotifier_ || ::pipe(gSignalPipe) != 0)
+        return;
+    ::fcntl(gSignalPipe[0], F_SETFD, FD_CLOEXEC);
+    ::fcntl(gSignalPipe[1], F_SETFD, FD_CLOEXEC);
+    ::fcntl(gSignalPipe[1], F_SETFL, O_NONBLOCK);
+    signalNotifier_ = new QSocketNotifier(gSignalPipe[0], QSocketNotifier::Read, this);
+    connect(signalNotifier_, &QSocketNotifier::activated, this, [this] { OnTerminationSignal(); });
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(sig, &action, nullptr);
+}
+
+void TApplication::OnTerminationSignal() {
+    char buffer[16];
+    [[maybe_unused]] const auto got = ::read(gSignalPipe[0], buffer, sizeof buffer);
+    if (mainForm_)
+        mainForm_->Close();
+    else
+        Terminate();
+}
+
+void ShowMessage(const QString& text) {
+    if (Application)
+        Application->ShowMessage(text);
+}

@@ -1,0 +1,88 @@
+// The application object: title, main form, message loop, message boxes, the default error
+// report and the one application-wide message filter.
+#pragma once
+
+#include "framework/core/Messages.h"
+#include "framework/core/TComponent.h"
+
+#include <QPointer>
+#include <exception>
+#include <functional>
+
+class TCustomForm;
+class TWinControl;
+class QSocketNotifier;
+
+// A message as the application filter sees it: the window it is for, and its code.
+struct TMsg {
+    TWinControl* hwnd = nullptr;
+    UINT message = WM_NULL;
+    WPARAM wParam = 0;
+    LPARAM lParam = 0;
+};
+
+using TMessageEvent = std::function<void(TMsg& Msg, bool& Handled)>;
+
+enum class TMessageBoxKind { Information, Error };
+
+class TApplication : public TComponent {
+    Q_OBJECT
+public:
+    TApplication();
+    ~TApplication() override;
+
+    void Initialize();
+    QString Title() const { return title_; }
+    void SetTitle(const QString& title);
+
+    // Creates a form owned by the application; the first one becomes the main form.
+    template <class Form> void CreateForm(Form*& reference) {
+        reference = new Form(this);
+        if (!mainForm_)
+            mainForm_ = reference;
+    }
+    TCustomForm* MainForm() const { return mainForm_; }
+    // Shows the main form and runs the message loop until it closes.
+    void Run();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+
+    // A modal box: the title as caption, the text, one "OK" button.
+    void ShowMessage(const QString& text);
+    // The default error report for an error that escaped an event handler.
+    void HandleException(const std::exception& error);
+    void ShowException(const QString& text);
+    // Runs a handler the toolkit calls directly (a signal), with the default error report
+    // around it as the window procedures have.
+    void RunGuarded(const std::function<void()>& handler);
+
+    // Every message box passes through here; tests replace it to watch them without a screen.
+    using TMessageBoxPresenter =
+        std::function<void(TMessageBoxKind kind, const QString& caption, const QString& text)>;
+    void SetMessageBoxPresenter(TMessageBoxPresenter presenter);
+
+    // The one filter that sees every input message before its window does.
+    TMessageEvent OnMessage;
+
+    // SIGTERM, SIGINT and SIGHUP close the main form as the user would.
+    void InstallTerminationSignals();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    void OnTerminationSignal();
+
+    QString title_;
+    TCustomForm* mainForm_ = nullptr;
+    bool terminated_ = false;
+    TMessageBoxPresenter presenter_;
+    QSocketNotifier* signalNotifier_ = nullptr;
+};
+
+// The one application object of the process, created by the program's entry.
+extern TApplication* Application;
+
+// A modal information box with the application title as its caption.
+void ShowMessage(const QString& text);

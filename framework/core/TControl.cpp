@@ -1,0 +1,344 @@
+#include "framework/core/TControl.h"
+
+#include "framework/core/TWinControl.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+namespace {
+
+TShiftState ShiftFromKeys(WPARAM keys) {
+    TShiftState shift;
+    if (keys & MK_SHIFT)
+        shift |= TShiftFlag::ssShift;
+    if (keys & MK_CONTROL)
+        shift |= TShiftFlag::ssCtrl;
+    if (keys & MK_LBUTTON)
+        shift |= TShiftFlag::ssLeft;
+    if (keys & MK_RBUTTON)
+        shift |= TShiftFlag::ssRight;
+    if (keys & MK_MBUTTON)
+        shift |= TShiftFlag::ssMiddle;
+    // Mouse messages carry no Alt bit; the keyboard state has it.
+    if (QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier)
+        shift |= TShiftFlag::ssAlt;
+    return shift;
+}
+
+struct MouseMessageKind {
+    TMouseButton button;
+    enum { Down, Up, DoubleClick } kind;
+};
+
+bool DecodeMouseButtonMessage(UINT msg, MouseMessageKind& out) {
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+        out = {TMouseButton::mbLeft, MouseMessageKind::Down};
+        return true;
+    case WM_LBUTTONUP:
+        out = {TMouseButton::mbLeft, MouseMessageKind::Up};
+        return true;
+    case WM_LBUTTONDBLCLK:
+        out = {TMouseButton::mbLeft, MouseMessageKind::DoubleClick};
+        return true;
+    case WM_RBUTTONDOWN:
+        out = {TMouseButton::mbRight, MouseMessageKind::Down};
+        return true;
+    case WM_RBUTTONUP:
+        out = {TMouseButton::mbRight, MouseMessageKind::Up};
+        return true;
+    case WM_RBUTTONDBLCLK:
+        out = {TMouseButton::mbRight, MouseMessageKind::DoubleClick};
+        return true;
+    case WM_MBUTTONDOWN:
+        out = {TMouseButton::mbMiddle, MouseMessageKind::Down};
+        return true;
+    case WM_MBUTTONUP:
+        out = {TMouseButton::mbMiddle, MouseMessageKind::Up};
+        return true;
+    case WM_MBUTTONDBLCLK:
+        out = {TMouseButton::mbMiddle, MouseMessageKind::DoubleClick};
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(std::make_unique<TFont>()) {
+    WindowProc = [this](TMessage& m) { WndProc(m); };
+    font_->OnChange = [this] {
+        if (!updatingFromParent_)
+            parentFont_ = false;
+        FontChanged();
+    };
+}
+
+TControl::~TControl() {
+    font_->OnChange = nullptr;
+    if (parent_)
+        parent_->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+    if (parent_ == parent)
+        return;
+    if (parent == this)
+        throw EComponentError(QStringLiteral("A control cannot have itself as its parent"));
+    if (parent_)
+        parent_->RemoveControl(this);
+    if (parent) {
+        parent->InsertControl(this);
+        ParentFontChanged();
+        ParentColorChanged();
+    }
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    if (left == left_ && top == top_ && width == width_ && height == height_)
+        return;
+    const TRect old = BoundsRect();
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    BoundsChanged();
+    if (parent_ && !IsWindowed()) {
+        parent_->InvalidateArea(old);
+        parent_->InvalidateArea(BoundsRect());
+    }
+    if (old.Width() != width || old.Height() != height)
+        Resize();
+    RequestAlign();
+}
+
+TPoint TControl::ClientToScreen(TPoint p) const {
+    if (!parent_)
+        return p;
+    return parent_->ClientToScreen({p.X + left_, p.Y + top_});
+}
+
+TPoint TControl::ScreenToClient(TPoint p) const {
+    const TPoint origin = ClientToScreen({0, 0});
+    return {p.X - origin.X, p.Y - origin.Y};
+}
+
+void TControl::SetAlign(TAlign align) {
+    if (align_ == align)
+        return;
+    align_ = align;
+    RequestAlign();
+}
+
+void TControl::RequestAlign() {
+    if (parent_ && align_ != TAlign::alNone)
+        parent_->RealignControls();
+}
+
+void TControl::SetVisible(bool visible) {
+    if (visible_ == visible)
+        return;
+    visible_ = visible;
+    VisibleChanged();
+    if (parent_) {
+        if (!IsWindowed())
+            parent_->InvalidateArea(BoundsRect());
+        parent_->RealignControls();
+    }
+}
+
+void TControl::SetEnabled(bool enabled) {
+    if (enabled_ == enabled)
+        return;
+    enabled_ = enabled;
+    EnabledChanged();
+}
+
+void TControl::SetText(const QString& text) {
+    if (text == GetText())
+        return;
+    text_ = text;
+    TextChanged();
+}
+
+void TControl::SetParentFont(bool v) {
+    parentFont_ = v;
+    if (v)
+        ParentFontChanged();
+}
+
+void TControl::ParentFontChanged() {
+    if (!parentFont_ || !parent_)
+        return;
+    updatingFromParent_ = true;
+    font_->Assign(parent_->Font());
+    updatingFromParent_ = false;
+}
+
+void TControl::SetColor(TColor color) {
+    parentColor_ = false;
+    if (color_ == color)
+        return;
+    color_ = color;
+    ColorChanged();
+}
+
+void TControl::SetParentColor(bool v) {
+    parentColor_ = v;
+    if (v)
+        ParentColorChanged();
+}
+
+void TControl::ParentColorChanged() {
+    if (!parentColor_ || !parent_ || color_ == parent_->Color())
+        return;
+    color_ = parent_->Color();
+    ColorChanged();
+}
+
+void TControl::SetCursor(TCursor cursor) {
+    cursor_ = cursor;
+}
+
+void TControl::FontChanged() {
+    Invalidate();
+}
+
+LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+    TMessage message{msg, wParam, lParam, 0, nullptr};
+    WindowProc(message);
+    return message.Result;
+}
+
+void TControl::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+        HandleMouseMessage(message);
+        break;
+    case CM_MOUSEENTER:
+        MouseEnter();
+        break;
+    case CM_MOUSELEAVE:
+        MouseLeave();
+        break;
+    default:
+        break;
+    }
+    DefaultHandler(message);
+}
+
+void TControl::HandleMouseMessage(TMessage& message) {
+    const int x = GetXLParam(message.LParam);
+    const int y = GetYLParam(message.LParam);
+    TShiftState shift = ShiftFromKeys(message.WParam);
+    if (message.Msg == WM_MOUSEMOVE) {
+        MouseMove(shift, x, y);
+        return;
+    }
+    MouseMessageKind kind{};
+    DecodeMouseButtonMessage(message.Msg, kind);
+    switch (kind.kind) {
+    case MouseMessageKind::DoubleClick:
+        shift |= TShiftFlag::ssDouble;
+        if (kind.button == TMouseButton::mbLeft)
+            DblClick();
+        MouseDown(kind.button, shift, x, y);
+        break;
+    case MouseMessageKind::Down:
+        if (kind.button == TMouseButton::mbLeft)
+            mouseCaptured_ = true;
+        MouseDown(kind.button, shift, x, y);
+        break;
+    case MouseMessageKind::Up: {
+        const bool clicked = kind.button == TMouseButton::mbLeft && mouseCaptured_;
+        if (kind.button == TMouseButton::mbLeft)
+            mouseCaptured_ = false;
+        MouseUp(kind.button, shift, x, y);
+        // A click is a press and a release over the control.
+        if (clicked && x >= 0 && y >= 0 && x < width_ && y < height_)
+            Click();
+        break;
+    }
+    }
+}
+
+void TControl::DefaultHandler(TMessage&) {}
+
+void TControl::Invalidate() {
+    if (parent_ && visible_)
+        parent_->InvalidateArea(BoundsRect());
+}
+
+void TControl::Click() {
+    if (OnClick)
+        OnClick(this);
+}
+
+void TControl::PaintTo(QPainter&) {}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (OnMouseDown)
+        OnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (OnMouseUp)
+        OnMouseUp(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+    if (OnMouseMove)
+        OnMouseMove(this, shift, x, y);
+}
+
+void TControl::MouseEnter() {
+    if (OnMouseEnter)
+        OnMouseEnter(this);
+}
+
+void TControl::MouseLeave() {
+    if (OnMouseLeave)
+        OnMouseLeave(this);
+}
+
+void TControl::DblClick() {
+    if (OnDblClick)
+        OnDblClick(this);
+}
+
+void TControl::Resize() {
+    if (OnResize)
+        OnResize(this);
+}
+
+bool TControl::BindEvent(const QByteArray& name, const TMethod& method) {
+    if (name == "OnClick")
+        OnClick = MethodToEvent<TObject*>(method);
+    else if (name == "OnDblClick")
+        OnDblClick = MethodToEvent<TObject*>(method);
+    else if (name == "OnMouseDown")
+        OnMouseDown = MethodToEvent<TObject*, TMouseButton, TShiftState, int, int>(method);
+    else if (name == "OnMouseUp")
+        OnMouseUp = MethodToEvent<TObject*, TMouseButton, TShiftState, int, int>(method);
+    else if (name == "OnMouseMove")
+        OnMouseMove = MethodToEvent<TObject*, TShiftState, int, int>(method);
+    else if (name == "OnMouseEnter")
+        OnMouseEnter = MethodToEvent<TObject*>(method);
+    else if (name == "OnMouseLeave")
+        OnMouseLeave = MethodToEvent<TObject*>(method);
+    else if (name == "OnResize")
+        OnResize = MethodToEvent<TObject*>(method);
+    else
+        return TComponent::BindEvent(name, method);
+    return true;
+}

@@ -1,0 +1,164 @@
+// Controls: a component with a parent, bounds, alignment, visibility, caption, font, colour and
+// cursor, and a replaceable window procedure through which every message reaches it.
+#pragma once
+
+#include "framework/core/Messages.h"
+#include "framework/core/TComponent.h"
+#include "framework/core/TMethod.h"
+#include "framework/core/Types.h"
+#include "framework/graphics/TFont.h"
+
+#include <functional>
+#include <memory>
+
+class TWinControl;
+class QPainter;
+
+// A window procedure: the control's own one or a hook installed over it.
+using TWndMethod = std::function<void(TMessage&)>;
+
+class TControl : public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(int Left READ Left WRITE SetLeft)
+    Q_PROPERTY(int Top READ Top WRITE SetTop)
+    Q_PROPERTY(int Width READ Width WRITE SetWidth)
+    Q_PROPERTY(int Height READ Height WRITE SetHeight)
+    Q_PROPERTY(Framework::TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(int Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+    Q_PROPERTY(int Cursor READ Cursor WRITE SetCursor)
+    Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+public:
+    explicit TControl(TComponent* AOwner);
+    ~TControl() override;
+
+    TWinControl* Parent() const { return parent_; }
+    virtual void SetParent(TWinControl* parent);
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+    void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+    void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+    void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+    virtual void SetBounds(int left, int top, int width, int height);
+    TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
+    virtual int ClientWidth() const { return width_; }
+    virtual int ClientHeight() const { return height_; }
+    TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
+    // Client coordinates of this control to those of the top-level window and back.
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
+
+    TAlign Align() const { return align_; }
+    void SetAlign(TAlign align);
+    bool Visible() const { return visible_; }
+    virtual void SetVisible(bool visible);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool Enabled() const { return enabled_; }
+    virtual void SetEnabled(bool enabled);
+    QString Caption() const { return GetText(); }
+    void SetCaption(const QString& caption) { SetText(caption); }
+    QString Text() const { return GetText(); }
+    void SetText(const QString& text);
+    TFont* Font() const { return font_.get(); }
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool v);
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool v);
+    TCursor Cursor() const { return cursor_; }
+    virtual void SetCursor(TCursor cursor);
+    QString Hint() const { return hint_; }
+    void SetHint(const QString& hint) { hint_ = hint; }
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool v) { showHint_ = v; }
+
+    // The window procedure in force; replace it to hook the control's messages and keep the
+    // previous value to hand messages on.
+    TWndMethod WindowProc;
+    // Sends a message straight to the window procedure, as SendMessage does.
+    LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+    // The control's own procedure: what WindowProc holds until somebody replaces it.
+    virtual void WndProc(TMessage& message);
+    // The end of every chain: what the toolkit would have done with the message.
+    virtual void DefaultHandler(TMessage& message);
+
+    virtual void Invalidate();
+    void Repaint() { Invalidate(); }
+    // Clicks as the user's click: used by shortcuts that press a button for the user.
+    virtual void Click();
+    // Graphic controls draw on their parent's canvas; windowed ones on their own window.
+    virtual void PaintTo(QPainter& painter);
+
+    bool BindEvent(const QByteArray& name, const TMethod& method) override;
+
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+    TNotifyEvent OnMouseEnter;
+    TNotifyEvent OnMouseLeave;
+    TNotifyEvent OnResize;
+
+    // Whether the control is drawn inside its parent's window rather than owning one.
+    virtual bool IsWindowed() const { return false; }
+
+protected:
+    virtual QString GetText() const { return text_; }
+    virtual void TextChanged() { Invalidate(); }
+    virtual void FontChanged();
+    virtual void ColorChanged() { Invalidate(); }
+    virtual void BoundsChanged() {}
+    virtual void VisibleChanged() {}
+    virtual void EnabledChanged() { Invalidate(); }
+    // Taken over from the parent when ParentFont / ParentColor are set.
+    void ParentFontChanged();
+    void ParentColorChanged();
+
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    virtual void MouseMove(TShiftState shift, int x, int y);
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+    virtual void DblClick();
+    virtual void Resize();
+
+    void RequestAlign();
+    bool MouseCaptured() const { return mouseCaptured_; }
+
+    friend class TWinControl;
+
+private:
+    void HandleMouseMessage(TMessage& message);
+
+    TWinControl* parent_ = nullptr;
+    int left_ = 0;
+    int top_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    TAlign align_ = TAlign::alNone;
+    bool visible_ = true;
+    bool enabled_ = true;
+    QString text_;
+    std::unique_ptr<TFont> font_;
+    bool parentFont_ = true;
+    TColor color_ = clBtnFace;
+    bool parentColor_ = false;
+    TCursor cursor_ = crDefault;
+    QString hint_;
+    bool showHint_ = false;
+    bool mouseCaptured_ = false; // left button went down on this control
+    bool updatingFromParent_ = false;
+};

@@ -1,0 +1,109 @@
+// Forms: top-level windows created from their form description, with a caption, border style,
+// size limits, and the creation and close handlers.
+#pragma once
+
+#include "framework/core/TSizeConstraints.h"
+#include "framework/core/TWinControl.h"
+
+#include <memory>
+
+class TCustomForm : public TWinControl {
+    Q_OBJECT
+    Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
+    Q_PROPERTY(int ClientHeight READ ClientHeight WRITE SetClientHeight)
+    Q_PROPERTY(Framework::TFormBorderStyle BorderStyle READ BorderStyle WRITE SetBorderStyle)
+    Q_PROPERTY(Framework::TBorderIcons BorderIcons READ BorderIcons WRITE SetBorderIcons)
+    Q_PROPERTY(Framework::TFormStyle FormStyle READ FormStyle WRITE SetFormStyle)
+    Q_PROPERTY(Framework::TWindowState WindowState READ WindowState WRITE SetWindowState)
+    Q_PROPERTY(TSizeConstraints* Constraints READ Constraints)
+    Q_PROPERTY(bool Scaled READ Scaled WRITE SetScaled)
+    Q_PROPERTY(bool AutoScroll READ AutoScroll WRITE SetAutoScroll)
+    Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
+    Q_PROPERTY(int PixelsPerInch READ PixelsPerInch WRITE SetPixelsPerInch)
+    Q_PROPERTY(int TextHeight READ TextHeight WRITE SetTextHeight)
+    Q_PROPERTY(bool OldCreateOrder READ OldCreateOrder WRITE SetOldCreateOrder)
+    Q_PROPERTY(bool KeyPreview READ KeyPreview WRITE SetKeyPreview)
+    Q_PROPERTY(QString Icon READ Icon WRITE SetIcon)
+public:
+    explicit TCustomForm(TComponent* AOwner);
+    ~TCustomForm() override;
+
+    int ClientWidth() const override { return Width() - NonClientWidth(); }
+    int ClientHeight() const override { return Height() - NonClientHeight(); }
+    void SetClientWidth(int w) { SetWidth(w + NonClientWidth()); }
+    void SetClientHeight(int h) { SetHeight(h + NonClientHeight()); }
+    void SetBounds(int left, int top, int width, int height) override;
+    // Frame and caption around the client area for the border style in force.
+    int NonClientWidth() const;
+    int NonClientHeight() const;
+
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle style);
+    TBorderIcons BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(TBorderIcons icons);
+    TFormStyle FormStyle() const { return formStyle_; }
+    void SetFormStyle(TFormStyle style) { formStyle_ = style; }
+    TWindowState WindowState() const;
+    void SetWindowState(TWindowState state);
+    TSizeConstraints* Constraints() const { return constraints_.get(); }
+    bool Scaled() const { return scaled_; }
+    void SetScaled(bool v) { scaled_ = v; }
+    bool AutoScroll() const { return autoScroll_; }
+    void SetAutoScroll(bool v) { autoScroll_ = v; }
+    int BorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(int v);
+    int PixelsPerInch() const { return pixelsPerInch_; }
+    void SetPixelsPerInch(int v) { pixelsPerInch_ = v; }
+    int TextHeight() const { return textHeight_; }
+    void SetTextHeight(int v) { textHeight_ = v; }
+    bool OldCreateOrder() const { return oldCreateOrder_; }
+    void SetOldCreateOrder(bool v) { oldCreateOrder_ = v; }
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool v) { keyPreview_ = v; }
+    QString Icon() const { return icon_; }
+    void SetIcon(const QString& resourceName);
+
+    // Asks the form to close, as the close button, the system close command and the program do.
+    void Close();
+    bool Active() const;
+    void WndProc(TMessage& message) override;
+
+    bool BindEvent(const QByteArray& name, const TMethod& method) override;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TCloseEvent OnClose;
+
+protected:
+    // Reads the form description named after the form's class and runs OnCreate: derived forms
+    // call it at the end of their constructor, once their slots exist.
+    void InitializeFromDescription();
+    QWidget* CreateWindowWidget(QWidget* parentWidget) override;
+    void AdjustClientRect(TRect& rect) const override;
+    void VisibleChanged() override;
+    void BoundsChanged() override;
+    virtual void DoCreate();
+    virtual void DoClose(TCloseAction& action);
+
+private:
+    void ApplyWindowFlags();
+    void ApplySizeLimits();
+    void SyncBoundsFromWindow();
+
+    TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
+    TBorderIcons borderIcons_ =
+        TBorderIcons(Framework::biSystemMenu) | Framework::biMinimize | Framework::biMaximize;
+    TFormStyle formStyle_ = TFormStyle::fsNormal;
+    std::unique_ptr<TSizeConstraints> constraints_;
+    bool scaled_ = true;
+    bool autoScroll_ = false;
+    int borderWidth_ = 0;
+    int pixelsPerInch_ = 96;
+    int textHeight_ = 13;
+    bool oldCreateOrder_ = false;
+    bool keyPreview_ = false;
+    QString icon_;
+    bool closed_ = false; // the main form runs its close once
+    bool syncing_ = false;
+};

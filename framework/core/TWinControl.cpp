@@ -1,0 +1,571 @@
+#include "framework/core/TWinControl.h"
+
+#include "framework/core/EventTranslator.h"
+#include "framework/core/MessageWindow.h"
+#include "framework/core/TApplication.h"
+#include "framework/graphics/Colors.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QWidget>
+#include <algorithm>
+
+// The toolkit event whose messages are being delivered, and how far they got.
+struct TWinControl::PendingEvent {
+    QEvent* event;
+    const std::function<bool(QEvent*)>& base;
+    bool deferBase = false; // more messages of this event follow
+    bool reachedDefault = false;
+    bool baseCalled = false;
+    bool baseResult = false;
+};
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+
+TWinControl::~TWinControl() {
+    // Children go first, whoever owns them, so no window outlives its control.
+    while (!controls_.empty()) {
+        TControl* child = controls_.back();
+        RemoveControl(child);
+        delete child;
+    }
+    DestroyHandle();
+}
+
+QWidget* TWinControl::Handle() {
+    if (!handle_)
+        CreateHandle();
+    return handle_;
+}
+
+QWidget* TWinControl::TopLevelHandle() {
+    TWinControl* top = this;
+    while (top->Parent())
+        top = top->Parent();
+    return top->Handle();
+}
+
+void TWinControl::CreateHandle() {
+    QWidget* parentWidget = Parent() ? Parent()->Handle() : nullptr;
+    handle_ = CreateWindowWidget(parentWidget);
+    handle_->setObjectName(Name());
+    ApplyWindowState();
+    Perform(WM_CREATE);
+    WindowCreated();
+    for (TControl* child : controls_)
+        if (auto* win = qobject_cast<TWinControl*>(child))
+            win->Handle();
+}
+
+void TWinControl::DestroyHandle() {
+    if (!handle_)
+        return;
+    QWidget* w = handle_;
+    handle_ = nullptr;
+    if (auto* window = dynamic_cast<MessageWindowBase*>(w))
+        window->Detach();
+    delete w;
+}
+
+QWidget* TWinControl::CreateWindowWidget(QWidget* parentWidget) {
+    auto* w = new MessageWindow<QWidget>(this, parentWidget);
+    w->setAttribute(Qt::WA_OpaquePaintEvent);
+    return w;
+}
+
+void TWinControl::ApplyWindowState() {
+    QWidget* w = handle_;
+    if (!w->isWindow())
+        w->setGeometry(Left(), Top(), Width(), Height());
+    w->setFont(Font()->ToQFont());
+    w->setEnabled(Enabled());
+    w->setCursor(EventTranslator::CursorShape(Cursor()));
+    w->setFocusPolicy(tabStop_ ? Qt::StrongFocus : Qt::ClickFocus);
+    if (!w->isWindow())
+        w->setVisible(Visible());
+}
+
+TControl* TWinControl::Controls(int index) const {
+    Q_ASSERT(index >= 0 && index < ControlCount());
+    return controls_[static_cast<std::size_t>(index)];
+}
+
+void TWinControl::InsertControl(TControl* control) {
+    controls_.push_back(control);
+    control->parent_ = this;
+    if (auto* win = qobject_cast<TWinControl*>(control)) {
+        if (win->HandleAllocated())
+            win->handle_->setParent(HandleAllocated() ? handle_.data() : nullptr);
+        else if (HandleAllocated())
+            win->Handle();
+        if (win->HandleAllocated())
+            win->ApplyWindowState();
+    } else {
+        control->Invalidate();
+    }
+    RealignControls();
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+    auto it = std::find(controls_.begin(), controls_.end(), control);
+    if (it == controls_.end())
+        return;
+    if (!control->IsWindowed())
+        InvalidateArea(control->BoundsRect());
+    controls_.erase(it);
+    control->parent_ = nullptr;
+    if (mouseControl_ == control)
+        mouseControl_ = nullptr;
+    if (captureControl_ == control)
+        captureControl_ = nullptr;
+    RealignControls();
+}
+
+TControl* TWinControl::ControlAtPos(TPoint p) const {
+    // The topmost is the last inserted.
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        TControl* c = *it;
+        if (c->IsWindowed() || !c->Visible() || !c->Enabled())
+            continue;
+        if (p.X >= c->Left() && p.Y >= c->Top() && p.X < c->Left() + c->Width() &&
+            p.Y < c->Top() + c->Height())
+            return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+    TControl::SetBounds(left, top, width, height);
+}
+
+void TWinControl::BoundsChanged() {
+    if (!handle_)
+        return;
+    if (handle_->isWindow()) {
+        handle_->move(Left(), Top());
+        handle_->resize(ClientWidth(), ClientHeight());
+    } else {
+        handle_->setGeometry(Left(), Top(), Width(), Height());
+    }
+    RealignControls();
+}
+
+void TWinControl::AdjustClientRect(TRect&) const {}
+
+void TWinControl::RealignControls() {
+    if (aligning_ || IsDestroying())
+        return;
+    aligning_ = true;
+    TRect rect = ClientRect();
+    AdjustClientRect(rect);
+    AlignControls(rect);
+    aligning_ = false;
+}
+
+void TWinControl::AlignControls(TRect& rect) {
+    // Top, bottom, left and right edges first, in insertion order, then the client filler.
+    static constexpr TAlign kOrder[] = {TAlign::alTop, TAlign::alBottom, TAlign::alLeft,
+                                        TAlign::alRight, TAlign::alClient};
+    for (TAlign align : kOrder) {
+        for (TControl* c : controls_) {
+            if (c->Align() != align || !c->Visible())
+                continue;
+            switch (align) {
+            case TAlign::alTop:
+                c->SetBounds(rect.Left, rect.Top, rect.Width(), c->Height());
+                rect.Top += c->Height();
+                break;
+            case TAlign::alBottom:
+                rect.Bottom -= c->Height();
+                c->SetBounds(rect.Left, rect.Bottom, rect.Width(), c->Height());
+                break;
+            case TAlign::alLeft:
+                c->SetBounds(rect.Left, rect.Top, c->Width(), rect.Height());
+                rect.Left += c->Width();
+                break;
+            case TAlign::alRight:
+                rect.Right -= c->Width();
+                c->SetBounds(rect.Right, rect.Top, c->Width(), rect.Height());
+                break;
+            default:
+                c->SetBounds(rect.Left, rect.Top, rect.Width(), rect.Height());
+                break;
+            }
+        }
+    }
+}
+
+void TWinControl::InvalidateArea(const TRect& area) {
+    if (handle_)
+        handle_->update(area.ToQRect());
+}
+
+void TWinControl::Invalidate() {
+    if (handle_)
+        handle_->update();
+}
+
+TPoint TWinControl::ClientToScreenOrigin() const {
+    if (handle_) {
+        const QPoint g = handle_->mapToGlobal(QPoint(0, 0));
+        return {g.x(), g.y()};
+    }
+    return Parent() ? Parent()->ClientToScreen({Left(), Top()}) : TPoint{Left(), Top()};
+}
+
+void TWinControl::SetTabOrder(int order) {
+    tabOrder_ = order;
+    if (Parent())
+        Parent()->ApplyChildTabOrder();
+}
+
+void TWinControl::SetTabStop(bool tabStop) {
+    tabStop_ = tabStop;
+    if (handle_)
+        handle_->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) {
+    std::vector<TWinControl*> children;
+    for (TControl* c : controls_)
+        if (auto* win = qobject_cast<TWinControl*>(c))
+            children.push_back(win);
+    std::stable_sort(children.begin(), children.end(),
+                     [](TWinControl* a, TWinControl* b) { return a->tabOrder_ < b->tabOrder_; });
+    for (TWinControl* child : children) {
+        list.push_back(child);
+        child->GetTabOrderList(list);
+    }
+}
+
+void TWinControl::ApplyChildTabOrder() {
+    // The toolkit walks the focus chain of the whole window; rebuild it from the top.
+    TWinControl* top = this;
+    while (top->Parent())
+        top = top->Parent();
+    std::vector<TWinControl*> order;
+    top->GetTabOrderList(order);
+    QWidget* previous = nullptr;
+    for (TWinControl* c : order) {
+        if (!c->HandleAllocated() || !c->TabStop())
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, c->handle_);
+        previous = c->handle_;
+    }
+}
+
+bool TWinControl::CanFocus() const {
+    for (const TWinControl* c = this; c; c = c->Parent())
+        if (!c->Visible() || !c->Enabled())
+            return false;
+    return true;
+}
+
+bool TWinControl::Focused() const {
+    return handle_ && handle_->hasFocus();
+}
+
+void TWinControl::SetFocus() {
+    if (!CanFocus())
+        throw EComponentError(QStringLiteral("Cannot focus a disabled or invisible window"));
+    Handle()->setFocus(Qt::OtherFocusReason);
+}
+
+void TWinControl::TextChanged() {
+    if (handle_ && handle_->isWindow())
+        handle_->setWindowTitle(Text());
+    Invalidate();
+}
+
+void TWinControl::FontChanged() {
+    if (handle_)
+        handle_->setFont(Font()->ToQFont());
+    for (TControl* c : controls_)
+        c->ParentFontChanged();
+    Invalidate();
+}
+
+void TWinControl::ColorChanged() {
+    for (TControl* c : controls_)
+        c->ParentColorChanged();
+    Invalidate();
+}
+
+void TWinControl::VisibleChanged() {
+    if (handle_ && !handle_->isWindow())
+        handle_->setVisible(Visible());
+}
+
+void TWinControl::EnabledChanged() {
+    if (handle_)
+        handle_->setEnabled(Enabled());
+    Invalidate();
+}
+
+void TWinControl::SetCursor(TCursor cursor) {
+    TControl::SetCursor(cursor);
+    if (handle_ && !mouseControl_)
+        handle_->setCursor(EventTranslator::CursorShape(cursor));
+}
+
+namespace {
+
+// Input that reaches a widget inside the window (a scroll area's viewport) is the window's
+// input: it passes through the window procedure first.
+class ChildEventFilter : public QObject {
+public:
+    ChildEventFilter(TWinControl* control, QObject* parent) : QObject(parent), control_(control) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget)
+            return false;
+        return control_->DispatchToolkitEvent(event, widget, [](QEvent*) { return false; })
+            .consumed;
+    }
+
+private:
+    TWinControl* control_;
+};
+
+bool IsInputEvent(const QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void TWinControl::WatchChildWidget(QWidget* widget) {
+    widget->installEventFilter(new ChildEventFilter(this, widget));
+}
+
+bool TWinControl::AlreadyDispatched(QEvent* event, QWidget* source) {
+    // An input event the inner widget left unaccepted travels on to the window itself; its
+    // messages went out once already.
+    if (!IsInputEvent(event))
+        return false;
+    const auto stamp = static_cast<const QInputEvent*>(event)->timestamp();
+    if (source != handle_) {
+        lastChildInput_ = {event, event->type(), stamp};
+        return false;
+    }
+    return lastChildInput_.event == event && lastChildInput_.type == event->type() &&
+           lastChildInput_.timestamp == stamp;
+}
+
+TWinControl::DispatchOutcome
+TWinControl::DispatchToolkitEvent(QEvent* event, QWidget* source,
+                                  const std::function<bool(QEvent*)>& base) {
+    // Events the window receives while it is being built belong to the toolkit alone.
+    if (!handle_ || AlreadyDispatched(event, source))
+        return {false, base(event)};
+    std::vector<TMessage> messages = EventTranslator::Translate(event, handle_, source);
+    if (messages.empty())
+        return {false, base(event)};
+    PendingEvent pending{event, base};
+    pending_.push_back(&pending);
+    bool consumed = false;
+    for (std::size_t i = 0; i < messages.size(); ++i) {
+        pending.deferBase = i + 1 < messages.size();
+        pending.reachedDefault = false;
+        MainWndProc(messages[i]);
+        if (!pending.reachedDefault) {
+            consumed = true;
+            break;
+        }
+    }
+    pending_.pop_back();
+    if (!consumed && !pending.baseCalled)
+        pending.baseResult = base(event);
+    if (consumed) {
+        // A kept close request must not let the toolkit close the window behind our back.
+        if (event->type() == QEvent::Close)
+            event->ignore();
+        else
+            event->accept();
+    }
+    return {consumed, pending.baseResult};
+}
+
+void TWinControl::MainWndProc(TMessage& message) {
+    try {
+        WindowProc(message);
+    } catch (const std::exception& error) {
+        if (Application)
+            Application->HandleException(error);
+    }
+}
+
+void TWinControl::DefaultHandler(TMessage& message) {
+    if (!message.Event || pending_.empty() || pending_.back()->event != message.Event)
+        return; // sent by the program: nothing more to do
+    PendingEvent& pending = *pending_.back();
+    pending.reachedDefault = true;
+    if (!pending.deferBase && !pending.baseCalled) {
+        pending.baseCalled = true;
+        pending.baseResult = pending.base(message.Event);
+    }
+}
+
+void TWinControl::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_MBUTTONDBLCLK:
+        if (RouteMouseToGraphicControl(message))
+            return;
+        break;
+    case CM_MOUSELEAVE:
+        UpdateMouseControl(nullptr);
+        break;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+        HandleKeyMessage(message);
+        if (message.Result == 1)
+            return; // a handler took the key
+        break;
+    case WM_SETFOCUS:
+        DoEnter();
+        break;
+    case WM_KILLFOCUS:
+        DoExit();
+        break;
+    default:
+        break;
+    }
+    if (!ClickEvents && message.Msg == WM_LBUTTONUP) {
+        DefaultHandler(message);
+        return;
+    }
+    TControl::WndProc(message);
+}
+
+bool TWinControl::RouteMouseToGraphicControl(TMessage& message) {
+    const TPoint p{GetXLParam(message.LParam), GetYLParam(message.LParam)};
+    TControl* target = captureControl_ ? captureControl_ : ControlAtPos(p);
+    if (message.Msg == WM_MOUSEMOVE && !captureControl_)
+        UpdateMouseControl(target);
+    if (!target)
+        return false;
+    const bool down = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_RBUTTONDOWN ||
+                      message.Msg == WM_MBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK;
+    const bool up =
+        message.Msg == WM_LBUTTONUP || message.Msg == WM_RBUTTONUP || message.Msg == WM_MBUTTONUP;
+    if (down)
+        captureControl_ = target;
+    TMessage forwarded{message.Msg, message.WParam,
+                       MakeLParam(p.X - target->Left(), p.Y - target->Top()), 0, nullptr};
+    if (up)
+        captureControl_ = nullptr;
+    target->WindowProc(forwarded);
+    message.Result = forwarded.Result;
+    return true;
+}
+
+void TWinControl::UpdateMouseControl(TControl* now) {
+    if (now == mouseControl_)
+        return;
+    TControl* old = mouseControl_;
+    mouseControl_ = now;
+    if (old)
+        old->Perform(CM_MOUSELEAVE);
+    if (now)
+        now->Perform(CM_MOUSEENTER);
+    if (handle_)
+        handle_->setCursor(EventTranslator::CursorShape(now ? now->Cursor() : Cursor()));
+}
+
+void TWinControl::HandleKeyMessage(TMessage& message) {
+    const TShiftState shift =
+        EventTranslator::ShiftFromModifiers(QGuiApplication::queryKeyboardModifiers());
+    if (message.Msg == WM_CHAR) {
+        char16_t key = static_cast<char16_t>(message.WParam);
+        KeyPress(key);
+        message.Result = key == 0 ? 1 : 0;
+        return;
+    }
+    auto key = static_cast<std::uint16_t>(message.WParam);
+    if (message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN)
+        KeyDown(key, shift);
+    else
+        KeyUp(key, shift);
+    message.Result = key == 0 ? 1 : 0;
+}
+
+void TWinControl::KeyDown(std::uint16_t& key, TShiftState shift) {
+    if (OnKeyDown)
+        OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(std::uint16_t& key, TShiftState shift) {
+    if (OnKeyUp)
+        OnKeyUp(this, key, shift);
+}
+
+void TWinControl::KeyPress(char16_t& key) {
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+}
+
+void TWinControl::DoEnter() {
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TWinControl::DoExit() {
+    if (OnExit)
+        OnExit(this);
+}
+
+void TWinControl::PaintHandler(QPainter& painter) {
+    PaintWindow(painter);
+    for (TControl* c : controls_) {
+        if (c->IsWindowed() || !c->Visible())
+            continue;
+        painter.save();
+        painter.translate(c->Left(), c->Top());
+        painter.setClipRect(0, 0, c->Width(), c->Height(), Qt::IntersectClip);
+        c->PaintTo(painter);
+        painter.restore();
+    }
+}
+
+void TWinControl::PaintWindow(QPainter& painter) {
+    painter.fillRect(0, 0, Width(), Height(), ToQColor(Color()));
+}
+
+bool TWinControl::BindEvent(const QByteArray& name, const TMethod& method) {
+    if (name == "OnEnter")
+        OnEnter = MethodToEvent<TObject*>(method);
+    else if (name == "OnExit")
+        OnExit = MethodToEvent<TObject*>(method);
+    else if (name == "OnKeyDown")
+        OnKeyDown = MethodToEvent<TObject*, std::uint16_t&, TShiftState>(method);
+    else if (name == "OnKeyUp")
+        OnKeyUp = MethodToEvent<TObject*, std::uint16_t&, TShiftState>(method);
+    else if (name == "OnKeyPress")
+        OnKeyPress = MethodToEvent<TObject*, char16_t&>(method);
+    else
+        return TControl::BindEvent(name, method);
+    return true;
+}

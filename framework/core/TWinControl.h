@@ -1,0 +1,137 @@
+// Windowed controls: a control that owns a toolkit window (its handle), holds child controls,
+// takes the keyboard focus and receives every toolkit event as a message through WindowProc.
+#pragma once
+
+#include "framework/core/TControl.h"
+
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+class QEvent;
+class QWidget;
+
+class TWinControl : public TControl {
+    Q_OBJECT
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+public:
+    explicit TWinControl(TComponent* AOwner);
+    ~TWinControl() override;
+
+    bool IsWindowed() const override { return true; }
+
+    // The window; created on first use, with every child control's window.
+    QWidget* Handle();
+    bool HandleAllocated() const { return !handle_.isNull(); }
+    // The top-level window this control lives in, or null.
+    QWidget* TopLevelHandle();
+
+    int ControlCount() const { return static_cast<int>(controls_.size()); }
+    TControl* Controls(int index) const;
+    void InsertControl(TControl* control);
+    void RemoveControl(TControl* control);
+    // The visible, enabled graphic control under a point in client coordinates.
+    TControl* ControlAtPos(TPoint p) const;
+
+    void SetBounds(int left, int top, int width, int height) override;
+    void RealignControls();
+    void InvalidateArea(const TRect& area);
+    void Invalidate() override;
+    TPoint ClientToScreenOrigin() const;
+
+    int TabOrder() const { return tabOrder_; }
+    void SetTabOrder(int order);
+    bool TabStop() const { return tabStop_; }
+    void SetTabStop(bool tabStop);
+    // Windowed children in tab order, depth first, as the focus walks through them.
+    void GetTabOrderList(std::vector<TWinControl*>& list);
+    bool CanFocus() const;
+    bool Focused() const;
+    virtual void SetFocus();
+
+    // Toolkit events come in here. `base` runs the toolkit's own handling once the message
+    // reaches the default handler; `consumed` means a procedure kept the message.
+    struct DispatchOutcome {
+        bool consumed = false;
+        bool baseResult = false;
+    };
+    DispatchOutcome DispatchToolkitEvent(QEvent* event, QWidget* source,
+                                         const std::function<bool(QEvent*)>& base);
+    // The framework's guard around a window procedure: an error escaping it goes to the
+    // application's default error report.
+    void MainWndProc(TMessage& message);
+    void DefaultHandler(TMessage& message) override;
+    void WndProc(TMessage& message) override;
+
+    // Paints the window: its own face, then its graphic controls.
+    void PaintHandler(QPainter& painter);
+
+    bool BindEvent(const QByteArray& name, const TMethod& method) override;
+
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+
+protected:
+    // Creates the window, parented to `parentWidget` (null for a top-level window).
+    virtual QWidget* CreateWindowWidget(QWidget* parentWidget);
+    // Runs once the window exists; the window has received WM_CREATE before.
+    virtual void WindowCreated() {}
+    // The face of the control under its graphic children; the default fills the colour.
+    virtual void PaintWindow(QPainter& painter);
+    // The area the aligned children share.
+    virtual void AdjustClientRect(TRect& rect) const;
+    virtual void AlignControls(TRect& rect);
+
+    virtual void KeyDown(std::uint16_t& key, TShiftState shift);
+    virtual void KeyUp(std::uint16_t& key, TShiftState shift);
+    virtual void KeyPress(char16_t& key);
+    virtual void DoEnter();
+    virtual void DoExit();
+
+    void TextChanged() override;
+    void FontChanged() override;
+    void ColorChanged() override;
+    void BoundsChanged() override;
+    void VisibleChanged() override;
+    void EnabledChanged() override;
+    void SetCursor(TCursor cursor) override;
+
+    // A widget inside the window (a scroll area's viewport) whose input counts as the window's.
+    void WatchChildWidget(QWidget* widget);
+    // Moves the mouse routing to the graphic control under the point.
+    bool RouteMouseToGraphicControl(TMessage& message);
+
+    // Whether a press and release over the window counts as a click.
+    bool ClickEvents = true;
+
+private:
+    void CreateHandle();
+    void DestroyHandle();
+    void ApplyWindowState();
+    void UpdateMouseControl(TControl* now);
+    void ApplyChildTabOrder();
+    void HandleKeyMessage(TMessage& message);
+    bool AlreadyDispatched(QEvent* event, QWidget* source);
+
+    QPointer<QWidget> handle_;
+    std::vector<TControl*> controls_; // children, not owned by this list, in insertion order
+    int tabOrder_ = -1;
+    bool tabStop_ = false;
+    bool aligning_ = false;
+    TControl* mouseControl_ = nullptr;   // graphic child the mouse is over
+    TControl* captureControl_ = nullptr; // graphic child that took the button press
+
+    struct InputStamp {
+        const QEvent* event = nullptr;
+        int type = 0;
+        quint64 timestamp = 0;
+    } lastChildInput_;
+
+    friend class TControl;
+    struct PendingEvent;
+    std::vector<PendingEvent*> pending_;
+};

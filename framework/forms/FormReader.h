@@ -1,0 +1,42 @@
+// Creates a form's components from its form description and assigns their stored values by
+// name, in stored order; component references are resolved once every component exists, and
+// every component is told "loaded" at the end.
+#pragma once
+
+#include "framework/forms/FormNode.h"
+
+#include <vector>
+
+class QObject;
+class TComponent;
+class TCustomForm;
+class TWinControl;
+
+class FormReader {
+public:
+    // Reads ":/forms/<class name>.dfm" into the form.
+    static void ReadForm(TCustomForm* form);
+    // Reads a parsed description into `root` (used by tests with descriptions of their own).
+    static void ReadInto(TComponent* root, const FormNode& node);
+
+private:
+    struct Fixup {
+        QObject* object;
+        QByteArray property;
+        QString componentName;
+        int line;
+    };
+
+    explicit FormReader(TComponent* root) : root_(root) {}
+    void ReadChildren(const FormNode& node, TWinControl* parent);
+    void AssignAll(QObject* object, const std::vector<FormProperty>& properties);
+    void Assign(QObject* object, const FormProperty& property);
+    void AssignValue(QObject* target, const QByteArray& name, const FormProperty& property);
+    void AssignCollection(QObject* collection, const FormProperty& property);
+    void ResolveFixups();
+    [[noreturn]] void Fail(const FormProperty& property, const QString& why) const;
+
+    TComponent* root_;
+    std::vector<TComponent*> created_; // in creation order
+    std::vector<Fixup> fixups_;
+};
