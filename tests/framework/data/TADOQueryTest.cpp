@@ -183,17 +183,6 @@ TEST_F(TADOQueryTest, ARejectedStatementRaisesTheEnginesMessageAndLeavesTheQuery
     EXPECT_TRUE(query->Active());
 }
 
-TEST_F(TADOQueryTest, AQueryWithoutConnectionSaysSo) {
-    query->SetConnection(nullptr);
-    query->SQL()->Add(QStringLiteral("Select * from data"));
-    try {
-        query->Open();
-        ADD_FAILURE();
-    } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("ADOQuery1: Missing Connection or ConnectionString"));
-    }
-}
-
 TEST_F(TADOQueryTest, AFormReaderSetsEveryPublishedValueByName) {
     TADOQuery* loaded = new TADOQuery(&form);
     loaded->BeginLoading();
