@@ -34,7 +34,7 @@ const QRect kWindowGeometry(405, 172, 500, 453);
 const QPoint kStatusLine(1 + 6 + 489 / 2, 0 + 424 + 19 / 2);
 const QPoint kQuitButton(1 + 408 + 80 / 2, 0 + 389 + 27 / 2);
 
-constexpr int kWindowTimeoutMs = 30000;
+constexpr int kWindowTimeoutMs = 20000;
 constexpr int kExitTimeoutMs = 10000;
 
 } // namespace
