@@ -1,0 +1,66 @@
+// What start-up and listing cannot do without: reading every row with the bare SQLite API,
+// showing an empty window, and writing the library's bytes to a file.
+#include "framework/platform/ResourceStore.h"
+#include "framework/platform/RuntimeFolder.h"
+
+#include <QFile>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+namespace {
+// Steps through every row, reading the text of column 0 and its length; the row count.
+int FetchAllRows(sqlite3* db) {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, "Select * from data", -1, &statement, nullptr) != SQLITE_OK)
+        return -1;
+    int rows = 0;
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        benchmark::DoNotOptimize(sqlite3_column_text(statement, 0));
+        benchmark::DoNotOptimize(sqlite3_column_bytes(statement, 0));
+        ++rows;
+    }
+    sqlite3_finalize(statement);
+    return rows;
+}
+
+void RawFullFetch(benchmark::State& state) {
+    for (auto _ : state) {
+        sqlite3* db = nullptr;
+        const int opened =
+            sqlite3_open_v2(DUANXIN_LIBRARY_FILE, &db, SQLITE_OPEN_READONLY, nullptr);
+        const int rows = opened == SQLITE_OK ? FetchAllRows(db) : -1;
+        sqlite3_close(db);
+        if (rows <= 0) {
+            state.SkipWithError("cannot read the library file");
+            break;
+        }
+    }
+}
+BENCHMARK(RawFullFetch)->Unit(benchmark::kMillisecond);
+
+void BareWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        QWidget window;
+        window.show();
+        benchmark::DoNotOptimize(window.isVisible());
+    }
+}
+BENCHMARK(BareWindow)->Unit(benchmark::kMillisecond);
+
+void FileWrite(benchmark::State& state) {
+    const auto bytes = ResourceStore::Find(QStringLiteral("_"), QStringLiteral("MDB"));
+    const QString path = RuntimeFolder::Path() + QStringLiteral("/bench-write");
+    const auto size = static_cast<qint64>(bytes.size());
+    for (auto _ : state) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+            state.SkipWithError("cannot write the runtime folder");
+            break;
+        }
+    }
+    QFile::remove(path);
+}
+BENCHMARK(FileWrite)->Unit(benchmark::kMillisecond);
+} // namespace

@@ -1,0 +1,40 @@
+#include "RatioReporter.h"
+
+#include <cstdio>
+
+void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        if (run.run_type != Run::RT_Iteration || run.error_occurred)
+            continue;
+        seconds_[run.benchmark_name()] =
+            run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+    }
+}
+
+double RatioReporter::Seconds(const std::string& name) const {
+    const auto found = seconds_.find(name);
+    return found == seconds_.end() ? 0.0 : found->second;
+}
+
+namespace {
+bool PrintRatio(const char* label, double measured, double baseline, double target) {
+    if (measured <= 0.0 || baseline <= 0.0) {
+        std::printf("%s ratio unavailable (target <= %.1f)\n", label, target);
+        return false;
+    }
+    const double ratio = measured / baseline;
+    std::printf("%s ratio %.2f (target <= %.1f)%s\n", label, ratio, target,
+                ratio <= target ? "" : " MISSED");
+    return true;
+}
+} // namespace
+
+bool RatioReporter::PrintRatios() const {
+    const double startupBaseline =
+        Seconds("BareWindow") + Seconds("RawFullFetch") + Seconds("FileWrite");
+    const bool startupKnown = PrintRatio("startup", Seconds("Startup"), startupBaseline, 1.5);
+    const bool reopenKnown =
+        PrintRatio("full reopen", Seconds("FullReopen"), Seconds("RawFullFetch"), 1.3);
+    return startupKnown && reopenKnown;
+}

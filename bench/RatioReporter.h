@@ -1,0 +1,21 @@
+// A console reporter that also keeps the real time of every benchmark by name, so that the
+// ratios between the program and its baselines can be printed after the run.
+#pragma once
+
+#include <benchmark/benchmark.h>
+#include <map>
+#include <string>
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override;
+    // Prints one line per ratio with its target, marking a missed one; false when a time is
+    // missing because a benchmark failed or was filtered out.
+    bool PrintRatios() const;
+
+private:
+    // Seconds of real time per iteration, or 0 when the benchmark did not run.
+    double Seconds(const std::string& name) const;
+
+    std::map<std::string, double> seconds_;
+};
