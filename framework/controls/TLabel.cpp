@@ -51,6 +51,9 @@ void TLabel::Paint(QPainter& painter) {
         painter.fillRect(0, 0, Width(), Height(), ToQColor(Color()));
     painter.setFont(Font()->ToQFont());
     painter.setPen(ToQColor(Enabled() ? Font()->Color() : clGrayText));
-    const int flags = Qt::AlignLeft | Qt::AlignTop | (wordWrap_ ? Qt::TextWordWrap : 0);
+    // The glyphs may be a pixel or two taller than the box the label was designed with; they are
+    // centred on it rather than cut off.
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip |
+                      (wordWrap_ ? Qt::TextWordWrap : 0);
     painter.drawText(QRect(0, 0, Width(), Height()), flags, Caption());
 }

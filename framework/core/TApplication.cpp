@@ -74,9 +74,10 @@ void TApplication::Initialize() {
 }
 
 void TApplication::SetTitle(const QString& title) {
+    // Not the toolkit's display name: that would be appended to every window's caption.
     title_ = title;
     if (qApp)
-        QGuiApplication::setApplicationDisplayName(title);
+        QCoreApplication::setApplicationName(title);
 }
 
 void TApplication::Notification(TComponent* AComponent, TOperation Operation) {

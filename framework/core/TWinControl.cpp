@@ -544,7 +544,6 @@ void TWinControl::PaintHandler(QPainter& painter) {
             continue;
         painter.save();
         painter.translate(c->Left(), c->Top());
-        painter.setClipRect(0, 0, c->Width(), c->Height(), Qt::IntersectClip);
         c->PaintTo(painter);
         painter.restore();
     }
