@@ -1,15 +1,31 @@
 #include "app/Unit1.h"
 
 #include "app/StatusTexts.h"
+#include "app/library/CleanMessageText.h"
 #include "app/library/LibraryStatements.h"
+#include "app/library/WebLinks.h"
 #include "app/res.h"
 #include "framework/core/TApplication.h"
 #include "framework/platform/RuntimeFolder.h"
 
+#include <QDesktopServices>
 #include <QFile>
+#include <QUrl>
+#include <array>
+#include <utility>
 
 namespace {
 constexpr int kWindowsFolderId = 36;
+
+// The festival labels and the word each one searches for.
+const std::array<std::pair<const char*, QString>, 6> kFestivalWords{{
+    {"Label1", QStringLiteral("春节")},
+    {"Label3", QStringLiteral("元旦")},
+    {"Label4", QStringLiteral("圣诞")},
+    {"Label5", QStringLiteral("愚人")},
+    {"Label6", QStringLiteral("母亲")},
+    {"Label7", QStringLiteral("父亲")},
+}};
 } // namespace
 
 TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
@@ -109,4 +125,84 @@ void TForm1::GridWheelHook(TMessage& message) {
     const auto distance = static_cast<std::int16_t>(HiWord(message.WParam));
     DBGrid_duanxinlist->DataSource()->DataSet()->MoveBy(distance < 0 ? 1 : -1);
     message.Result = 0;
+}
+
+void TForm1::suitempButton4Click(TObject*) {
+    const QString keyword = searchkeyword->Text();
+    if (keyword.isEmpty()) {
+        ShowMessage(StatusTexts::kEmptyKeyword);
+        return;
+    }
+    ReopenQuery(LibraryStatements::SearchStatement(keyword));
+    TJ->SetText(StatusTexts::Search(keyword, ADOQuery1->RecordCount()));
+    if (ADOQuery1->Eof()) {
+        // The box shows over the empty list; the whole library returns once it is closed.
+        ShowMessage(StatusTexts::kNoHits);
+        ReopenQuery(LibraryStatements::kListAfterNoHits);
+    }
+}
+
+void TForm1::suitempButton1Click(TObject*) {
+    ReopenQuery(LibraryStatements::kListAll);
+    TJ->SetText(StatusTexts::Total(ADOQuery1->RecordCount()));
+}
+
+void TForm1::FestivalShortcut(TObject* label) {
+    const auto* component = qobject_cast<TComponent*>(label);
+    for (const auto& [name, word] : kFestivalWords) {
+        if (component && component->Name() == QLatin1String(name)) {
+            searchkeyword->SetText(word);
+            Button4->Click();
+            return;
+        }
+    }
+}
+
+void TForm1::Label1Click(TObject* Sender) {
+    FestivalShortcut(Sender);
+}
+void TForm1::Label3Click(TObject* Sender) {
+    FestivalShortcut(Sender);
+}
+void TForm1::Label4Click(TObject* Sender) {
+    FestivalShortcut(Sender);
+}
+void TForm1::Label5Click(TObject* Sender) {
+    FestivalShortcut(Sender);
+}
+void TForm1::Label6Click(TObject* Sender) {
+    FestivalShortcut(Sender);
+}
+void TForm1::Label7Click(TObject* Sender) {
+    FestivalShortcut(Sender);
+}
+
+void TForm1::DBGrid_duanxinlistCellClick(TColumn*) {
+    // With the list closed there is no field to read; the view then shows nothing.
+    const TField* field = DBGrid_duanxinlist->SelectedField();
+    DBMemo_Duanxin->SetText(CleanMessageText(field ? field->AsString() : QString()));
+}
+
+void TForm1::suiButton_CopyClick(TObject*) {
+    if (DBMemo_Duanxin->Text().isEmpty()) {
+        ShowMessage(StatusTexts::kNothingToCopy);
+        return;
+    }
+    DBMemo_Duanxin->SelectAll();
+    DBMemo_Duanxin->CopyToClipboard();
+}
+
+void TForm1::OpenMakerPage(const QString& path) {
+    // Whether a browser could be started is not reported.
+    QDesktopServices::openUrl(QUrl(WebLinks::Address(path)));
+}
+
+void TForm1::Label8Click(TObject*) {
+    OpenMakerPage(WebLinks::kOnlineVersionPath);
+}
+void TForm1::suiButton_AboutClick(TObject*) {
+    OpenMakerPage(WebLinks::kOnlineVersionPath);
+}
+void TForm1::suiButton1Click(TObject*) {
+    OpenMakerPage(WebLinks::kUpgradePath);
 }

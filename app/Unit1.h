@@ -59,8 +59,24 @@ public slots:
     void FormCreate(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
     void suiButton_CloseClick(TObject* Sender);
+    void suitempButton4Click(TObject* Sender);
+    void suitempButton1Click(TObject* Sender);
+    void Label1Click(TObject* Sender);
+    void Label3Click(TObject* Sender);
+    void Label4Click(TObject* Sender);
+    void Label5Click(TObject* Sender);
+    void Label6Click(TObject* Sender);
+    void Label7Click(TObject* Sender);
+    void Label8Click(TObject* Sender);
+    void DBGrid_duanxinlistCellClick(TColumn* Column);
+    void suiButton_CopyClick(TObject* Sender);
+    void suiButton_AboutClick(TObject* Sender);
+    void suiButton1Click(TObject* Sender);
 
 private:
+    // A festival label puts its word into the keyword box and presses "搜索" for the user.
+    void FestivalShortcut(TObject* label);
+    void OpenMakerPage(const QString& path);
     void BindComponents();
     template <class T> T* Component(const char* name);
 };

@@ -52,6 +52,7 @@ object Form1: TForm1
       Font.Height = -13
       Font.Name = '宋体'
       Font.Style = []
+      OnClick = Label1Click
     end
     object Label3: TLabel
       Left = 144
@@ -65,6 +66,7 @@ object Form1: TForm1
       Font.Height = -13
       Font.Name = '宋体'
       Font.Style = []
+      OnClick = Label3Click
     end
     object Label4: TLabel
       Left = 200
@@ -78,6 +80,7 @@ object Form1: TForm1
       Font.Height = -13
       Font.Name = '宋体'
       Font.Style = []
+      OnClick = Label4Click
     end
     object Label5: TLabel
       Left = 256
@@ -91,6 +94,7 @@ object Form1: TForm1
       Font.Height = -13
       Font.Name = '宋体'
       Font.Style = []
+      OnClick = Label5Click
     end
     object Label6: TLabel
       Left = 304
@@ -104,6 +108,7 @@ object Form1: TForm1
       Font.Height = -13
       Font.Name = '宋体'
       Font.Style = []
+      OnClick = Label6Click
     end
     object Label7: TLabel
       Left = 368
@@ -117,6 +122,7 @@ object Form1: TForm1
       Font.Height = -13
       Font.Name = '宋体'
       Font.Style = []
+      OnClick = Label7Click
     end
     object Label8: TLabel
       Left = 432
@@ -130,6 +136,7 @@ object Form1: TForm1
       Font.Height = -13
       Font.Name = '宋体'
       Font.Style = []
+      OnClick = Label8Click
     end
     object Label9: TLabel
       Left = 16
@@ -157,6 +164,7 @@ object Form1: TForm1
       Height = 25
       Caption = '搜索'
       TabOrder = 1
+      OnClick = suitempButton4Click
     end
     object Button1: TButton
       Left = 383
@@ -165,6 +173,7 @@ object Form1: TForm1
       Height = 25
       Caption = '刷新'
       TabOrder = 2
+      OnClick = suitempButton1Click
     end
     object DBGrid_duanxinlist: TDBGrid
       Left = 5
@@ -180,6 +189,7 @@ object Form1: TForm1
       TitleFont.Height = -13
       TitleFont.Name = '宋体'
       TitleFont.Style = []
+      OnCellClick = DBGrid_duanxinlistCellClick
     end
     object TJ: TEdit
       Left = 6
@@ -207,6 +217,7 @@ object Form1: TForm1
       Height = 25
       Caption = '复制'
       TabOrder = 6
+      OnClick = suiButton_CopyClick
     end
     object suiButton_About: TButton
       Left = 232
@@ -215,6 +226,7 @@ object Form1: TForm1
       Height = 27
       Caption = '在线版本'
       TabOrder = 7
+      OnClick = suiButton_AboutClick
     end
     object suiButton_Close: TButton
       Left = 408
@@ -232,6 +244,7 @@ object Form1: TForm1
       Height = 27
       Caption = '软件升级'
       TabOrder = 9
+      OnClick = suiButton1Click
     end
   end
   object ADOConnection1: TADOConnection

@@ -1,0 +1,159 @@
+#include "AppFixture.h"
+
+#include "app/Unit1.h"
+#include "app/library/SourceNotes.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QPushButton>
+
+namespace {
+const QString kShort = QString::fromStdString(duanxin::ShortSourceNote());
+
+const QStringList kRows{
+    QStringLiteral("春节快乐，祝|〓|万事如意！") + kShort,
+    QStringLiteral("元旦快乐"),
+    QStringLiteral("春节到了，100%的祝福送给你"),
+    QStringLiteral("It's a sunny day"),
+    QString(),
+    QStringLiteral("母亲节快乐  妈妈辛苦了"),
+};
+
+class SearchTest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        RegisterLibrary(kRows);
+        application->CreateForm(form);
+        ASSERT_TRUE(boxes.empty());
+    }
+    void Search(const QString& keyword) {
+        form->searchkeyword->SetText(keyword);
+        form->suitempButton4Click(form->Button4);
+    }
+    int Rows() const { return form->ADOQuery1->RecordCount(); }
+    QString Status() const { return form->TJ->Text(); }
+
+    TForm1* form = nullptr;
+};
+} // namespace
+
+TEST_F(SearchTest, HitsListExactlyTheMatchingRowsWithTheirCount) {
+    Search(QStringLiteral("春节"));
+    EXPECT_EQ(Rows(), 2);
+    EXPECT_EQ(Status(), QStringLiteral("关于春节的短信,共搜索到2条短信记录"));
+    EXPECT_EQ(form->ADOQuery1->FieldCount(), 1);
+    EXPECT_EQ(form->ADOQuery1->Fields(0)->AsString(), kRows[0]);
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(form->searchkeyword->Text(), QStringLiteral("春节"));
+}
+
+TEST_F(SearchTest, NoHitsShowTheBoxOverAnEmptyListThenListEverything) {
+    bool emptyWhileShown = false;
+    QString statusWhileShown;
+    application->SetMessageBoxPresenter([&](TMessageBoxKind, const QString&, const QString& text) {
+        boxes.push_back({TMessageBoxKind::Information, {}, text});
+        emptyWhileShown = form->ADOQuery1->Active() && form->ADOQuery1->RecordCount() == 0;
+        statusWhileShown = form->TJ->Text();
+    });
+    Search(QStringLiteral("重阳"));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("对不起没有找到相关信息！请重新输入关键词"));
+    EXPECT_TRUE(emptyWhileShown);
+    EXPECT_EQ(statusWhileShown, QStringLiteral("关于重阳的短信,共搜索到0条短信记录"));
+    EXPECT_EQ(Rows(), kRows.size());
+    EXPECT_EQ(Status(), QStringLiteral("关于重阳的短信,共搜索到0条短信记录"));
+    EXPECT_EQ(form->searchkeyword->Text(), QStringLiteral("重阳"));
+}
+
+TEST_F(SearchTest, AnEmptyKeywordIsRefusedAndChangesNothing) {
+    Search(QStringLiteral("元旦"));
+    form->TJ->SetText(QStringLiteral("typed by the user"));
+    Search(QString());
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("请输入搜索关键词！"));
+    EXPECT_EQ(Rows(), 1);
+    EXPECT_EQ(Status(), QStringLiteral("typed by the user"));
+}
+
+TEST_F(SearchTest, BlanksWildcardsAndQuoteMarksAreSearchedAsTyped) {
+    Search(QStringLiteral("  "));
+    EXPECT_EQ(Rows(), 1); // the row with two blanks
+    EXPECT_EQ(Status(), QStringLiteral("关于  的短信,共搜索到1条短信记录"));
+    Search(QStringLiteral("春_到"));
+    EXPECT_EQ(Rows(), 1);
+    Search(QStringLiteral("%"));
+    EXPECT_EQ(Rows(), 5); // every non-null row
+    Search(QStringLiteral("It's"));
+    EXPECT_EQ(Rows(), 1);
+    EXPECT_EQ(Status(), QStringLiteral("关于It's的短信,共搜索到1条短信记录"));
+    Search(QStringLiteral("'"));
+    EXPECT_EQ(Rows(), 1);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(SearchTest, RefreshListsEverythingAndKeepsTheKeyword) {
+    Search(QStringLiteral("春节"));
+    form->suitempButton1Click(form->Button1);
+    EXPECT_EQ(Rows(), kRows.size());
+    EXPECT_EQ(Status(), QStringLiteral("共6条短信记录"));
+    EXPECT_EQ(form->searchkeyword->Text(), QStringLiteral("春节"));
+}
+
+TEST_F(SearchTest, FestivalLabelsFillTheBoxAndPressSearch) {
+    const std::vector<std::pair<TLabel*, QString>> labels{
+        {form->Label1, QStringLiteral("春节")}, {form->Label3, QStringLiteral("元旦")},
+        {form->Label4, QStringLiteral("圣诞")}, {form->Label5, QStringLiteral("愚人")},
+        {form->Label6, QStringLiteral("母亲")}, {form->Label7, QStringLiteral("父亲")},
+    };
+    for (const auto& [label, word] : labels) {
+        SCOPED_TRACE(word.toStdString());
+        form->searchkeyword->SetText(QStringLiteral("old"));
+        boxes.clear();
+        label->Click();
+        EXPECT_EQ(form->searchkeyword->Text(), word);
+        EXPECT_TRUE(Status().startsWith(QStringLiteral("关于") + word + QStringLiteral("的短信")));
+    }
+    // 圣诞 has no hits, so its box comes up.
+    boxes.clear();
+    form->Label4->Click();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("对不起没有找到相关信息！请重新输入关键词"));
+}
+
+TEST_F(SearchTest, AFailedListingLeavesTheQueryClosedAndTheStatusAsItWas) {
+    const QString before = Status();
+    form->ADOConnection1->Close();
+    QFile::remove(LibraryPath()); // the provider can no longer open the library
+    form->searchkeyword->SetText(QStringLiteral("春节"));
+    EXPECT_THROW(form->suitempButton4Click(form->Button4), EDatabaseError);
+    EXPECT_FALSE(form->ADOQuery1->Active());
+    EXPECT_EQ(Status(), before);
+    // The same failure from a real click reaches the default error report.
+    static_cast<QPushButton*>(form->Button4->Handle())->click();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].kind, TMessageBoxKind::Error);
+    EXPECT_FALSE(boxes[0].text.isEmpty());
+}
+
+TEST_F(SearchTest, ACellClickShowsTheCleanedRowAndCopyPutsItOnTheClipboard) {
+    form->suiButton_CopyClick(form->suiButton_Copy);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, QStringLiteral("请选择一条短信再复制！"));
+    QApplication::clipboard()->setText(QStringLiteral("untouched"));
+    form->DBGrid_duanxinlistCellClick(form->DBGrid_duanxinlist->Columns(0));
+    EXPECT_EQ(form->DBMemo_Duanxin->Text(), QStringLiteral("春节快乐，祝你万事如意！"));
+    form->suiButton_CopyClick(form->suiButton_Copy);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("春节快乐，祝你万事如意！"));
+    EXPECT_EQ(form->DBMemo_Duanxin->SelText(), form->DBMemo_Duanxin->Text());
+    // Reopening moves no row: the view keeps its text.
+    Search(QStringLiteral("元旦"));
+    EXPECT_EQ(form->DBMemo_Duanxin->Text(), QStringLiteral("春节快乐，祝你万事如意！"));
+    // Moving the row empties it.
+    form->suitempButton1Click(form->Button1);
+    form->ADOQuery1->MoveBy(4);
+    EXPECT_TRUE(form->DBMemo_Duanxin->Text().isEmpty());
+    form->DBGrid_duanxinlistCellClick(form->DBGrid_duanxinlist->Columns(0));
+    EXPECT_TRUE(form->DBMemo_Duanxin->Text().isEmpty()); // a null row
+}
