@@ -36,6 +36,9 @@ bool ProgramUnderTest::start() {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir_);
     env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    if (!pathPrefix_.isEmpty())
+        env.insert(QStringLiteral("PATH"),
+                   pathPrefix_ + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
     process_.setProcessEnvironment(env);
     process_.setProgram(program);
     process_.setStandardInputFile(QProcess::nullDevice());

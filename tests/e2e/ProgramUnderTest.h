@@ -16,6 +16,8 @@ public:
     // The program's path: DUANXIN_BIN from the environment if set, else the built program.
     static QString path();
 
+    // A folder searched first for the programs this one starts (a stand-in web browser).
+    void prependToPath(const QString& folder) { pathPrefix_ = folder; }
     // Starts the program and waits until the process runs; on failure see error().
     bool start();
     bool running() const;
@@ -40,5 +42,6 @@ private:
     QString logFile_;
     QProcess process_;
     QString error_;
+    QString pathPrefix_;
     bool started_ = false;
 };

@@ -1,0 +1,135 @@
+// Browsing the shipped library as a person would: a festival shortcut, a row shown and copied,
+// the wheel, and a link to the maker's pages opened in a stand-in browser.
+#include "MainWindowFixture.h"
+
+#include "app/library/CleanMessageText.h"
+
+#include <QFile>
+#include <sqlite3.h>
+
+#ifndef DUANXIN_LIBRARY_FILE
+#error "DUANXIN_LIBRARY_FILE must name the generated library"
+#endif
+
+namespace {
+
+// Window coordinates of the controls (the frame sits at (1, 0) in the window).
+const QPoint kMoreLabel(1 + 432 + 20, 0 + 72 + 6);
+const QPoint kCopyButton(1 + 438 + 51 / 2, 0 + 39 + 25 / 2);
+// Below the title row, inside the first data row.
+const QPoint kFirstRow(1 + 5 + 100, 0 + 174 + 30);
+const QString kBoxCaption = QStringLiteral("短信查询 - Velmora");
+
+// What the library holds, read straight from the generated file, not through the program.
+struct LibraryFacts {
+    int springFestivalRows = 0;
+    QString firstSpringFestivalRow;
+};
+
+LibraryFacts ReadFacts() {
+    LibraryFacts facts;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(DUANXIN_LIBRARY_FILE, &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
+        return facts;
+    sqlite3_stmt* statement = nullptr;
+    sqlite3_prepare_v2(db, "SELECT 短信内容 FROM data ORDER BY rowid", -1, &statement, nullptr);
+    while (sqlite3_step(statement) == SQLITE_ROW) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+        const QString row = QString::fromUtf8(text ? text : "");
+        if (!row.contains(QStringLiteral("春节")))
+            continue;
+        if (facts.springFestivalRows++ == 0)
+            facts.firstSpringFestivalRow = row;
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return facts;
+}
+
+} // namespace
+
+class BrowsingTest : public MainWindowFixture {
+protected:
+    // A browser that only writes down the addresses it is given.
+    QString InstallStandInBrowser() {
+        const QString bin = work_.filePath(QStringLiteral("bin"));
+        const QString record = work_.filePath(QStringLiteral("opened.txt"));
+        QDir().mkpath(bin);
+        QFile script(bin + QStringLiteral("/xdg-open"));
+        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\n").arg(record).toUtf8());
+        script.close();
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                              QFileDevice::ExeOwner);
+        pathPrefix_ = bin;
+        return record;
+    }
+
+    // Waits until the clipboard holds `expected`; the last text seen otherwise.
+    std::optional<QString> WaitForClipboard(const QString& expected) {
+        std::optional<QString> text;
+        QDeadlineTimer deadline(3000);
+        do {
+            text = desktop_->clipboardText();
+            if (text == expected)
+                break;
+            QThread::msleep(100);
+        } while (!deadline.hasExpired());
+        return text;
+    }
+
+    bool Wheel(const QString& window, QPoint at, int button) {
+        return desktop_
+            ->run(QStringLiteral("xdotool"),
+                  {QStringLiteral("mousemove"), QStringLiteral("--window"), window,
+                   QString::number(at.x()), QString::number(at.y()), QStringLiteral("click"),
+                   QString::number(button)})
+            .ok;
+    }
+};
+
+TEST_F(BrowsingTest, ShortcutRowCopyWheelAndMakerPage) {
+    const LibraryFacts facts = ReadFacts();
+    ASSERT_GT(facts.springFestivalRows, 0) << "cannot read " << DUANXIN_LIBRARY_FILE;
+    const QString opened = InstallStandInBrowser();
+    ProgramUnderTest* program = nullptr;
+    QString window;
+    ASSERT_NO_FATAL_FAILURE(launch(program, window));
+
+    ASSERT_TRUE(desktop_->click(window, kSpringFestivalLabel));
+    const QString searched =
+        QStringLiteral("关于春节的短信,共搜索到%1条短信记录").arg(facts.springFestivalRows);
+    EXPECT_EQ(copyStatusLine(window), std::optional<QString>(searched));
+
+    ASSERT_TRUE(desktop_->click(window, kFirstRow));
+    ASSERT_TRUE(desktop_->click(window, kCopyButton));
+    const QString message = CleanMessageText(facts.firstSpringFestivalRow);
+    EXPECT_EQ(WaitForClipboard(message), std::optional<QString>(message));
+
+    // One notch down moves to the next row, which empties the view: copying is refused.
+    ASSERT_TRUE(Wheel(window, kFirstRow, 5));
+    ASSERT_TRUE(desktop_->click(window, kCopyButton));
+    std::optional<QString> box;
+    QDeadlineTimer deadline(5000);
+    while (!box && !deadline.hasExpired()) {
+        box = desktop_->findWindow(program->pid(), kBoxCaption);
+        if (!box)
+            QThread::msleep(100);
+    }
+    ASSERT_TRUE(box) << "no refusal box appeared";
+    ASSERT_TRUE(desktop_->focus(*box));
+    ASSERT_TRUE(desktop_->keys({QStringLiteral("Return")}));
+    EXPECT_EQ(desktop_->clipboardText(), std::optional<QString>(message));
+
+    ASSERT_TRUE(desktop_->click(window, kMoreLabel));
+    QString address;
+    QDeadlineTimer browserDeadline(5000);
+    while (address.isEmpty() && !browserDeadline.hasExpired()) {
+        QFile record(opened);
+        if (record.open(QIODevice::ReadOnly))
+            address = QString::fromUtf8(record.readAll()).trimmed();
+        if (address.isEmpty())
+            QThread::msleep(100);
+    }
+    EXPECT_EQ(address, QStringLiteral("http://www.velmora.example/duanxin/?qq=Zentrova"));
+}
