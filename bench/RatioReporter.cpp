@@ -36,5 +36,9 @@ bool RatioReporter::PrintRatios() const {
     const bool startupKnown = PrintRatio("startup", Seconds("Startup"), startupBaseline, 1.5);
     const bool reopenKnown =
         PrintRatio("full reopen", Seconds("FullReopen"), Seconds("RawFullFetch"), 1.3);
-    return startupKnown && reopenKnown;
+    const bool searchKnown = PrintRatio("search", Seconds("SpringFestivalSearch"),
+                                        Seconds("RawSpringFestivalSearch"), 1.3);
+    const bool noHitKnown =
+        PrintRatio("no-hit search", Seconds("NoHitSearch"), Seconds("RawFullFetch"), 2.5);
+    return startupKnown && reopenKnown && searchKnown && noHitKnown;
 }
