@@ -74,6 +74,11 @@ enum : UINT {
     CM_VISIBLECHANGED = CM_BASE + 25,
 };
 
+// The client-area mouse messages, WM_MOUSEMOVE to WM_MBUTTONDBLCLK (the wheel is not one).
+constexpr bool IsMouseMessage(UINT msg) {
+    return msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK;
+}
+
 // Hit-test codes answered to WM_NCHITTEST.
 enum : LRESULT {
     HTNOWHERE = 0,

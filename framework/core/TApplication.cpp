@@ -2,6 +2,7 @@
 
 #include "framework/core/EventTranslator.h"
 #include "framework/core/Exception.h"
+#include "framework/core/InputStamp.h"
 #include "framework/core/MessageWindow.h"
 #include "framework/core/TCustomForm.h"
 
@@ -26,31 +27,11 @@ void OnSignal(int) {
 }
 
 bool IsFilteredInput(const QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::Wheel:
-        return true;
-    default:
-        return false;
-    }
+    return InputStamp::IsPointerInput(event) || InputStamp::IsKeyInput(event);
 }
 
-// An unaccepted input event travels on to the parent widgets; the filter sees it only once.
-struct SeenInput {
-    const QEvent* event = nullptr;
-    int type = 0;
-    quint64 timestamp = 0;
-    bool Same(const QEvent* e) const {
-        return e == event && e->type() == type &&
-               static_cast<const QInputEvent*>(e)->timestamp() == timestamp;
-    }
-};
-SeenInput gLastInput;
+// The filter sees an input event once, however far it travels.
+InputStamp gLastInput;
 
 } // namespace
 
@@ -138,9 +119,10 @@ void TApplication::RunGuarded(const std::function<void()>& handler) {
 }
 
 bool TApplication::eventFilter(QObject* watched, QEvent* event) {
-    if (!OnMessage || !IsFilteredInput(event) || !watched->isWidgetType() || gLastInput.Same(event))
+    if (!OnMessage || !IsFilteredInput(event) || !watched->isWidgetType() ||
+        gLastInput.Matches(event))
         return false;
-    gLastInput = {event, event->type(), static_cast<QInputEvent*>(event)->timestamp()};
+    gLastInput.Remember(event);
     auto* widget = static_cast<QWidget*>(watched);
     TWinControl* control = MessageWindowBase::ControlOf(widget);
     if (!control)

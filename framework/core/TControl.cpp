@@ -212,19 +212,9 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TControl::WndProc(TMessage& message) {
-    switch (message.Msg) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-    case WM_MOUSEMOVE:
+    if (IsMouseMessage(message.Msg))
         HandleMouseMessage(message);
-        break;
+    switch (message.Msg) {
     case CM_MOUSEENTER:
         MouseEnter();
         break;

@@ -1,6 +1,7 @@
 #include "framework/core/TWinControl.h"
 
 #include "framework/core/EventTranslator.h"
+#include "framework/core/InputStamp.h"
 #include "framework/core/MessageWindow.h"
 #include "framework/core/TApplication.h"
 #include "framework/graphics/Colors.h"
@@ -330,19 +331,6 @@ private:
     TWinControl* control_;
 };
 
-bool IsInputEvent(const QEvent* event) {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::Wheel:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 void TWinControl::WatchChildWidget(QWidget* widget) {
@@ -352,15 +340,13 @@ void TWinControl::WatchChildWidget(QWidget* widget) {
 bool TWinControl::AlreadyDispatched(QEvent* event, QWidget* source) {
     // An input event the inner widget left unaccepted travels on to the window itself; its
     // messages went out once already.
-    if (!IsInputEvent(event))
+    if (!InputStamp::IsPointerInput(event))
         return false;
-    const auto stamp = static_cast<const QInputEvent*>(event)->timestamp();
     if (source != handle_) {
-        lastChildInput_ = {event, event->type(), stamp};
+        lastChildInput_.Remember(event);
         return false;
     }
-    return lastChildInput_.event == event && lastChildInput_.type == event->type() &&
-           lastChildInput_.timestamp == stamp;
+    return lastChildInput_.Matches(event);
 }
 
 TWinControl::DispatchOutcome
@@ -418,20 +404,9 @@ void TWinControl::DefaultHandler(TMessage& message) {
 }
 
 void TWinControl::WndProc(TMessage& message) {
+    if (IsMouseMessage(message.Msg) && RouteMouseToGraphicControl(message))
+        return;
     switch (message.Msg) {
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-    case WM_MBUTTONDBLCLK:
-        if (RouteMouseToGraphicControl(message))
-            return;
-        break;
     case CM_MOUSELEAVE:
         UpdateMouseControl(nullptr);
         break;

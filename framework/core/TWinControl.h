@@ -2,6 +2,7 @@
 // takes the keyboard focus and receives every toolkit event as a message through WindowProc.
 #pragma once
 
+#include "framework/core/InputStamp.h"
 #include "framework/core/TControl.h"
 
 #include <QPointer>
@@ -125,11 +126,7 @@ private:
     TControl* mouseControl_ = nullptr;   // graphic child the mouse is over
     TControl* captureControl_ = nullptr; // graphic child that took the button press
 
-    struct InputStamp {
-        const QEvent* event = nullptr;
-        int type = 0;
-        quint64 timestamp = 0;
-    } lastChildInput_;
+    InputStamp lastChildInput_; // the last input a watched inner widget passed through
 
     friend class TControl;
     struct PendingEvent;
