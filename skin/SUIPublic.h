@@ -1,0 +1,69 @@
+// Drawing and system helpers every skinned component shares: strip frames, corner-kept
+// stretching, the parent's background under a control, control and menu-window frames, and a
+// few geometry, form and font helpers.
+#pragma once
+
+#include "framework/core/Types.h"
+
+class TBitmap;
+class TCanvas;
+class TControl;
+class TCustomForm;
+class TFont;
+class TWinControl;
+
+// Frame `frameIndex` (counted from 1) of `frameCount` equal-width frames laid side by side in
+// `strip` goes into `target`. The frame width is the strip's width / frameCount, truncated, so
+// columns left over at the right are never part of a frame. A frame that does not exist
+// (frameCount below 1, index outside 1..frameCount) empties `target`. `strip` may be `target`.
+void CutStripFrame(const TBitmap& strip, TBitmap& target, int frameCount, int frameIndex);
+
+// Draws `source` over `rect` (which starts at (0, 0)) in nine pieces: the four corners unscaled,
+// the edges and the middle stretched. Fuchsia pixels of edges and middle are always left out;
+// those of the corners only when `transparent`.
+void DrawCornerStretched(const TBitmap& source, TCanvas& canvas, const TRect& rect,
+                         bool transparent);
+
+// Paints what the control's parent shows under the control into `canvas`, whose origin is the
+// control's top-left corner: the parent's own face and its graphic controls (never its windowed
+// ones, this control among them), clipped to the parent's client area. Nothing without a parent.
+void DrawParentBackground(TCanvas& canvas, const TWinControl& control);
+
+// Frames the control's whole window one pixel wide in `borderColor` and, when `drawInner`, the
+// ring just inside in `innerColor`. `windowCanvas` draws on the control's window with (0, 0) at
+// its top-left, so the call belongs at the end of the window's paint, after the control drew.
+// The canvas's brush is left as it was.
+void DrawControlBorder(const TControl& control, TCanvas& windowCanvas, TColor borderColor,
+                       TColor innerColor, bool drawInner);
+
+// All four edges count as inside: right and bottom are taken inclusively here.
+bool PointInRectInclusive(TPoint point, const TRect& rect);
+
+// The primary screen less the panels and task bars.
+TRect GetDesktopWorkArea();
+// Left, top, width (right - left) and height (bottom - top), in that order.
+void SetFormBoundsRect(TCustomForm& form, const TRect& rect);
+// Whether the form is to be drawn as the active window. Null stands for the main form.
+bool IsFormActive(const TCustomForm* form);
+// The platform's menu font, in the system menu-text colour.
+void AssignSystemMenuFont(TFont& font);
+
+// The MacOS menu pictures: the top rows of MACOS_MENU_BAR or MACOS_MENU_SELECT stretched over
+// `rect`. Raise EResourceError when the picture is missing.
+void DrawMacMenuBar(TCanvas& canvas, const TRect& rect);
+void DrawMacMenuBarItem(TCanvas& canvas, const TRect& rect);
+void DrawMacMenuSelect(TCanvas& canvas, const TRect& rect);
+
+// Set the brush to a solid `color` and frame or fill the rectangle.
+void FrameRectColor(TCanvas& canvas, const TRect& rect, TColor color);
+void FillRectColor(TCanvas& canvas, const TRect& rect, TColor color);
+// A menu separator: a line in `color` on row rect.Top + 2, from rect.Left + indent + 4 up to,
+// not including, rect.Right - 2. Leaves the pen in that colour.
+void DrawSeparatorLine(TCanvas& canvas, const TRect& rect, TColor color, int indent);
+
+// The flat frame of a skinned menu's window, drawn on `windowCanvas` over `windowRect` (the
+// window's rectangle in the canvas's coordinates, (0, 0, width, height) for a canvas on the
+// menu's own window): an outer frame, a white ring inside it and a shadow line along the bottom,
+// right and top edges. The canvas's pen and brush are left as they were.
+void DrawMenuWindowBorder(TCanvas& windowCanvas, const TRect& windowRect, TColor outerColor,
+                          TColor shadowColor);
