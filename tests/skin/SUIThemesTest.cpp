@@ -127,11 +127,6 @@ TEST(StyleCatalogue, ValuesTheWindowAndItsControlsRead) {
                  "WINXP_SIDECHENNEL_HANDLE");
 }
 
-TEST(StyleCatalogue, NoBitmapTargetIsNoError) {
-    EXPECT_NO_THROW(GetStyleBitmap(TsuiUIStyle::BlueGlass, SUI_THEME_BUTTON_IMAGE, nullptr));
-    EXPECT_NO_THROW(GetStyleBitmap(TsuiUIStyle::BlueGlass, SUI_THEME_BUTTON_IMAGE, nullptr, 2, 3));
-}
-
 // Each skin bitmap under its catalogue name, at the size the components lay themselves out by.
 TEST(StyleBitmaps, EveryImageEntryLoadsItsResourceAtItsSize) {
     using Sizes = std::vector<std::pair<int, int>>; // MacOS, WinXP, DeepBlue, Protein, BlueGlass
