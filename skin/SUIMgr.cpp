@@ -1,0 +1,92 @@
+#include "skin/SUIMgr.h"
+
+#include "framework/core/TCustomForm.h"
+#include "framework/graphics/TBitmap.h"
+#include "skin/SUIPublic.h"
+#include "skin/SUIThemes.h"
+#include "skin/TsuiFileThemeMgr.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QVariant>
+
+namespace {
+
+constexpr char kSkinClassPrefix[] = "Tsui"; // exact case
+constexpr char kFileThemeProperty[] = "FileTheme";
+
+bool UsesTheme(const TComponent& component, const TsuiFileTheme* theme) {
+    return component.ClassName().startsWith(QLatin1String(kSkinClassPrefix), Qt::CaseSensitive) &&
+           HasPublishedProperty(&component, kFileThemeProperty) &&
+           component.property(kFileThemeProperty).value<QObject*>() == theme;
+}
+
+} // namespace
+
+TsuiFileTheme::TsuiFileTheme(TComponent* AOwner)
+    : TComponent(AOwner), manager_(std::make_unique<TsuiFileThemeMgr>()) {}
+
+TsuiFileTheme::~TsuiFileTheme() = default;
+
+void TsuiFileTheme::SetThemeFile(const QString& value) {
+    if (value == themeFile_)
+        return;
+    const QString path = FindThemeFile(value);
+    if (path.isEmpty())
+        return;
+    themeFile_ = path;
+    valid_ = manager_->Load(themeFile_);
+    if (valid_)
+        ReapplyToOwnerForm();
+}
+
+// The value itself when a file exists there, else its file name in the program's folder;
+// empty when neither exists.
+QString TsuiFileTheme::FindThemeFile(const QString& value) const {
+    if (QFileInfo(value).isFile())
+        return value;
+    const QString fileName = QFileInfo(value).fileName();
+    if (fileName.isEmpty())
+        return {};
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
+    return QFileInfo(beside).isFile() ? beside : QString();
+}
+
+// By index and count each time round: a component re-skinning itself may add to the owner.
+void TsuiFileTheme::ReapplyToOwnerForm() {
+    const auto* form = qobject_cast<const TCustomForm*>(Owner());
+    if (!form)
+        return;
+    for (int i = 0; i < form->ComponentCount(); ++i) {
+        TComponent* component = form->Components(i);
+        if (UsesTheme(*component, this))
+            component->setProperty(kFileThemeProperty, QVariant::fromValue(this));
+    }
+}
+
+void TsuiFileTheme::GetBitmap(int role, TBitmap* graphic) const {
+    if (graphic)
+        manager_->GetBitmap(role, *graphic);
+}
+
+void TsuiFileTheme::GetFrameBitmap(int role, TBitmap* graphic, int frameCount,
+                                   int frameIndex) const {
+    if (!graphic)
+        return;
+    TBitmap strip;
+    manager_->GetBitmap(role, strip);
+    CutStripFrame(strip, *graphic, frameCount, frameIndex);
+}
+
+bool TsuiFileTheme::GetBool(int role) const {
+    return manager_->GetBool(role);
+}
+
+int TsuiFileTheme::GetInt(int role) const {
+    return manager_->GetInt(role);
+}
+
+TColor TsuiFileTheme::GetColor(int role) const {
+    return manager_->GetColor(role);
+}

@@ -1,0 +1,185 @@
+#include "skin/SUIThemeFile.h"
+
+#include "framework/core/Exception.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <algorithm>
+#include <unordered_set>
+
+namespace {
+
+// Where things are in a theme file. Offsets within the header or within one directory record.
+namespace Layout {
+constexpr qsizetype HeaderLengthAt = 12;
+constexpr qsizetype FirstRecordAt = 20;
+constexpr qsizetype MinHeaderLength = 24; // the header must cover the first-record offset
+constexpr qsizetype RecordSize = 77;      // packed, no padding
+constexpr qsizetype NameSize = 64;        // zero-ended when shorter
+constexpr qsizetype TypeAt = 64;
+constexpr qsizetype DataOffsetAt = 65;
+constexpr qsizetype DataSizeAt = 69;
+constexpr qsizetype NextRecordAt = 73; // 0: this record ends the chain and is no entry
+} // namespace Layout
+
+constexpr qsizetype kIntegerSize = 4;
+constexpr qsizetype kBooleanSize = 1;
+// Real themes are a few hundred kilobytes; anything this large is refused before it is read.
+constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+
+enum class EntryType : std::uint8_t { Image = 0, Integer = 1, Boolean = 2, Text = 3 };
+
+struct ReaderMessages {
+    const char* CannotRead;
+    const char* TooLarge;
+    const char* Damaged; // %1 file, %2 one of the damages below
+    const char* ShorterThanHeader;
+    const char* BadHeaderLength;
+    const char* RecordOutside;
+    const char* ChainLoops;
+    const char* TooManyRecords;
+    const char* DataOutside;
+};
+
+constexpr ReaderMessages kMessages{
+    "Sorry, the theme file \"%1\" cannot be read.",
+    "Sorry, the theme file \"%1\" is too large to be a theme file.",
+    "Sorry, the theme file \"%1\" is damaged: %2.",
+    "it is shorter than its 24-byte header",
+    "its header length %1 is not between 24 and the file size %2",
+    "the directory record at offset %1 lies beyond the end of the file",
+    "the directory chain returns to the record at offset %1",
+    "it holds more directory records than its size allows",
+    "the data of entry \"%1\" lies beyond the end of the file",
+};
+
+QString Message(const char* text) {
+    return QString::fromLatin1(text);
+}
+
+QByteArray ReadWholeFile(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFileError(Message(kMessages.CannotRead).arg(fileName));
+    if (file.size() > kMaxFileSize)
+        throw EFileError(Message(kMessages.TooLarge).arg(fileName));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw EFileError(Message(kMessages.CannotRead).arg(fileName));
+    if (bytes.size() > kMaxFileSize) // grew while being read
+        throw EFileError(Message(kMessages.TooLarge).arg(fileName));
+    return bytes;
+}
+
+template <typename Entry>
+const Entry* FindFirst(const std::vector<Entry>& entries, const QString& name) {
+    const auto it = std::find_if(entries.begin(), entries.end(), [&](const Entry& entry) {
+        return entry.Name.compare(name, Qt::CaseInsensitive) == 0;
+    });
+    return it == entries.end() ? nullptr : &*it;
+}
+
+} // namespace
+
+TsuiThemeFileReader::TsuiThemeFileReader(const QString& fileName)
+    : TsuiThemeFileReader(ReadWholeFile(fileName), fileName) {}
+
+TsuiThemeFileReader::TsuiThemeFileReader(QByteArray bytes, const QString& sourceName)
+    : sourceName_(sourceName), bytes_(std::move(bytes)) {
+    Parse();
+}
+
+std::optional<QByteArray> TsuiThemeFileReader::GetImage(const QString& name) const {
+    if (const TsuiThemeBlob* image = FindFirst(images_, name))
+        return Bytes(*image);
+    return std::nullopt;
+}
+
+bool TsuiThemeFileReader::GetBool(const QString& name) const {
+    const TsuiThemeNumber* entry = FindFirst(booleans_, name);
+    return entry && entry->Value != 0;
+}
+
+int TsuiThemeFileReader::GetInt(const QString& name) const {
+    const TsuiThemeNumber* entry = FindFirst(integers_, name);
+    return entry ? entry->Value : -1;
+}
+
+QByteArray TsuiThemeFileReader::Bytes(const TsuiThemeBlob& blob) const {
+    Q_ASSERT(blob.Offset >= 0 && blob.Size >= 0 && blob.Offset + blob.Size <= bytes_.size());
+    return bytes_.mid(blob.Offset, blob.Size);
+}
+
+// Every record read is remembered, so a chain that comes back ends with an error instead of
+// running forever; no chain can hold more records than the file has room for side by side.
+void TsuiThemeFileReader::Parse() {
+    const qsizetype maxRecords = bytes_.size() / Layout::RecordSize;
+    std::unordered_set<qsizetype> visited;
+    qsizetype record = FirstRecordOffset();
+    for (;;) {
+        if (!Fits(record, Layout::RecordSize))
+            Damaged(Message(kMessages.RecordOutside).arg(record));
+        if (!visited.insert(record).second)
+            Damaged(Message(kMessages.ChainLoops).arg(record));
+        if (static_cast<qsizetype>(visited.size()) > maxRecords)
+            Damaged(Message(kMessages.TooManyRecords));
+        const qsizetype next = U32(record + Layout::NextRecordAt);
+        if (next == 0)
+            return;
+        ReadEntry(record);
+        record = next;
+    }
+}
+
+// Only bytes 12 to 15 and 20 to 23 of the header mean anything here; a header length that
+// cannot cover them, or that claims more than the file holds, marks a damaged file.
+qsizetype TsuiThemeFileReader::FirstRecordOffset() const {
+    if (bytes_.size() < Layout::MinHeaderLength)
+        Damaged(Message(kMessages.ShorterThanHeader));
+    const qsizetype headerLength = U32(Layout::HeaderLengthAt);
+    if (headerLength < Layout::MinHeaderLength || headerLength > bytes_.size())
+        Damaged(Message(kMessages.BadHeaderLength).arg(headerLength).arg(bytes_.size()));
+    return U32(Layout::FirstRecordAt);
+}
+
+void TsuiThemeFileReader::ReadEntry(qsizetype record) {
+    const char* const at = bytes_.constData() + record;
+    const auto type = static_cast<EntryType>(static_cast<std::uint8_t>(at[Layout::TypeAt]));
+    if (type != EntryType::Image && type != EntryType::Integer && type != EntryType::Boolean &&
+        type != EntryType::Text)
+        return;
+    TsuiThemeBlob blob{QString::fromLatin1(at, qstrnlen(at, Layout::NameSize)),
+                       U32(record + Layout::DataOffsetAt), U32(record + Layout::DataSizeAt)};
+    if (!Fits(blob.Offset, blob.Size))
+        Damaged(Message(kMessages.DataOutside).arg(blob.Name));
+    const char* const data = bytes_.constData() + blob.Offset;
+    switch (type) {
+    case EntryType::Image:
+        images_.push_back(std::move(blob));
+        break;
+    case EntryType::Integer:
+        if (blob.Size >= kIntegerSize)
+            integers_.push_back({std::move(blob.Name), qFromLittleEndian<std::int32_t>(data)});
+        break;
+    case EntryType::Boolean:
+        if (blob.Size >= kBooleanSize)
+            booleans_.push_back({std::move(blob.Name), static_cast<std::uint8_t>(*data)});
+        break;
+    case EntryType::Text:
+        texts_.push_back(std::move(blob));
+        break;
+    }
+}
+
+bool TsuiThemeFileReader::Fits(qsizetype offset, qsizetype size) const {
+    return offset >= 0 && size >= 0 && offset <= bytes_.size() && size <= bytes_.size() - offset;
+}
+
+qsizetype TsuiThemeFileReader::U32(qsizetype at) const {
+    Q_ASSERT(Fits(at, 4));
+    return static_cast<qsizetype>(qFromLittleEndian<quint32>(bytes_.constData() + at));
+}
+
+void TsuiThemeFileReader::Damaged(const QString& what) const {
+    throw EFileError(Message(kMessages.Damaged).arg(sourceName_, what));
+}

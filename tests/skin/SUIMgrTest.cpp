@@ -1,0 +1,252 @@
+#include "skin/SUIMgr.h"
+
+#include "framework/core/Exception.h"
+#include "framework/core/TForm.h"
+#include "framework/graphics/TBitmap.h"
+#include "skin/SUIThemes.h"
+#include "skin/support/ThemeFileWriter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using testing::HasSubstr;
+using W = ThemeFileWriter;
+
+// A skinned component as the file theme sees it: a "Tsui" class publishing FileTheme. It notes
+// every assignment and what the theme answered at that moment.
+class TsuiFileThemeProbe : public TComponent {
+    Q_OBJECT
+    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
+public:
+    using TComponent::TComponent;
+    TsuiFileTheme* FileTheme() const { return theme_; }
+    void SetFileTheme(TsuiFileTheme* theme) {
+        theme_ = theme;
+        ++Assignments;
+        SeenRoundCorner = theme ? theme->GetInt(SUI_THEME_FORM_ROUNDCORNER_INT) : 0;
+    }
+    int Assignments = 0;
+    int SeenRoundCorner = 0;
+
+private:
+    TsuiFileTheme* theme_ = nullptr;
+};
+
+// The same property on a class outside the skin layer: the theme leaves it alone.
+class FileThemeProbeOutsideSkin : public TsuiFileThemeProbe {
+    Q_OBJECT
+public:
+    using TsuiFileThemeProbe::TsuiFileThemeProbe;
+};
+
+namespace {
+
+const QColor kFrames[] = {Qt::red, Qt::green, Qt::blue};
+
+class SUIMgrTest : public testing::Test {
+protected:
+    QString Write(const QString& name, const W& writer) const {
+        const QString path = dir_.filePath(name);
+        writer.Save(path);
+        return path;
+    }
+    static W Theme(std::int32_t roundCorner) {
+        W writer;
+        writer.AddInt("FormRoundCornerInt", roundCorner)
+            .AddInt("FormBorderColor", 0xC82C00)
+            .AddBool("ButtonTransparentBool", 1)
+            .AddImage("ButtonImage", W::Bmp({kFrames[0], kFrames[1], kFrames[2]}, 5, 4))
+            .AddImage("CheckBoxImage", "no bitmap at all");
+        return writer;
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(SUIMgrTest, WithoutFileLookupsAnswerNothing) {
+    TsuiFileTheme theme(nullptr);
+    EXPECT_FALSE(theme.IsValid());
+    EXPECT_EQ(theme.GetInt(SUI_THEME_FORM_ROUNDCORNER_INT), 0);
+    EXPECT_EQ(theme.GetColor(SUI_THEME_FORM_BORDER_COLOR), 0);
+    EXPECT_FALSE(theme.GetBool(SUI_THEME_BUTTON_TRANSPARENT_BOOL));
+    TBitmap bitmap;
+    bitmap.SetSize(3, 2);
+    theme.GetBitmap(SUI_THEME_BUTTON_IMAGE, &bitmap);
+    EXPECT_EQ(bitmap.Width(), 3);
+    theme.GetFrameBitmap(SUI_THEME_BUTTON_IMAGE, &bitmap, 3, 1);
+    EXPECT_TRUE(bitmap.Empty());
+    TsuiUIStyle effective{};
+    EXPECT_FALSE(ResolveStyle(&theme, TsuiUIStyle::FromThemeFile, effective));
+    EXPECT_EQ(effective, TsuiUIStyle::DeepBlue);
+}
+
+TEST_F(SUIMgrTest, LoadedFileAnswersRolesByKey) {
+    TsuiFileTheme theme(nullptr);
+    theme.SetThemeFile(Write("a.theme", Theme(11)));
+    ASSERT_TRUE(theme.IsValid());
+    EXPECT_EQ(theme.GetInt(SUI_THEME_FORM_ROUNDCORNER_INT), 11);
+    EXPECT_EQ(theme.GetInt(SUI_THEME_FORM_MINWIDTH_INT), -1);
+    EXPECT_EQ(theme.GetColor(SUI_THEME_FORM_BORDER_COLOR), 0xC82C00);
+    EXPECT_EQ(theme.GetColor(SUI_THEME_FORM_BACKGROUND_COLOR), -1);
+    EXPECT_TRUE(theme.GetBool(SUI_THEME_BUTTON_TRANSPARENT_BOOL));
+    EXPECT_FALSE(theme.GetBool(SUI_THEME_TITLEBAR_BUTTON_TRANSPARENT_BOOL));
+    TsuiUIStyle effective{};
+    EXPECT_TRUE(ResolveStyle(&theme, TsuiUIStyle::FromThemeFile, effective));
+    EXPECT_EQ(effective, TsuiUIStyle::FromThemeFile);
+
+    TBitmap bitmap;
+    theme.GetBitmap(SUI_THEME_BUTTON_IMAGE, &bitmap);
+    EXPECT_EQ(bitmap.Width(), 15);
+    EXPECT_EQ(bitmap.Height(), 4);
+    theme.GetFrameBitmap(SUI_THEME_BUTTON_IMAGE, &bitmap, 3, 2);
+    ASSERT_EQ(bitmap.Width(), 5);
+    EXPECT_EQ(bitmap.Height(), 4);
+    EXPECT_EQ(bitmap.Image().pixelColor(0, 0), QColor(Qt::green));
+    EXPECT_EQ(bitmap.Image().pixelColor(4, 3), QColor(Qt::green));
+    theme.GetBitmap(SUI_THEME_BUTTON_IMAGE, nullptr);
+}
+
+TEST_F(SUIMgrTest, MissingOrBrokenImagesRaiseAndLeaveTheBitmap) {
+    TsuiFileTheme theme(nullptr);
+    theme.SetThemeFile(Write("a.theme", Theme(11)));
+    TBitmap bitmap;
+    bitmap.SetSize(7, 7);
+    try {
+        theme.GetBitmap(SUI_THEME_TITLEBAR_LEFT_IMAGE, &bitmap);
+        ADD_FAILURE() << "a missing image loaded";
+    } catch (const EResourceError& error) {
+        EXPECT_THAT(error.Message().toStdString(), HasSubstr("no image \"TitleBarLeftImage\""));
+    }
+    try {
+        theme.GetFrameBitmap(SUI_THEME_CHECKBOX_IMAGE, &bitmap, 2, 1);
+        ADD_FAILURE() << "an image that is no bitmap loaded";
+    } catch (const EResourceError& error) {
+        EXPECT_THAT(error.Message().toStdString(), HasSubstr("\"CheckBoxImage\""));
+        EXPECT_THAT(error.Message().toStdString(), HasSubstr("not a valid bitmap"));
+    }
+    EXPECT_EQ(bitmap.Width(), 7);
+}
+
+TEST_F(SUIMgrTest, ThemeFileResolvesAndSkipsWhatIsNotThere) {
+    TsuiFileTheme theme(nullptr);
+    const QString first = Write("a.theme", Theme(11));
+    theme.SetThemeFile(first);
+    theme.SetThemeFile(dir_.filePath("missing.theme"));
+    EXPECT_EQ(theme.ThemeFile(), first);
+    EXPECT_TRUE(theme.IsValid());
+    theme.SetThemeFile(QString());
+    EXPECT_EQ(theme.ThemeFile(), first);
+
+    // The same string again reads nothing, even though the file changed.
+    Write("a.theme", Theme(5));
+    theme.SetThemeFile(first);
+    EXPECT_EQ(theme.GetInt(SUI_THEME_FORM_ROUNDCORNER_INT), 11);
+    theme.SetThemeFile(dir_.filePath("./a.theme"));
+    EXPECT_EQ(theme.GetInt(SUI_THEME_FORM_ROUNDCORNER_INT), 5);
+}
+
+TEST_F(SUIMgrTest, BareNameFoundBesideTheProgramStoresTheFullPath) {
+    const QString name =
+        QStringLiteral("suimgr-test-%1.theme").arg(QCoreApplication::applicationPid());
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    Theme(13).Save(beside);
+    // Run from elsewhere, so that the bare name is not found relative to the working folder
+    // (which under the test runner is the program's own).
+    struct Restore {
+        QString Path;
+        QString WorkingFolder = QDir::currentPath();
+        ~Restore() {
+            QDir::setCurrent(WorkingFolder);
+            QFile::remove(Path);
+        }
+    } restore{beside};
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+
+    TsuiFileTheme theme(nullptr);
+    theme.SetThemeFile(name);
+    EXPECT_EQ(theme.ThemeFile().toStdString(), beside.toStdString());
+    EXPECT_EQ(theme.GetInt(SUI_THEME_FORM_ROUNDCORNER_INT), 13);
+    // A folder that does not exist keeps only the file name.
+    TsuiFileTheme other(nullptr);
+    other.SetThemeFile(dir_.filePath("nowhere/" + name));
+    EXPECT_EQ(other.ThemeFile().toStdString(), beside.toStdString());
+}
+
+TEST_F(SUIMgrTest, DamagedFileFailsAfterTakingThePath) {
+    TsuiFileTheme theme(nullptr);
+    theme.SetThemeFile(Write("a.theme", Theme(11)));
+    QByteArray damaged = Theme(12).Build();
+    W::PutU32(damaged, W::RecordOffset(3) + W::kDataSizeAt, 1u << 30);
+    const QString bad = dir_.filePath("bad.theme");
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+    file.close();
+
+    try {
+        theme.SetThemeFile(bad);
+        FAIL() << "a damaged file was accepted";
+    } catch (const EFileError& error) {
+        EXPECT_THAT(error.Message().toStdString(), HasSubstr(bad.toStdString()));
+        EXPECT_THAT(error.Message().toStdString(), HasSubstr("\"ButtonImage\""));
+    }
+    EXPECT_EQ(theme.ThemeFile(), bad);
+    EXPECT_TRUE(theme.IsValid());
+    EXPECT_EQ(theme.GetInt(SUI_THEME_FORM_ROUNDCORNER_INT), 0);
+    EXPECT_FALSE(theme.GetBool(SUI_THEME_BUTTON_TRANSPARENT_BOOL));
+    TBitmap bitmap;
+    theme.GetBitmap(SUI_THEME_BUTTON_IMAGE, &bitmap);
+    EXPECT_TRUE(bitmap.Empty());
+
+    theme.SetThemeFile(Write("c.theme", Theme(9)));
+    EXPECT_EQ(theme.GetInt(SUI_THEME_FORM_ROUNDCORNER_INT), 9);
+}
+
+TEST_F(SUIMgrTest, LoadingReappliesToTheOwnerFormsSkinnedUsers) {
+    TForm form(nullptr);
+    auto* theme = new TsuiFileTheme(&form);
+    auto* otherTheme = new TsuiFileTheme(&form);
+    auto* user = new TsuiFileThemeProbe(&form);
+    auto* otherUser = new TsuiFileThemeProbe(&form);
+    auto* outside = new FileThemeProbeOutsideSkin(&form);
+    user->SetFileTheme(theme);
+    otherUser->SetFileTheme(otherTheme);
+    outside->SetFileTheme(theme);
+    for (auto* probe : {user, otherUser, static_cast<TsuiFileThemeProbe*>(outside)})
+        probe->Assignments = 0;
+
+    theme->SetThemeFile(Write("a.theme", Theme(11)));
+    EXPECT_EQ(user->Assignments, 1);
+    EXPECT_EQ(user->SeenRoundCorner, 11); // the new file is in place when the user re-reads
+    EXPECT_EQ(user->FileTheme(), theme);
+    EXPECT_EQ(otherUser->Assignments, 0);
+    EXPECT_EQ(outside->Assignments, 0);
+
+    theme->SetThemeFile(dir_.filePath("missing.theme"));
+    QByteArray damaged = W().Build();
+    damaged.truncate(10);
+    const QString bad = dir_.filePath("bad.theme");
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(damaged);
+    file.close();
+    EXPECT_THROW(theme->SetThemeFile(bad), EFileError);
+    EXPECT_EQ(user->Assignments, 1);
+
+    // Owned by something that is no form: nobody to tell.
+    TComponent module(nullptr);
+    TsuiFileThemeProbe moduleUser(nullptr);
+    auto* moduleTheme = new TsuiFileTheme(&module);
+    moduleUser.SetFileTheme(moduleTheme);
+    moduleTheme->SetThemeFile(Write("b.theme", Theme(3)));
+    EXPECT_EQ(moduleUser.Assignments, 1);
+}
+
+} // namespace
+
+#include "SUIMgrTest.moc"
