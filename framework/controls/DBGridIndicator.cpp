@@ -2,6 +2,7 @@
 
 #include "framework/graphics/Colors.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -25,6 +26,16 @@ void DBGridIndicator::SetCurrentRow(int row) {
 
 QSize DBGridIndicator::sizeHint() const {
     return {kIndicatorWidth, QHeaderView::sizeHint().height()};
+}
+
+void DBGridIndicator::mousePressEvent(QMouseEvent* event) {
+    // The toolkit reports only the left button; any button makes the row current.
+    if (event->button() != Qt::LeftButton) {
+        const int row = logicalIndexAt(event->position().toPoint());
+        if (row >= 0)
+            emit sectionPressed(row);
+    }
+    QHeaderView::mousePressEvent(event);
 }
 
 void DBGridIndicator::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {

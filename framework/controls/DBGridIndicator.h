@@ -11,6 +11,7 @@ public:
     QSize sizeHint() const override;
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 
 private:

@@ -100,6 +100,11 @@ void TComponent::RemoveFreeNotification(TComponent* other) {
 }
 
 void TComponent::InsertComponent(TComponent* component) {
+    // Names are unique among the components of one owner, moved-in ones included.
+    if (component->owner_ != this && !component->Name().isEmpty() &&
+        FindComponent(component->Name()))
+        throw EComponentError(
+            QStringLiteral("A component named %1 already exists").arg(component->Name()));
     if (component->owner_)
         component->owner_->RemoveComponent(component);
     Insert(component);

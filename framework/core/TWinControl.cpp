@@ -52,12 +52,23 @@ void TWinControl::CreateHandle() {
     QWidget* parentWidget = Parent() ? Parent()->Handle() : nullptr;
     handle_ = CreateWindowWidget(parentWidget);
     handle_->setObjectName(Name());
+    // A window hears the mouse move over it whether or not a button is held.
+    handle_->setMouseTracking(true);
     ApplyWindowState();
     Perform(WM_CREATE);
     WindowCreated();
-    for (TControl* child : controls_)
-        if (auto* win = qobject_cast<TWinControl*>(child))
+    for (TControl* child : controls_) {
+        auto* win = qobject_cast<TWinControl*>(child);
+        if (!win)
+            continue;
+        if (win->HandleAllocated()) {
+            // A child whose window came first moves into this one.
+            win->handle_->setParent(handle_);
+            win->ApplyWindowState();
+        } else {
             win->Handle();
+        }
+    }
 }
 
 void TWinControl::DestroyHandle() {
@@ -143,7 +154,7 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 
 void TWinControl::BoundsChanged() {
     if (!handle_)
-        return;
+        return RealignControls();
     if (handle_->isWindow()) {
         handle_->move(Left(), Top());
         handle_->resize(ClientWidth(), ClientHeight());

@@ -131,6 +131,10 @@ void FormReader::ReadInto(TComponent* root, const FormNode& node) {
 
 void FormReader::ReadChildren(const FormNode& node, TWinControl* parent) {
     for (const FormNode& child : node.children) {
+        if (!ClassRegistry::IsRegistered(child.className))
+            throw EReadError(QStringLiteral("Form description, line %1: class %2 not found")
+                                 .arg(child.line)
+                                 .arg(child.className));
         TComponent* component = ClassRegistry::Create(child.className, root_);
         created_.push_back(component);
         component->BeginLoading();

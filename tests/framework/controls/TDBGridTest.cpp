@@ -1,0 +1,180 @@
+#include "framework/controls/TDBGrid.h"
+
+#include "../core/TestSupport.h"
+#include "../data/TestDatabase.h"
+#include "framework/controls/TEdit.h"
+#include "framework/core/TForm.h"
+#include "framework/data/TADOConnection.h"
+#include "framework/data/TADOQuery.h"
+#include "framework/graphics/Colors.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QImage>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+class TDBGridTest : public testing::Test {
+protected:
+    TDBGridTest() {
+        form.SetBorderStyle(TFormBorderStyle::bsNone);
+        form.SetBounds(0, 0, 500, 400);
+        connection->SetConnectionString(db.ConnectionString());
+        query->SetConnection(connection);
+        query->SQL()->Add(QStringLiteral("Select * from data"));
+        source->SetDataSet(query);
+        grid->SetParent(&form);
+        grid->SetBounds(5, 5, 480, 300);
+        grid->SetDataSource(source);
+        grid->OnCellClick = [this](TColumn* column) { clicked.push_back(column); };
+        query->Open();
+    }
+
+    // Shown and laid out, as the user sees it.
+    void ShowForm() {
+        form.Show();
+        QCoreApplication::processEvents();
+    }
+    QTableView* View() { return static_cast<QTableView*>(grid->Handle()); }
+    // A point inside the cell's visible part (the one column is wider than the view).
+    QPoint CellPoint(int row, int column = 0) {
+        const QRect cell = View()->visualRect(View()->model()->index(row, column));
+        return {cell.left() + 10, cell.center().y()};
+    }
+    QPoint IndicatorCentre(int row) {
+        QHeaderView* indicator = View()->verticalHeader();
+        return {indicator->width() / 2,
+                indicator->sectionViewportPosition(row) + indicator->sectionSize(row) / 2};
+    }
+    // Whether the indicator shows its mark in the row's section.
+    bool MarkAt(int row) {
+        QHeaderView* indicator = View()->verticalHeader();
+        const QImage image = indicator->grab().toImage();
+        const int top = indicator->sectionViewportPosition(row);
+        const int height = indicator->sectionSize(row);
+        for (int y = top; y < top + height; ++y)
+            for (int x = 0; x < indicator->width() - 1; ++x)
+                if (image.pixelColor(x, y) == ToQColor(clWindowText))
+                    return true;
+        return false;
+    }
+
+    RecordingApplication app;
+    TestDatabase db;
+    TForm form{nullptr};
+    TADOConnection* connection = new TADOConnection(&form);
+    TADOQuery* query = new TADOQuery(&form);
+    TDataSource* source = new TDataSource(&form);
+    TDBGrid* grid = new TDBGrid(&form);
+    std::vector<TColumn*> clicked;
+};
+
+TEST_F(TDBGridTest, OneColumnPerFieldTitledWithItsNameRebuiltForEachStatement) {
+    ASSERT_EQ(grid->ColumnCount(), 1);
+    EXPECT_EQ(grid->Columns(0)->Title(), QStringLiteral("短信内容"));
+    EXPECT_EQ(View()->model()->headerData(0, Qt::Horizontal).toString(),
+              QStringLiteral("短信内容"));
+    EXPECT_EQ(View()->model()->rowCount(), 6);
+
+    query->Close();
+    EXPECT_EQ(grid->ColumnCount(), 0);
+    EXPECT_EQ(grid->SelectedField(), nullptr);
+    query->SQL()->Clear();
+    query->SQL()->Add(QStringLiteral("Select 短信内容, length(短信内容) AS Size from data"));
+    query->SQL()->Add(QStringLiteral("where 短信内容 like '%快乐%'"));
+    query->Open();
+    ASSERT_EQ(grid->ColumnCount(), 2);
+    EXPECT_EQ(grid->Columns(0)->Title(), QStringLiteral("短信内容"));
+    EXPECT_EQ(grid->Columns(1)->Title(), QStringLiteral("Size"));
+    EXPECT_EQ(View()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Size"));
+    EXPECT_EQ(View()->model()->rowCount(), 4);
+    EXPECT_EQ(View()->model()->index(1, 0).data().toString(), QStringLiteral("祝|〓|新年快乐"));
+}
+
+TEST_F(TDBGridTest, TheIndicatorAndTheCurrentCellFollowTheCurrentRow) {
+    ShowForm();
+    EXPECT_TRUE(MarkAt(0));
+    EXPECT_FALSE(MarkAt(2));
+    query->MoveBy(2);
+    EXPECT_EQ(View()->currentIndex().row(), 2);
+    EXPECT_TRUE(MarkAt(2));
+    EXPECT_FALSE(MarkAt(0));
+    EXPECT_EQ(grid->SelectedField()->AsString(), QString());
+    query->Last();
+    EXPECT_EQ(View()->currentIndex().row(), 5);
+    EXPECT_TRUE(MarkAt(5));
+}
+
+TEST_F(TDBGridTest, ALeftClickOnADataCellMakesTheRowCurrentAndReportsItsColumn) {
+    ShowForm();
+    ClickAt(View()->viewport(), CellPoint(3));
+    EXPECT_EQ(query->RecNo(), 4);
+    ASSERT_EQ(clicked.size(), 1u);
+    EXPECT_EQ(clicked[0], grid->Columns(0));
+    EXPECT_EQ(grid->SelectedField()->AsString(), QStringLiteral("元旦快乐"));
+
+    // The row that is already current is clicked again.
+    ClickAt(View()->viewport(), CellPoint(3));
+    EXPECT_EQ(clicked.size(), 2u);
+    EXPECT_EQ(query->RecNo(), 4);
+}
+
+TEST_F(TDBGridTest, OtherButtonsMakeTheRowCurrentWithoutACellClick) {
+    ShowForm();
+    ClickAt(View()->viewport(), CellPoint(4), Qt::RightButton);
+    EXPECT_EQ(query->RecNo(), 5);
+    ClickAt(View()->viewport(), CellPoint(1), Qt::MiddleButton);
+    EXPECT_EQ(query->RecNo(), 2);
+    EXPECT_TRUE(clicked.empty());
+}
+
+TEST_F(TDBGridTest, TheTitleRowAndTheIndicatorRaiseNoCellClick) {
+    ShowForm();
+    QHeaderView* titles = View()->horizontalHeader();
+    ClickAt(titles->viewport(),
+            QPoint(titles->sectionViewportPosition(0) + 10, titles->height() / 2));
+    EXPECT_EQ(query->RecNo(), 1);
+
+    // The indicator makes its row current, with any button.
+    ClickAt(View()->verticalHeader()->viewport(), IndicatorCentre(2));
+    EXPECT_EQ(query->RecNo(), 3);
+    ClickAt(View()->verticalHeader()->viewport(), IndicatorCentre(4), Qt::RightButton);
+    EXPECT_EQ(query->RecNo(), 5);
+    EXPECT_TRUE(clicked.empty());
+
+    // Pressed on a cell, released over the titles: no click either.
+    Press(View()->viewport(), CellPoint(1));
+    const QPoint overTitles = View()->viewport()->mapFrom(View(), QPoint(40, titles->height() / 2));
+    Release(View()->viewport(), overTitles);
+    EXPECT_EQ(query->RecNo(), 2);
+    EXPECT_TRUE(clicked.empty());
+}
+
+TEST_F(TDBGridTest, KeysMoveTheRowAndTabKeepsTheFocus) {
+    auto* after = new TEdit(&form);
+    after->SetParent(&form);
+    after->SetBounds(5, 320, 100, 21);
+    grid->SetTabOrder(0);
+    after->SetTabOrder(1);
+    ShowForm();
+    QApplication::setActiveWindow(form.Handle());
+    grid->SetFocus();
+    ASSERT_TRUE(grid->Focused());
+
+    QWidget* window = View();
+    TypeKey(window, Qt::Key_Down);
+    TypeKey(window, Qt::Key_Down);
+    EXPECT_EQ(query->RecNo(), 3);
+    TypeKey(window, Qt::Key_Up);
+    EXPECT_EQ(query->RecNo(), 2);
+    TypeKey(window, Qt::Key_Tab);
+    EXPECT_EQ(query->RecNo(), 3);
+    EXPECT_TRUE(grid->Focused());
+    TypeKey(window, Qt::Key_Backtab, QString(), Qt::ShiftModifier);
+    EXPECT_EQ(query->RecNo(), 2);
+    EXPECT_TRUE(grid->Focused());
+    EXPECT_FALSE(after->Focused());
+    EXPECT_TRUE(clicked.empty());
+}

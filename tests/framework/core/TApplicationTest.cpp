@@ -1,0 +1,72 @@
+#include "framework/core/TApplication.h"
+
+#include "TestSupport.h"
+#include "framework/controls/TEdit.h"
+#include "framework/core/Exception.h"
+
+#include <gtest/gtest.h>
+
+using namespace TestSupport;
+
+class TApplicationTest : public testing::Test {
+protected:
+    RecordingApplication recorder;
+    TApplication* app = recorder.application.get();
+};
+
+TEST_F(TApplicationTest, ShowMessageShowsTheTextUnderTheTitle) {
+    app->SetTitle(QStringLiteral("短信查询"));
+    ShowMessage(QStringLiteral("请选择一条短信再复制！"));
+    ASSERT_EQ(recorder.boxes.size(), 1u);
+    EXPECT_EQ(recorder.boxes[0].kind, TMessageBoxKind::Information);
+    EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("短信查询"));
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("请选择一条短信再复制！"));
+}
+
+TEST_F(TApplicationTest, TheErrorReportShowsTheErrorsOwnText) {
+    app->SetTitle(QStringLiteral("短信查询"));
+    app->HandleException(EDatabaseError(QStringLiteral("无法打开数据库")));
+    app->HandleException(std::runtime_error("plain failure"));
+    app->RunGuarded([] { throw EConvertError(QStringLiteral("'x' 不是整数")); });
+    ASSERT_EQ(recorder.boxes.size(), 3u);
+    for (const RecordedBox& box : recorder.boxes) {
+        EXPECT_EQ(box.kind, TMessageBoxKind::Error);
+        EXPECT_EQ(box.caption, QStringLiteral("短信查询"));
+    }
+    EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("无法打开数据库"));
+    EXPECT_EQ(recorder.boxes[1].text, QStringLiteral("plain failure"));
+    EXPECT_EQ(recorder.boxes[2].text, QStringLiteral("'x' 不是整数"));
+}
+
+TEST_F(TApplicationTest, TheMessageFilterSeesInputBeforeTheWindowAndCanEatIt) {
+    TComponent owner(nullptr);
+    auto* edit = new TEdit(&owner);
+    edit->SetName(QStringLiteral("Keyword"));
+    QStringList order;
+    TWndMethod previous = edit->WindowProc;
+    edit->WindowProc = [&, previous](TMessage& m) {
+        if (m.Msg == WM_CHAR)
+            order << QStringLiteral("window %1").arg(QChar(char16_t(m.WParam)));
+        previous(m);
+    };
+    app->OnMessage = [&](TMsg& msg, bool& handled) {
+        if (msg.message != WM_CHAR)
+            return;
+        EXPECT_EQ(msg.hwnd, edit);
+        order << QStringLiteral("filter %1").arg(QChar(char16_t(msg.wParam)));
+        handled = msg.wParam == 'q';
+    };
+
+    TypeKey(edit->Handle(), Qt::Key_P, QStringLiteral("p"));
+    TypeKey(edit->Handle(), Qt::Key_Q, QStringLiteral("q"));
+    EXPECT_EQ(order, (QStringList{"filter p", "window p", "filter q"}));
+    EXPECT_EQ(edit->Text(), QStringLiteral("p"));
+    app->OnMessage = nullptr;
+}
+
+TEST_F(TApplicationTest, TerminateEndsTheLoop) {
+    app->Initialize();
+    EXPECT_FALSE(app->Terminated());
+    app->Terminate();
+    EXPECT_TRUE(app->Terminated());
+}

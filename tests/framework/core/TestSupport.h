@@ -1,0 +1,94 @@
+// What the framework tests share: an application object whose message boxes are recorded, and
+// toolkit input events built as the platform delivers them (each with a time of its own, so no
+// two are taken for the same event).
+#pragma once
+
+#include "framework/core/TApplication.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+namespace TestSupport {
+
+struct RecordedBox {
+    TMessageBoxKind kind;
+    QString caption;
+    QString text;
+};
+
+class RecordingApplication {
+public:
+    RecordingApplication() : application(std::make_unique<TApplication>()) {
+        application->SetTitle(QStringLiteral("测试"));
+        application->SetMessageBoxPresenter(
+            [this](TMessageBoxKind kind, const QString& caption, const QString& text) {
+                boxes.push_back({kind, caption, text});
+            });
+    }
+    std::unique_ptr<TApplication> application;
+    std::vector<RecordedBox> boxes;
+};
+
+inline quint64 NextTimestamp() {
+    static quint64 stamp = 100000;
+    return ++stamp;
+}
+
+inline bool SendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint pos,
+                      Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
+            ? Qt::MouseButtons(button)
+            : Qt::MouseButtons(Qt::NoButton);
+    QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), button, held,
+                      modifiers);
+    event.setTimestamp(NextTimestamp());
+    return QCoreApplication::sendEvent(widget, &event);
+}
+
+inline void Press(QWidget* widget, QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
+    SendMouse(widget, QEvent::MouseButtonPress, button, pos);
+}
+
+inline void Release(QWidget* widget, QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
+    SendMouse(widget, QEvent::MouseButtonRelease, button, pos);
+}
+
+inline void MoveMouse(QWidget* widget, QPoint pos) {
+    SendMouse(widget, QEvent::MouseMove, Qt::NoButton, pos);
+}
+
+inline void ClickAt(QWidget* widget, QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
+    Press(widget, pos, button);
+    Release(widget, pos, button);
+}
+
+inline void SendWheel(QWidget* widget, QPoint pos, int delta) {
+    QWheelEvent event(QPointF(pos), QPointF(widget->mapToGlobal(pos)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    event.setTimestamp(NextTimestamp());
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// A key press and its release, with the text the key types.
+inline void TypeKey(QWidget* widget, int key, const QString& text = QString(),
+                    Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    press.setTimestamp(NextTimestamp());
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    release.setTimestamp(NextTimestamp());
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+inline void TypeText(QWidget* widget, const QString& text) {
+    for (QChar c : text)
+        TypeKey(widget, c.isLetter() ? Qt::Key_A + (c.toUpper().unicode() - 'A') : 0, QString(c));
+}
+
+} // namespace TestSupport
