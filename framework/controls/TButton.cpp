@@ -15,7 +15,7 @@ QWidget* TButton::CreateWindowWidget(QWidget* parentWidget) {
     auto* button = new MessageWindow<QPushButton>(this, parentWidget);
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, this,
-                     [this] { Application->RunGuarded([this] { TWinControl::Click(); }); });
+                     [this] { RunGuarded([this] { TWinControl::Click(); }); });
     return button;
 }
 

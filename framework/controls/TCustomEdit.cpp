@@ -18,7 +18,7 @@ QWidget* TCustomEdit::CreateWindowWidget(QWidget* parentWidget) {
     auto* editor = new MessageWindow<QLineEdit>(this, parentWidget);
     QObject::connect(editor, &QLineEdit::textChanged, this, [this] {
         if (OnChange)
-            Application->RunGuarded([this] { OnChange(this); });
+            RunGuarded([this] { OnChange(this); });
     });
     return editor;
 }

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QTableView>
 
 namespace {
@@ -172,11 +173,16 @@ QModelIndex TDBGrid::CellAt(LPARAM position) const {
     return view->indexAt(view->viewport()->mapFrom(view, p));
 }
 
-bool TDBGrid::HandleNavigationKey(WPARAM key) {
+bool TDBGrid::HandleNavigationKey(const TMessage& message) {
     TDataSet* ds = link_.DataSet();
     if (!ds || !ds->Active())
         return false;
-    const bool back = QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier;
+    // The key's own modifiers when it came from the keyboard; the keyboard's state otherwise.
+    const Qt::KeyboardModifiers modifiers =
+        message.Event ? static_cast<const QKeyEvent*>(message.Event)->modifiers()
+                      : QGuiApplication::queryKeyboardModifiers();
+    const WPARAM key = message.WParam;
+    const bool back = modifiers & Qt::ShiftModifier;
     const int page = std::max(1, View()->viewport()->height() /
                                      std::max(1, View()->verticalHeader()->defaultSectionSize()));
     switch (key) {
@@ -200,7 +206,7 @@ bool TDBGrid::HandleNavigationKey(WPARAM key) {
         return true;
     case VK_HOME:
     case VK_END:
-        if (!(QGuiApplication::queryKeyboardModifiers() & Qt::ControlModifier))
+        if (!(modifiers & Qt::ControlModifier))
             return false;
         key == VK_HOME ? ds->First() : ds->Last();
         return true;
@@ -231,7 +237,7 @@ void TDBGrid::WndProc(TMessage& message) {
         return;
     }
     case WM_KEYDOWN:
-        if (HandleNavigationKey(message.WParam))
+        if (HandleNavigationKey(message))
             return;
         break;
     default:

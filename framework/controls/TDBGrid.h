@@ -87,7 +87,7 @@ private:
     void MoveToRow(int row);
     // The data cell under a point in window coordinates; column -1 when there is none.
     QModelIndex CellAt(LPARAM position) const;
-    bool HandleNavigationKey(WPARAM key);
+    bool HandleNavigationKey(const TMessage& message);
     void ApplyOptions();
 
     Link link_{this};

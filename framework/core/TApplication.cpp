@@ -166,3 +166,10 @@ void ShowMessage(const QString& text) {
     if (Application)
         Application->ShowMessage(text);
 }
+
+void RunGuarded(const std::function<void()>& handler) {
+    if (Application)
+        Application->RunGuarded(handler);
+    else
+        handler();
+}

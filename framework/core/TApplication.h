@@ -86,3 +86,7 @@ extern TApplication* Application;
 
 // A modal information box with the application title as its caption.
 void ShowMessage(const QString& text);
+
+// Runs a handler the toolkit calls directly through the application's default error report;
+// without an application object errors go on to the caller.
+void RunGuarded(const std::function<void()>& handler);
