@@ -1,0 +1,304 @@
+#include "ContactSheet.h"
+
+#include "Catalogue.h"
+#include "Sizes.h"
+
+#include "framework/graphics/Colors.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TCanvas.h"
+#include "skin/SUIPublic.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+#include <algorithm>
+#include <optional>
+
+namespace art {
+namespace {
+
+constexpr int kSheetWidth = 1480;
+constexpr int kMaxSheetHeight = 9000;
+constexpr int kMargin = 16;
+constexpr int kGap = 14;
+constexpr int kLabelHeight = 30;
+constexpr int kPreviewScale = 2;
+constexpr int kPreviewBarWidth = 330;
+constexpr int kTileHeight = 120; // the most a tile is enlarged to, in height
+constexpr int kMaxScale = 8;
+constexpr int kMaxTileWidth = 1400;
+constexpr int kMinTileWidth = 24; // one-pixel-wide pictures are widened to this
+constexpr int kCaptionPixels = 11;
+const QColor kSheetBackground{0x60, 0x66, 0x70};
+const QColor kLabel{0xF4, 0xF4, 0xF4};
+const QColor kFault{0xFF, 0x50, 0x50};
+const QColor kFrameTick{0xFF, 0xE0, 0x40};
+const QString kCaption = QStringLiteral("短信查询 V1.0");
+const QString kButtonCaption = QStringLiteral("搜索");
+
+int FramesOf(Role role) {
+    switch (role) {
+    case Role::Button:
+        return kButtonFrames;
+    case Role::TitleButtons:
+        return kTitleButtonFrames;
+    case Role::CheckBox:
+    case Role::RadioButton:
+    case Role::CheckList:
+        return kCheckFrames;
+    case Role::ScrollBarButton:
+        return kScrollBarButtonFrames;
+    case Role::ScrollButton:
+        return kScrollButtonFrames;
+    default:
+        return 1;
+    }
+}
+
+std::optional<Role> RoleNamed(const QString& name) {
+    for (Style style : AllStyles())
+        for (const RoleSizes& row : ImageRoles())
+            if (NameOf(style, row.role) == name)
+                return row.role;
+    return std::nullopt;
+}
+
+QImage Load(const QString& folder, const QString& name) {
+    return QImage(QStringLiteral("%1/%2.bmp").arg(folder, name))
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Frame(const QImage& strip, int count, int index) {
+    const int width = strip.width() / count;
+    return strip.copy(width * (index - 1), 0, width, strip.height());
+}
+
+// Drawn as the title bar draws a transparent button: the bottom-left pixel's colour left out.
+void DrawButtonPicture(QImage& bar, const QImage& picture, int x, int y, bool transparent) {
+    const QRgb key = picture.pixel(0, picture.height() - 1);
+    for (int py = 0; py < picture.height(); ++py)
+        for (int px = 0; px < picture.width(); ++px)
+            if (!transparent || picture.pixel(px, py) != key)
+                if (bar.valid(x + px, y + py))
+                    bar.setPixel(x + px, y + py, picture.pixel(px, py));
+}
+
+// The bar with close and minimise buttons in the given frames (offsets within their triples).
+QImage TitleBarPreview(const Look& look, const QString& folder, int closeState, int minState) {
+    const QImage left = Load(folder, NameOf(look.style, Role::TitleLeft));
+    const QImage client = Load(folder, NameOf(look.style, Role::TitleClient));
+    const QImage right = Load(folder, NameOf(look.style, Role::TitleRight));
+    const QImage buttons = Load(folder, NameOf(look.style, Role::TitleButtons));
+    const int w = kPreviewBarWidth, h = left.height();
+    QImage bar(w, h, QImage::Format_RGB32);
+    {
+        QPainter painter(&bar);
+        painter.drawImage(QRect(left.width(), 0, w - left.width() - right.width(), h), client);
+        painter.drawImage(0, 0, left);
+        painter.drawImage(w - right.width(), 0, right);
+    }
+    const int side = buttons.height();
+    int x = w + 1 + look.titleRightOffset;
+    for (const int first : {16, 13}) { // close, then minimise to its left
+        x -= side + 1;
+        const int state = first == 16 ? closeState : minState;
+        DrawButtonPicture(bar, Frame(buttons, kTitleButtonFrames, first + state), x,
+                          look.titleButtonTop, look.titleButtonKeyed);
+    }
+    QPainter painter(&bar);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(kCaptionPixels);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(look.caption);
+    const int captionX = look.titleLeftOffset == 0 ? 6 : look.titleLeftOffset;
+    const QFontMetrics metrics(font);
+    const int y = look.titleButtonTop + (side - metrics.height()) / 2;
+    painter.drawText(captionX, y + metrics.ascent(), kCaption);
+    return bar;
+}
+
+// Push buttons in their three states at two of the program's sizes, cut and stretched by the
+// skin's own helpers.
+QImage ButtonPreview(const Look& look, const QString& folder) {
+    TBitmap strip;
+    strip.LoadFromFile(QStringLiteral("%1/%2.bmp").arg(folder, NameOf(look.style, Role::Button)));
+    const std::array<QSize, 2> sizes{QSize(80, 27), QSize(49, 25)};
+    QImage sheet(3 * (sizes[0].width() + sizes[1].width() + 2 * 6), sizes[0].height() + 4,
+                 QImage::Format_RGB32);
+    sheet.fill(look.form);
+    int x = 0;
+    for (int state = 1; state <= kButtonFrames; ++state) {
+        TBitmap frame;
+        CutStripFrame(strip, frame, kButtonFrames, state);
+        for (const QSize& size : sizes) {
+            TBitmap button;
+            button.SetSize(size.width(), size.height());
+            button.Canvas().Brush().SetColor(FromQColor(look.form));
+            button.Canvas().FillRect(TRect{0, 0, size.width(), size.height()});
+            DrawCornerStretched(frame, button.Canvas(), TRect{0, 0, size.width(), size.height()},
+                                look.buttonKeyed);
+            QPainter painter(&sheet);
+            painter.drawImage(x, 2, button.Image());
+            painter.setPen(Qt::black);
+            painter.drawText(QRect(x, 2, size.width(), size.height()), Qt::AlignCenter,
+                             kButtonCaption);
+            x += size.width() + 6;
+        }
+    }
+    return sheet;
+}
+
+struct TileContent {
+    QImage picture;
+    QString label;
+    int frames;
+    bool fault;
+    int scale = 0; // 0: chosen from the picture's size
+};
+
+class Sheet {
+public:
+    Sheet() : image_(kSheetWidth, kMaxSheetHeight, QImage::Format_RGB32) {
+        image_.fill(kSheetBackground);
+        label_.setPixelSize(12);
+        heading_.setPixelSize(18);
+        heading_.setBold(true);
+    }
+
+    void Heading(const QString& text) {
+        NewRow();
+        QPainter painter(&image_);
+        painter.setFont(heading_);
+        painter.setPen(kLabel);
+        painter.drawText(kMargin, y_ + 20, text);
+        y_ += 30;
+    }
+
+    // Places `picture` enlarged, labelled; `frames` > 1 marks the frame boundaries.
+    void Tile(const TileContent& tile) {
+        const QImage& picture = tile.picture;
+        const QString& label = tile.label;
+        const int frames = tile.frames;
+        const int scale = tile.scale > 0 ? tile.scale : ScaleFor(picture.size());
+        const QSize shown(std::max(kMinTileWidth, picture.width() * scale),
+                          picture.height() * scale);
+        const int width = std::max(shown.width(), LabelWidth(label));
+        if (x_ + width > kSheetWidth - kMargin)
+            NewRow();
+        QPainter painter(&image_);
+        painter.drawImage(QRect(QPoint(x_, y_), shown), picture);
+        if (frames > 1) {
+            painter.setPen(kFrameTick);
+            const double step = static_cast<double>(shown.width()) / frames;
+            for (int i = 0; i <= frames; ++i) {
+                const int tx = x_ + static_cast<int>(step * i);
+                painter.drawLine(tx, y_ + shown.height() + 1, tx, y_ + shown.height() + 4);
+            }
+        }
+        painter.setFont(label_);
+        painter.setPen(tile.fault ? kFault : kLabel);
+        painter.drawText(QRect(x_, y_ + shown.height() + 5, width, kLabelHeight),
+                         Qt::AlignLeft | Qt::AlignTop, label);
+        x_ += width + kGap;
+        rowHeight_ = std::max(rowHeight_, shown.height() + 5 + kLabelHeight);
+    }
+
+    void Preview(const QImage& picture, const QString& label) {
+        Tile({picture, label, 1, false, kPreviewScale});
+    }
+
+    QImage Result() {
+        NewRow();
+        return image_.copy(0, 0, kSheetWidth, std::min(y_ + kMargin, kMaxSheetHeight));
+    }
+
+private:
+    static int ScaleFor(QSize size) {
+        return std::clamp(std::min(kTileHeight / size.height(), kMaxTileWidth / size.width()), 1,
+                          kMaxScale);
+    }
+
+    int LabelWidth(const QString& label) const {
+        return QFontMetrics(label_).boundingRect(QRect(0, 0, 400, 60), 0, label).width();
+    }
+
+    void NewRow() {
+        if (x_ > kMargin)
+            y_ += rowHeight_ + kGap;
+        x_ = kMargin;
+        rowHeight_ = 0;
+    }
+
+    QImage image_;
+    QFont label_;
+    QFont heading_;
+    int x_ = kMargin;
+    int y_ = kMargin;
+    int rowHeight_ = 0;
+};
+
+bool InStyle(const QString& name, const Look& look) {
+    return name.startsWith(QString::fromLatin1(look.prefix) + QLatin1Char('_'));
+}
+
+QString Label(const QString& name, QSize size, int frames) {
+    QString text = QStringLiteral("%1\n%2 x %3").arg(name).arg(size.width()).arg(size.height());
+    if (frames > 1)
+        text += QStringLiteral(", %1 frames").arg(frames);
+    return text;
+}
+
+// The committed file, flagged when it is missing or not of the size the program expects.
+TileContent LoadChecked(const QString& folder, const Artwork& art) {
+    const QImage file = Load(folder, art.name);
+    const std::optional<Role> role = RoleNamed(art.name);
+    const int frames = role ? FramesOf(*role) : 1;
+    const bool fault = file.size() != art.image.size();
+    QString label = Label(art.name, art.image.size(), frames);
+    if (fault)
+        label += QStringLiteral(" - FILE MISSING OR WRONG SIZE");
+    return {file.isNull() ? art.image : file, label, frames, fault};
+}
+
+void StyleSection(Sheet& sheet, const Look& look, const QString& folder,
+                  const std::vector<Artwork>& artwork) {
+    sheet.Heading(QString::fromLatin1(look.prefix));
+    sheet.Preview(TitleBarPreview(look, folder, 0, 0), QStringLiteral("title bar, normal"));
+    sheet.Preview(TitleBarPreview(look, folder, 1, 2),
+                  QStringLiteral("close mouse on, minimise pressed"));
+    sheet.Preview(ButtonPreview(look, folder),
+                  QStringLiteral("buttons 80 x 27 and 49 x 25: normal, mouse on, pressed"));
+    for (const Artwork& art : artwork)
+        if (InStyle(art.name, look))
+            sheet.Tile(LoadChecked(folder, art));
+}
+
+} // namespace
+
+QImage RenderContactSheet(const QString& skinFolder, const QString& iconFile) {
+    const std::vector<Artwork> artwork = AllArtwork();
+    Sheet sheet;
+    for (Style style : AllStyles())
+        StyleSection(sheet, LookOf(style), skinFolder, artwork);
+
+    sheet.Heading(QStringLiteral("Shared pictures and the program icon"));
+    for (const Artwork& art : artwork)
+        if (std::none_of(AllStyles().begin(), AllStyles().end(),
+                         [&art](Style style) { return InStyle(art.name, LookOf(style)); }))
+            sheet.Tile(LoadChecked(skinFolder, art));
+    QImageReader icons(iconFile);
+    for (int i = 0; i < icons.imageCount(); ++i) {
+        icons.jumpToImage(i);
+        const QImage icon = icons.read();
+        sheet.Tile({icon,
+                    QStringLiteral("MAINICON image %1\n%2 x %3")
+                        .arg(i + 1)
+                        .arg(icon.width())
+                        .arg(icon.height()),
+                    1, icon.isNull()});
+    }
+    return sheet.Result();
+}
+
+} // namespace art

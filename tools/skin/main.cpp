@@ -1,0 +1,90 @@
+// Paints the skin artwork and writes it into the source tree, or renders its contact sheet.
+//   duanxin-skin-art write ROOT        ROOT/resources/skin/*.bmp, ROOT/resources/icons/MAINICON.ico
+//   duanxin-skin-art sheet ROOT PNG    the contact sheet of what ROOT/resources holds
+#include "Catalogue.h"
+#include "ContactSheet.h"
+#include "IconArt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSet>
+#include <cstdio>
+
+namespace {
+
+constexpr int kBitCountOffset = 28; // BITMAPINFOHEADER.biBitCount within a .bmp file
+constexpr int kTrueColour = 24;
+
+QString SkinFolder(const QString& root) {
+    return root + QStringLiteral("/resources/skin");
+}
+QString IconFile(const QString& root) {
+    return root + QStringLiteral("/resources/icons/MAINICON.ico");
+}
+
+bool Fail(const QString& message) {
+    std::fprintf(stderr, "duanxin-skin-art: %s\n", qPrintable(message));
+    return false;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return Fail(QStringLiteral("cannot write %1").arg(path));
+    return true;
+}
+
+bool WriteBitmap(const QString& path, const QImage& image) {
+    if (!image.convertToFormat(QImage::Format_RGB32).save(path, "BMP"))
+        return Fail(QStringLiteral("cannot write %1").arg(path));
+    QFile file(path);
+    const QByteArray header = file.open(QIODevice::ReadOnly) ? file.read(32) : QByteArray();
+    if (header.size() < 32 || header[kBitCountOffset] != kTrueColour)
+        return Fail(QStringLiteral("%1 is not a 24-bit bitmap").arg(path));
+    return true;
+}
+
+// Also removes bitmaps the catalogue no longer names, so the folder holds exactly the artwork.
+bool WriteAll(const QString& root) {
+    const QString skin = SkinFolder(root);
+    if (!QDir().mkpath(skin) || !QDir().mkpath(QFileInfo(IconFile(root)).path()))
+        return Fail(QStringLiteral("cannot create the resource folders under %1").arg(root));
+    QSet<QString> written;
+    for (const art::Artwork& artwork : art::AllArtwork()) {
+        if (written.contains(artwork.name))
+            return Fail(QStringLiteral("%1 painted twice").arg(artwork.name));
+        if (!WriteBitmap(QStringLiteral("%1/%2.bmp").arg(skin, artwork.name), artwork.image))
+            return false;
+        written.insert(artwork.name);
+    }
+    for (const QString& file : QDir(skin).entryList({QStringLiteral("*.bmp")}, QDir::Files))
+        if (!written.contains(QFileInfo(file).completeBaseName()))
+            QFile::remove(skin + QLatin1Char('/') + file);
+    std::printf("%lld bitmaps written to %s\n", static_cast<long long>(written.size()),
+                qPrintable(skin));
+    return WriteFile(IconFile(root), art::EncodeIco(art::MainIconImages()));
+}
+
+bool WriteSheet(const QString& root, const QString& png) {
+    if (!art::RenderContactSheet(SkinFolder(root), IconFile(root)).save(png, "PNG"))
+        return Fail(QStringLiteral("cannot write %1").arg(png));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    bool ok = false;
+    if (args.size() == 3 && args[1] == QLatin1String("write"))
+        ok = WriteAll(args[2]);
+    else if (args.size() == 4 && args[1] == QLatin1String("sheet"))
+        ok = WriteSheet(args[2], args[3]);
+    else
+        ok = Fail(QStringLiteral("usage: duanxin-skin-art write ROOT | sheet ROOT PNG"));
+    return ok ? 0 : 1;
+}
