@@ -41,10 +41,10 @@ constexpr std::array<MacMenuPictureSpec, 3> kMacMenuPictures = {{
 }};
 
 void DrawMacMenuPicture(TCanvas& canvas, const TRect& rect, MacMenuPicture which) {
-    const MacMenuPictureSpec& spec = kMacMenuPictures[static_cast<std::size_t>(which)];
+    const MacMenuPictureSpec& entry = kMacMenuPictures[static_cast<std::size_t>(which)];
     TBitmap picture;
-    picture.LoadFromResourceName(QString::fromLatin1(spec.ResourceName));
-    picture.SetSize(picture.Width(), spec.Rows);
+    picture.LoadFromResourceName(QString::fromLatin1(entry.ResourceName));
+    picture.SetSize(picture.Width(), entry.Rows);
     canvas.StretchDraw(rect, picture);
 }
 

@@ -6,7 +6,7 @@ namespace {
 
 [[noreturn]] void MalformedString() {
     throw EDatabaseError(QStringLiteral(
-        "Format of the initialization string does not conform to the OLE DB specification."));
+        "The connection string is malformed: every part must be a key, '=' and a value."));
 }
 
 bool IsQuote(QChar c) {
