@@ -8,8 +8,10 @@
 #include "framework/core/TApplication.h"
 #include "framework/platform/RuntimeFolder.h"
 
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFile>
+#include <QGuiApplication>
 #include <QUrl>
 #include <array>
 #include <utility>
@@ -181,6 +183,16 @@ void TForm1::DBGrid_duanxinlistCellClick(TColumn*) {
     // With the list closed there is no field to read; the view then shows nothing.
     const TField* field = DBGrid_duanxinlist->SelectedField();
     DBMemo_Duanxin->SetText(CleanMessageText(field ? field->AsString() : QString()));
+}
+
+void TForm1::DBGrid_duanxinlistKeyDown(TObject*, std::uint16_t& Key, TShiftState Shift) {
+    // Ctrl+C takes the current row's message as the view shows it: cleaned.
+    if (Key != 'C' || Shift != TShiftState(TShiftFlag::ssCtrl))
+        return;
+    Key = 0;
+    const TField* field = DBGrid_duanxinlist->SelectedField();
+    if (field && !ADOQuery1->IsEmpty())
+        QGuiApplication::clipboard()->setText(CleanMessageText(field->AsString()));
 }
 
 void TForm1::suiButton_CopyClick(TObject*) {

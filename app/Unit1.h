@@ -69,6 +69,7 @@ public slots:
     void Label7Click(TObject* Sender);
     void Label8Click(TObject* Sender);
     void DBGrid_duanxinlistCellClick(TColumn* Column);
+    void DBGrid_duanxinlistKeyDown(TObject* Sender, std::uint16_t& Key, TShiftState Shift);
     void suiButton_CopyClick(TObject* Sender);
     void suiButton_AboutClick(TObject* Sender);
     void suiButton1Click(TObject* Sender);

@@ -1,5 +1,6 @@
 #include "framework/controls/TDBGrid.h"
 
+#include "framework/controls/DBGridCellDelegate.h"
 #include "framework/controls/DBGridIndicator.h"
 #include "framework/controls/DBGridModel.h"
 #include "framework/core/MessageWindow.h"
@@ -7,9 +8,7 @@
 #include "framework/graphics/Colors.h"
 
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QTableView>
 
 namespace {
@@ -41,6 +40,7 @@ QWidget* TDBGrid::CreateWindowWidget(QWidget* parentWidget) {
     auto* view = new MessageWindow<QTableView>(this, parentWidget);
     model_ = new DBGridModel(view);
     view->setModel(model_);
+    view->setItemDelegate(new DBGridCellDelegate(view));
     indicator_ = new DBGridIndicator(view);
     view->setVerticalHeader(indicator_);
     // The data set decides the current row: the headers' own selecting is switched off.
@@ -53,6 +53,9 @@ QWidget* TDBGrid::CreateWindowWidget(QWidget* parentWidget) {
     view->setSelectionBehavior(QAbstractItemView::SelectItems);
     view->setTabKeyNavigation(false);
     view->setWordWrap(false);
+    // A column wider than the grid (one field of 255 characters) is scrolled through by
+    // pixels: scrolling by whole columns would leave it no room to move.
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     view->horizontalHeader()->setHighlightSections(false);
@@ -173,16 +176,12 @@ QModelIndex TDBGrid::CellAt(LPARAM position) const {
     return view->indexAt(view->viewport()->mapFrom(view, p));
 }
 
-bool TDBGrid::HandleNavigationKey(const TMessage& message) {
+bool TDBGrid::HandleNavigationKey(std::uint16_t key, TShiftState shift) {
     TDataSet* ds = link_.DataSet();
     if (!ds || !ds->Active())
         return false;
-    // The key's own modifiers when it came from the keyboard; the keyboard's state otherwise.
-    const Qt::KeyboardModifiers modifiers =
-        message.Event ? static_cast<const QKeyEvent*>(message.Event)->modifiers()
-                      : QGuiApplication::queryKeyboardModifiers();
-    const WPARAM key = message.WParam;
-    const bool back = modifiers & Qt::ShiftModifier;
+    const bool back = shift.testFlag(TShiftFlag::ssShift);
+    const bool control = shift.testFlag(TShiftFlag::ssCtrl);
     const int page = std::max(1, View()->viewport()->height() /
                                      std::max(1, View()->verticalHeader()->defaultSectionSize()));
     switch (key) {
@@ -200,19 +199,31 @@ bool TDBGrid::HandleNavigationKey(const TMessage& message) {
         return true;
     case VK_TAB:
         // The grid keeps Tab: with one column it walks the rows and the focus stays here.
-        if (!options_.testFlag(dgTabs))
+        // Ctrl+Tab is left to leave the grid.
+        if (!options_.testFlag(dgTabs) || control)
             return false;
         ds->MoveBy(back ? -1 : 1);
         return true;
     case VK_HOME:
     case VK_END:
-        if (!(modifiers & Qt::ControlModifier))
+        if (!control)
             return false;
         key == VK_HOME ? ds->First() : ds->Last();
         return true;
     default:
         return false;
     }
+}
+
+void TDBGrid::KeyDown(std::uint16_t& key, TShiftState shift) {
+    TWinControl::KeyDown(key, shift);
+    if (key == 0)
+        return;
+    // Copying is the program's to decide (its handler above); the toolkit would copy the raw
+    // cell text.
+    const bool copy = key == 'C' && shift.testFlag(TShiftFlag::ssCtrl);
+    if (copy || HandleNavigationKey(key, shift))
+        key = 0;
 }
 
 void TDBGrid::WndProc(TMessage& message) {
@@ -236,10 +247,6 @@ void TDBGrid::WndProc(TMessage& message) {
             CellClick(Columns(cell.column()));
         return;
     }
-    case WM_KEYDOWN:
-        if (HandleNavigationKey(message))
-            return;
-        break;
     default:
         break;
     }

@@ -66,6 +66,7 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void FontChanged() override;
     virtual void CellClick(TColumn* column);
+    void KeyDown(std::uint16_t& key, TShiftState shift) override;
 
 private:
     class Link : public TDataLink {
@@ -87,7 +88,7 @@ private:
     void MoveToRow(int row);
     // The data cell under a point in window coordinates; column -1 when there is none.
     QModelIndex CellAt(LPARAM position) const;
-    bool HandleNavigationKey(const TMessage& message);
+    bool HandleNavigationKey(std::uint16_t key, TShiftState shift);
     void ApplyOptions();
 
     Link link_{this};

@@ -1,5 +1,6 @@
 #include "framework/core/EventTranslator.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
@@ -19,8 +20,52 @@ constexpr std::array<std::pair<int, WPARAM>, 24> kKeyTable{{
     {Qt::Key_End, VK_END},         {Qt::Key_Home, VK_HOME},     {Qt::Key_Left, VK_LEFT},
     {Qt::Key_Up, VK_UP},           {Qt::Key_Right, VK_RIGHT},   {Qt::Key_Down, VK_DOWN},
     {Qt::Key_Insert, VK_INSERT},   {Qt::Key_Delete, VK_DELETE}, {Qt::Key_F1, VK_F1},
-    {Qt::Key_F4, VK_F4},           {Qt::Key_F10, VK_F10},       {Qt::Key_Menu, 0x5D},
+    {Qt::Key_F4, VK_F4},           {Qt::Key_F10, VK_F10},       {Qt::Key_Menu, VK_APPS},
 }};
+
+// The toolkit names a punctuation key by the character it types; a Windows keyboard names it
+// by the key, shifted or not: these are the codes of the US layout, plus the German letter keys
+// (the toolkit names letters by their capital).
+constexpr std::array<std::pair<char16_t, WPARAM>, 37> kCharacterKeyTable{{
+    {u'!', '1'},           {u'@', '2'},           {u'#', '3'},           {u'$', '4'},
+    {u'%', '5'},           {u'^', '6'},           {u'&', '7'},           {u'*', '8'},
+    {u'(', '9'},           {u')', '0'},           {u';', VK_OEM_1},      {u':', VK_OEM_1},
+    {u'=', VK_OEM_PLUS},   {u'+', VK_OEM_PLUS},   {u',', VK_OEM_COMMA},  {u'<', VK_OEM_COMMA},
+    {u'-', VK_OEM_MINUS},  {u'_', VK_OEM_MINUS},  {u'.', VK_OEM_PERIOD}, {u'>', VK_OEM_PERIOD},
+    {u'/', VK_OEM_2},      {u'?', VK_OEM_2},      {u'`', VK_OEM_3},      {u'~', VK_OEM_3},
+    {u'[', VK_OEM_4},      {u'{', VK_OEM_4},      {u'\\', VK_OEM_5},     {u'|', VK_OEM_5},
+    {u']', VK_OEM_6},      {u'}', VK_OEM_6},      {u'\'', VK_OEM_7},     {u'"', VK_OEM_7},
+    {u'\u00DC', VK_OEM_1}, {u'\u00D6', VK_OEM_3}, {u'\u00C4', VK_OEM_7}, {u'\u00DF', VK_OEM_4},
+    {u'\u00AC', VK_OEM_8},
+}};
+
+// Keypad keys while Num Lock is on; the others keep their navigation codes.
+constexpr std::array<std::pair<char16_t, WPARAM>, 7> kKeypadTable{{
+    {u'*', VK_MULTIPLY},
+    {u'+', VK_ADD},
+    {u'-', VK_SUBTRACT},
+    {u'.', VK_DECIMAL},
+    {u',', VK_DECIMAL},
+    {u'/', VK_DIVIDE},
+    {u'0', VK_NUMPAD0},
+}};
+
+// The X11 key code of the extra key beside the left Shift on 102-key keyboards.
+constexpr quint32 kX11Key102 = 94;
+
+template <std::size_t N>
+WPARAM Lookup(const std::array<std::pair<char16_t, WPARAM>, N>& table, char16_t c) {
+    for (const auto& [character, vk] : table)
+        if (character == c)
+            return vk;
+    return 0;
+}
+
+WPARAM KeypadKey(int qtKey) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)
+        return VK_NUMPAD0 + static_cast<WPARAM>(qtKey - Qt::Key_0);
+    return qtKey < 0x80 ? Lookup(kKeypadTable, static_cast<char16_t>(qtKey)) : 0;
+}
 
 WPARAM MouseKeys(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     WPARAM keys = 0;
@@ -82,15 +127,26 @@ std::vector<TMessage> TranslateWheel(QWheelEvent* e) {
     return {Message(WM_MOUSEWHEEL, w, MakeLParam(g.x(), g.y()), e)};
 }
 
+// Text a key types: printable characters (in any layout or script), Enter and Backspace; not
+// the control characters that Ctrl combinations report.
+bool IsTypedText(const QString& text) {
+    if (text.isEmpty())
+        return false;
+    const QChar first = text.front();
+    return first.isPrint() || first.isSurrogate() || first == u'\r' || first == u'\b';
+}
+
 std::vector<TMessage> TranslateKey(QKeyEvent* e) {
     const bool alt = e->modifiers() & Qt::AltModifier;
-    const WPARAM vk = EventTranslator::VirtualKey(e->key());
+    const WPARAM vk = EventTranslator::VirtualKey(e->key(), e->modifiers(), e->nativeScanCode());
     if (e->type() == QEvent::KeyRelease)
         return {Message(alt ? WM_SYSKEYUP : WM_KEYUP, vk, 0, e)};
     std::vector<TMessage> out{Message(alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 0, e)};
     const QString text = e->text();
-    if (!text.isEmpty() && (text[0].isPrint() || text[0] == u'\r' || text[0] == u'\b'))
-        out.push_back(Message(alt ? WM_SYSCHAR : WM_CHAR, text[0].unicode(), 0, e));
+    if (IsTypedText(text))
+        // One message per UTF-16 unit, as Windows delivers characters beyond the first plane.
+        for (const QChar c : text)
+            out.push_back(Message(alt ? WM_SYSCHAR : WM_CHAR, c.unicode(), 0, e));
     else if (alt && vk >= 'A' && vk <= 'Z')
         // Alt+letter yields a system character even where the platform sends no text.
         out.push_back(Message(WM_SYSCHAR, vk - 'A' + 'a', 0, e));
@@ -159,7 +215,13 @@ std::vector<TMessage> EventTranslator::Translate(QEvent* event, QWidget* window,
     }
 }
 
-WPARAM EventTranslator::VirtualKey(int qtKey) {
+WPARAM EventTranslator::VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers,
+                                   quint32 nativeScanCode) {
+    if (modifiers & Qt::KeypadModifier)
+        if (const WPARAM vk = KeypadKey(qtKey))
+            return vk;
+    if (nativeScanCode == kX11Key102)
+        return VK_OEM_102;
     for (const auto& [key, vk] : kKeyTable)
         if (key == qtKey)
             return vk;
@@ -167,6 +229,8 @@ WPARAM EventTranslator::VirtualKey(int qtKey) {
         return static_cast<WPARAM>(qtKey);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
         return VK_F1 + static_cast<WPARAM>(qtKey - Qt::Key_F1);
+    if (qtKey > 0 && qtKey <= 0xFF)
+        return Lookup(kCharacterKeyTable, static_cast<char16_t>(qtKey));
     return 0;
 }
 
@@ -188,6 +252,28 @@ TShiftState EventTranslator::ShiftFromModifiers(Qt::KeyboardModifiers modifiers)
     if (modifiers & Qt::ControlModifier)
         shift |= TShiftFlag::ssCtrl;
     if (modifiers & Qt::AltModifier)
+        shift |= TShiftFlag::ssAlt;
+    return shift;
+}
+
+TShiftState EventTranslator::KeyShiftState(const TMessage& message) {
+    const auto* key = dynamic_cast<const QKeyEvent*>(message.Event);
+    return ShiftFromModifiers(key ? key->modifiers() : QGuiApplication::queryKeyboardModifiers());
+}
+
+TShiftState EventTranslator::MouseShiftState(WPARAM keys) {
+    TShiftState shift;
+    if (keys & MK_SHIFT)
+        shift |= TShiftFlag::ssShift;
+    if (keys & MK_CONTROL)
+        shift |= TShiftFlag::ssCtrl;
+    if (keys & MK_LBUTTON)
+        shift |= TShiftFlag::ssLeft;
+    if (keys & MK_RBUTTON)
+        shift |= TShiftFlag::ssRight;
+    if (keys & MK_MBUTTON)
+        shift |= TShiftFlag::ssMiddle;
+    if (QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier)
         shift |= TShiftFlag::ssAlt;
     return shift;
 }

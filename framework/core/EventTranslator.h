@@ -18,8 +18,17 @@ public:
     // no message counterpart.
     static std::vector<TMessage> Translate(QEvent* event, QWidget* window, QWidget* source);
 
-    static WPARAM VirtualKey(int qtKey);
+    // The Windows virtual-key code of a key; 0 for a key that has none (it still reaches the
+    // control). The keypad modifier and the hardware code tell keys that type alike apart.
+    static WPARAM VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers = {},
+                             quint32 nativeScanCode = 0);
     static int QtKey(WPARAM virtualKey);
     static TShiftState ShiftFromModifiers(Qt::KeyboardModifiers modifiers);
+    // The shift state of a key message: its own event's when it came from the keyboard, the
+    // keyboard's state now when the program sent it.
+    static TShiftState KeyShiftState(const TMessage& message);
+    // The shift state of a mouse message from its key bits; Alt, which they lack, from the
+    // keyboard.
+    static TShiftState MouseShiftState(WPARAM keys);
     static Qt::CursorShape CursorShape(TCursor cursor);
 };

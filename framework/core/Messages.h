@@ -130,6 +130,27 @@ enum : WPARAM {
     VK_F1 = 0x70,
     VK_F4 = 0x73,
     VK_F10 = 0x79,
+    VK_APPS = 0x5D,
+    VK_NUMPAD0 = 0x60,
+    VK_MULTIPLY = 0x6A,
+    VK_ADD = 0x6B,
+    VK_SUBTRACT = 0x6D,
+    VK_DECIMAL = 0x6E,
+    VK_DIVIDE = 0x6F,
+    // Punctuation keys, named by their place on the US layout.
+    VK_OEM_1 = 0xBA,      // ;:
+    VK_OEM_PLUS = 0xBB,   // =+
+    VK_OEM_COMMA = 0xBC,  // ,<
+    VK_OEM_MINUS = 0xBD,  // -_
+    VK_OEM_PERIOD = 0xBE, // .>
+    VK_OEM_2 = 0xBF,      // /?
+    VK_OEM_3 = 0xC0,      // `~
+    VK_OEM_4 = 0xDB,      // [{
+    VK_OEM_5 = 0xDC,      // \|
+    VK_OEM_6 = 0xDD,      // ]}
+    VK_OEM_7 = 0xDE,      // '"
+    VK_OEM_8 = 0xDF,
+    VK_OEM_102 = 0xE2, // the extra key of 102-key keyboards
 };
 
 // One message addressed to a control. Event is the toolkit event it was translated from, or

@@ -1,29 +1,11 @@
 #include "framework/core/TControl.h"
 
+#include "framework/core/EventTranslator.h"
 #include "framework/core/TWinControl.h"
 
-#include <QGuiApplication>
 #include <QWidget>
 
 namespace {
-
-TShiftState ShiftFromKeys(WPARAM keys) {
-    TShiftState shift;
-    if (keys & MK_SHIFT)
-        shift |= TShiftFlag::ssShift;
-    if (keys & MK_CONTROL)
-        shift |= TShiftFlag::ssCtrl;
-    if (keys & MK_LBUTTON)
-        shift |= TShiftFlag::ssLeft;
-    if (keys & MK_RBUTTON)
-        shift |= TShiftFlag::ssRight;
-    if (keys & MK_MBUTTON)
-        shift |= TShiftFlag::ssMiddle;
-    // Mouse messages carry no Alt bit; the keyboard state has it.
-    if (QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier)
-        shift |= TShiftFlag::ssAlt;
-    return shift;
-}
 
 struct MouseMessageKind {
     TMouseButton button;
@@ -230,7 +212,7 @@ void TControl::WndProc(TMessage& message) {
 void TControl::HandleMouseMessage(TMessage& message) {
     const int x = GetXLParam(message.LParam);
     const int y = GetYLParam(message.LParam);
-    TShiftState shift = ShiftFromKeys(message.WParam);
+    TShiftState shift = EventTranslator::MouseShiftState(message.WParam);
     if (message.Msg == WM_MOUSEMOVE) {
         MouseMove(shift, x, y);
         return;

@@ -7,7 +7,6 @@
 #include "framework/graphics/Colors.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QWidget>
@@ -269,6 +268,23 @@ void TWinControl::ApplyChildTabOrder() {
     }
 }
 
+void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop) {
+    std::vector<TWinControl*> order;
+    GetTabOrderList(order);
+    std::erase_if(order, [&](TWinControl* c) {
+        return c != current && (!c->CanFocus() || (checkTabStop && !c->TabStop()));
+    });
+    if (order.empty())
+        return;
+    const auto at = std::find(order.begin(), order.end(), current);
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    std::ptrdiff_t index = at == order.end() ? (goForward ? -1 : 0) : at - order.begin();
+    index = (index + (goForward ? 1 : count - 1)) % count;
+    TWinControl* next = order[static_cast<std::size_t>(index)];
+    if (next != current)
+        next->SetFocus();
+}
+
 bool TWinControl::CanFocus() const {
     for (const TWinControl* c = this; c; c = c->Parent())
         if (!c->Visible() || !c->Enabled())
@@ -371,15 +387,14 @@ TWinControl::DispatchToolkitEvent(QEvent* event, QWidget* source,
         return {false, base(event)};
     PendingEvent pending{event, base};
     pending_.push_back(&pending);
+    // Every message of the event is delivered, as Windows posts a key's characters whatever
+    // became of its key-down; the toolkit handles the event only if none of them was kept.
     bool consumed = false;
     for (std::size_t i = 0; i < messages.size(); ++i) {
-        pending.deferBase = i + 1 < messages.size();
+        pending.deferBase = consumed || i + 1 < messages.size();
         pending.reachedDefault = false;
         MainWndProc(messages[i]);
-        if (!pending.reachedDefault) {
-            consumed = true;
-            break;
-        }
+        consumed = consumed || !pending.reachedDefault;
     }
     pending_.pop_back();
     if (!consumed && !pending.baseCalled)
@@ -422,6 +437,10 @@ void TWinControl::WndProc(TMessage& message) {
         UpdateMouseControl(nullptr);
         break;
     case WM_KEYDOWN:
+        HandleKeyMessage(message);
+        if (message.Result == 1 || HandleControlTab(message))
+            return;
+        break;
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
     case WM_SYSKEYUP:
@@ -482,12 +501,12 @@ void TWinControl::UpdateMouseControl(TControl* now) {
 }
 
 void TWinControl::HandleKeyMessage(TMessage& message) {
-    const TShiftState shift =
-        EventTranslator::ShiftFromModifiers(QGuiApplication::queryKeyboardModifiers());
+    const TShiftState shift = EventTranslator::KeyShiftState(message);
+    // A handler takes a key by clearing it; a key that arrived without a code is not taken.
     if (message.Msg == WM_CHAR) {
         char16_t key = static_cast<char16_t>(message.WParam);
         KeyPress(key);
-        message.Result = key == 0 ? 1 : 0;
+        message.Result = message.WParam != 0 && key == 0 ? 1 : 0;
         return;
     }
     auto key = static_cast<std::uint16_t>(message.WParam);
@@ -495,7 +514,20 @@ void TWinControl::HandleKeyMessage(TMessage& message) {
         KeyDown(key, shift);
     else
         KeyUp(key, shift);
-    message.Result = key == 0 ? 1 : 0;
+    message.Result = message.WParam != 0 && key == 0 ? 1 : 0;
+}
+
+bool TWinControl::HandleControlTab(const TMessage& message) {
+    // Ctrl+Tab leaves any control, also one that keeps Tab for itself (the platform's way).
+    const TShiftState shift = EventTranslator::KeyShiftState(message);
+    if (message.WParam != VK_TAB || !shift.testFlag(TShiftFlag::ssCtrl) ||
+        shift.testFlag(TShiftFlag::ssAlt))
+        return false;
+    TWinControl* top = this;
+    while (top->Parent())
+        top = top->Parent();
+    top->SelectNext(this, !shift.testFlag(TShiftFlag::ssShift), true);
+    return true;
 }
 
 void TWinControl::KeyDown(std::uint16_t& key, TShiftState shift) {

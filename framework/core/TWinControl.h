@@ -47,6 +47,9 @@ public:
     void SetTabStop(bool tabStop);
     // Windowed children in tab order, depth first, as the focus walks through them.
     void GetTabOrderList(std::vector<TWinControl*>& list);
+    // Focuses the control after (or before) `current` among this control's windowed
+    // descendants in tab order, wrapping round; with `checkTabStop` only tab stops count.
+    void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
     bool CanFocus() const;
     bool Focused() const;
     virtual void SetFocus();
@@ -116,6 +119,7 @@ private:
     void UpdateMouseControl(TControl* now);
     void ApplyChildTabOrder();
     void HandleKeyMessage(TMessage& message);
+    bool HandleControlTab(const TMessage& message);
     bool AlreadyDispatched(QEvent* event, QWidget* source);
 
     QPointer<QWidget> handle_;

@@ -48,16 +48,53 @@ TCanvas::TCanvas(QImage* image) : image_(image), device_(image) {}
 
 TCanvas::TCanvas(QPaintDevice* device) : device_(device) {}
 
+TCanvas::TCanvas(QPainter* painter) : device_(painter->device()), painter_(painter) {}
+
 void TCanvas::Paint(const std::function<void(QPainter&)>& draw) {
     if (image_ && image_->isNull())
         return;
-    QPainter painter(device_);
-    if (!painter.isActive())
+    const auto exact = [&draw](QPainter& painter) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        draw(painter);
+    };
+    if (painter_) {
+        painter_->save();
+        exact(*painter_);
+        painter_->restore();
         return;
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    draw(painter);
+    }
+    QPainter painter(device_);
+    if (painter.isActive())
+        exact(painter);
+}
+
+void TCanvas::DrawFocusRect(const TRect& rect) {
+    // The dots follow a checkerboard anchored at the origin, as the platform's pattern brush.
+    QPolygon dots;
+    const auto dot = [&dots](int x, int y) {
+        if ((x + y) % 2 == 0)
+            dots << QPoint(x, y);
+    };
+    const int right = rect.Right - 1; // the last column and row inside the rectangle
+    const int bottom = rect.Bottom - 1;
+    for (int x = rect.Left; x <= right; ++x) {
+        dot(x, rect.Top);
+        if (bottom > rect.Top)
+            dot(x, bottom);
+    }
+    for (int y = rect.Top + 1; y < bottom; ++y) {
+        dot(rect.Left, y);
+        if (right > rect.Left)
+            dot(right, y);
+    }
+    // Difference with white inverts colour and keeps the pixel's opacity.
+    Paint([&dots](QPainter& painter) {
+        painter.setCompositionMode(QPainter::CompositionMode_Difference);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.drawPoints(dots);
+    });
 }
 
 void TCanvas::FillRect(const TRect& rect) {

@@ -23,6 +23,9 @@ public:
     explicit TCanvas(QImage* image);
     // A device without pixel access; a painter is opened for each drawing call.
     explicit TCanvas(QPaintDevice* device);
+    // A painter already open on its device (a paint event's); each drawing call leaves its
+    // state as it found it. The painter must outlive the canvas.
+    explicit TCanvas(QPainter* painter);
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
@@ -42,6 +45,9 @@ public:
     void Rectangle(int l, int t, int r, int b);
     // Like Rectangle, the corners cut by w x h ellipses as CreateRoundRectRgn cuts them.
     void RoundRect(int l, int t, int r, int b, int w, int h);
+    // The platform's dotted focus rectangle: every other pixel of the edge inverted, so that
+    // drawing it twice takes it away again.
+    void DrawFocusRect(const TRect& rect);
     // Fills every pixel of the region with the colour.
     void FillRegion(const TRegion& region, TColor color);
 
@@ -86,6 +92,7 @@ private:
 
     QImage* image_ = nullptr;
     QPaintDevice* device_ = nullptr;
+    QPainter* painter_ = nullptr;
     TPen pen_;
     TBrush brush_;
     TFont font_;

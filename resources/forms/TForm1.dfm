@@ -190,6 +190,7 @@ object Form1: TForm1
       TitleFont.Name = '宋体'
       TitleFont.Style = []
       OnCellClick = DBGrid_duanxinlistCellClick
+      OnKeyDown = DBGrid_duanxinlistKeyDown
     end
     object TJ: TEdit
       Left = 6

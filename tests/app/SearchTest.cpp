@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace {
@@ -156,4 +157,25 @@ TEST_F(SearchTest, ACellClickShowsTheCleanedRowAndCopyPutsItOnTheClipboard) {
     EXPECT_TRUE(form->DBMemo_Duanxin->Text().isEmpty());
     form->DBGrid_duanxinlistCellClick(form->DBGrid_duanxinlist->Columns(0));
     EXPECT_TRUE(form->DBMemo_Duanxin->Text().isEmpty()); // a null row
+}
+
+TEST_F(SearchTest, CtrlCInTheGridCopiesTheCurrentRowCleaned) {
+    QWidget* grid = form->DBGrid_duanxinlist->Handle();
+    const auto pressCtrlC = [grid] {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier, QStringLiteral("\x03"));
+        QCoreApplication::sendEvent(grid, &press);
+    };
+    QApplication::clipboard()->setText(QStringLiteral("untouched"));
+    pressCtrlC();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("春节快乐，祝你万事如意！"));
+    form->ADOQuery1->MoveBy(2);
+    pressCtrlC();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("春节到了，100%的祝福送给你"));
+
+    // Nothing to take from a closed list: the clipboard keeps what it had.
+    QApplication::clipboard()->setText(QStringLiteral("untouched"));
+    form->ADOQuery1->Close();
+    pressCtrlC();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("untouched"));
+    EXPECT_TRUE(boxes.empty());
 }

@@ -16,6 +16,7 @@ namespace {
 // Window coordinates of the controls (the frame sits at (1, 0) in the window).
 const QPoint kMoreLabel(1 + 432 + 20, 0 + 72 + 6);
 const QPoint kCopyButton(1 + 438 + 51 / 2, 0 + 39 + 25 / 2);
+const QPoint kKeywordBox(1 + 78 + 235 / 2, 0 + 41 + 21 / 2);
 // Below the title row, inside the first data row.
 const QPoint kFirstRow(1 + 5 + 100, 0 + 174 + 30);
 const QString kBoxCaption = QStringLiteral("短信查询 - Velmora");
@@ -24,7 +25,12 @@ const QString kBoxCaption = QStringLiteral("短信查询 - Velmora");
 struct LibraryFacts {
     int springFestivalRows = 0;
     QString firstSpringFestivalRow;
+    QString secondSpringFestivalRow;
+    int rowsWithTypedKeyword = 0; // rows holding kTypedKeyword literally
 };
+
+// A keyword with a quote mark, blanks and punctuation, as a person types it.
+const QString kTypedKeyword = QStringLiteral("it's 50% (ok).");
 
 LibraryFacts ReadFacts() {
     LibraryFacts facts;
@@ -36,8 +42,12 @@ LibraryFacts ReadFacts() {
     while (sqlite3_step(statement) == SQLITE_ROW) {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
         const QString row = QString::fromUtf8(text ? text : "");
+        if (row.contains(kTypedKeyword.left(7)) && row.contains(kTypedKeyword.mid(8)))
+            ++facts.rowsWithTypedKeyword; // "%" stands for any text
         if (!row.contains(QStringLiteral("春节")))
             continue;
+        if (facts.springFestivalRows == 1)
+            facts.secondSpringFestivalRow = row;
         if (facts.springFestivalRows++ == 0)
             facts.firstSpringFestivalRow = row;
     }
@@ -78,6 +88,18 @@ protected:
         return text;
     }
 
+    // Waits for the program's message box and closes it with Enter.
+    bool DismissBox(ProgramUnderTest& program) {
+        std::optional<QString> box;
+        QDeadlineTimer deadline(5000);
+        while (!box && !deadline.hasExpired()) {
+            box = desktop_->findWindow(program.pid(), kBoxCaption);
+            if (!box)
+                QThread::msleep(100);
+        }
+        return box && desktop_->focus(*box) && desktop_->keys({QStringLiteral("Return")});
+    }
+
     bool Wheel(const QString& window, QPoint at, int button) {
         return desktop_
             ->run(QStringLiteral("xdotool"),
@@ -109,16 +131,7 @@ TEST_F(BrowsingTest, ShortcutRowCopyWheelAndMakerPage) {
     // One notch down moves to the next row, which empties the view: copying is refused.
     ASSERT_TRUE(Wheel(window, kFirstRow, 5));
     ASSERT_TRUE(desktop_->click(window, kCopyButton));
-    std::optional<QString> box;
-    QDeadlineTimer deadline(5000);
-    while (!box && !deadline.hasExpired()) {
-        box = desktop_->findWindow(program->pid(), kBoxCaption);
-        if (!box)
-            QThread::msleep(100);
-    }
-    ASSERT_TRUE(box) << "no refusal box appeared";
-    ASSERT_TRUE(desktop_->focus(*box));
-    ASSERT_TRUE(desktop_->keys({QStringLiteral("Return")}));
+    ASSERT_TRUE(DismissBox(*program)) << "no refusal box appeared";
     EXPECT_EQ(desktop_->clipboardText(), std::optional<QString>(message));
 
     ASSERT_TRUE(desktop_->click(window, kMoreLabel));
@@ -132,4 +145,43 @@ TEST_F(BrowsingTest, ShortcutRowCopyWheelAndMakerPage) {
             QThread::msleep(100);
     }
     EXPECT_EQ(address, QStringLiteral("http://www.velmora.example/duanxin/?qq=Zentrova"));
+}
+
+TEST_F(BrowsingTest, KeywordWithPunctuationAndTheWholeJobByKeyboard) {
+    const LibraryFacts facts = ReadFacts();
+    ASSERT_GT(facts.springFestivalRows, 1) << "cannot read " << DUANXIN_LIBRARY_FILE;
+    ProgramUnderTest* program = nullptr;
+    QString window;
+    ASSERT_NO_FATAL_FAILURE(launch(program, window));
+    ASSERT_TRUE(desktop_->focus(window));
+
+    // Every character of the keyword reaches the search, the quote mark included.
+    ASSERT_TRUE(desktop_->click(window, kKeywordBox));
+    ASSERT_TRUE(desktop_->typeText(kTypedKeyword));
+    ASSERT_TRUE(desktop_->keys({QStringLiteral("Tab"), QStringLiteral("space")}));
+    if (facts.rowsWithTypedKeyword == 0) {
+        ASSERT_TRUE(DismissBox(*program)) << "no box for a keyword without hits";
+    }
+    const QString searched = QStringLiteral("关于%1的短信,共搜索到%2条短信记录")
+                                 .arg(kTypedKeyword)
+                                 .arg(facts.rowsWithTypedKeyword);
+    EXPECT_EQ(copyStatusLine(window), std::optional<QString>(searched));
+
+    // A new search with the keyboard alone: Tab to 搜索, Space, Tab past 刷新 into the grid,
+    // Down to the second hit, Ctrl+C.
+    ASSERT_TRUE(desktop_->click(window, kKeywordBox));
+    ASSERT_TRUE(desktop_->keys({QStringLiteral("ctrl+a"), QStringLiteral("BackSpace")}));
+    ASSERT_TRUE(desktop_->typeText(QStringLiteral("春节")));
+    ASSERT_TRUE(
+        desktop_->keys({QStringLiteral("Tab"), QStringLiteral("space"), QStringLiteral("Tab"),
+                        QStringLiteral("Tab"), QStringLiteral("Down"), QStringLiteral("ctrl+c")}));
+    const QString second = CleanMessageText(facts.secondSpringFestivalRow);
+    EXPECT_EQ(WaitForClipboard(second), std::optional<QString>(second));
+
+    // Ctrl+Tab leaves the grid for the status line.
+    ASSERT_TRUE(desktop_->keys(
+        {QStringLiteral("ctrl+Tab"), QStringLiteral("ctrl+a"), QStringLiteral("ctrl+c")}));
+    const QString status =
+        QStringLiteral("关于春节的短信,共搜索到%1条短信记录").arg(facts.springFestivalRows);
+    EXPECT_EQ(WaitForClipboard(status), std::optional<QString>(status));
 }

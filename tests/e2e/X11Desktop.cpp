@@ -121,6 +121,14 @@ bool X11Desktop::keys(const QStringList& combos) const {
     return run(QStringLiteral("xdotool"), args).ok;
 }
 
+bool X11Desktop::typeText(const QString& text) const {
+    return run(QStringLiteral("xdotool"),
+               {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("50"),
+                QStringLiteral("--"), text},
+               15000)
+        .ok;
+}
+
 std::optional<QString> X11Desktop::clipboardText() const {
     const Result text =
         run(QStringLiteral("xclip"),

@@ -32,6 +32,9 @@ public:
     bool click(const QString& window, QPoint at) const;
     // Presses key combinations such as "ctrl+a", one after the other, on the focused window.
     bool keys(const QStringList& combos) const;
+    // Types text on the focused window as a keyboard would, remapping spare keys for
+    // characters the layout lacks (as on-screen keyboards do).
+    bool typeText(const QString& text) const;
 
     // The CLIPBOARD selection as text; nothing when no one owns it.
     std::optional<QString> clipboardText() const;

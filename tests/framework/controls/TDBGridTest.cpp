@@ -9,8 +9,10 @@
 #include "framework/graphics/Colors.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QImage>
+#include <QScrollBar>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -177,4 +179,50 @@ TEST_F(TDBGridTest, KeysMoveTheRowAndTabKeepsTheFocus) {
     EXPECT_TRUE(grid->Focused());
     EXPECT_FALSE(after->Focused());
     EXPECT_TRUE(clicked.empty());
+
+    // Ctrl+Tab leaves the grid for the next control and Ctrl+Shift+Tab comes back, wrapping
+    // round the form; the row stays.
+    TypeKey(window, Qt::Key_Tab, QString(), Qt::ControlModifier);
+    EXPECT_TRUE(after->Focused());
+    TypeKey(after->Handle(), Qt::Key_Backtab, QString(), Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(grid->Focused());
+    TypeKey(window, Qt::Key_Backtab, QString(), Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(after->Focused());
+    EXPECT_EQ(query->RecNo(), 2);
+}
+
+TEST_F(TDBGridTest, AFocusedGridMarksItsCurrentCellWithDots) {
+    auto* other = new TEdit(&form);
+    other->SetParent(&form);
+    ShowForm();
+    QApplication::setActiveWindow(form.Handle());
+    other->SetFocus();
+    query->MoveBy(1);
+    const auto dotAndNeighbour = [this] {
+        const QImage image = View()->viewport()->grab().toImage();
+        const QRect cell = View()->visualRect(View()->currentIndex());
+        const int x = cell.left() + (cell.left() + cell.top()) % 2; // a dot's place
+        return std::pair{image.pixel(x, cell.top()) & 0xFFFFFF,
+                         image.pixel(x + 1, cell.top()) & 0xFFFFFF};
+    };
+    const auto [before, beside] = dotAndNeighbour();
+    EXPECT_EQ(before, beside); // no mark without the focus
+    grid->SetFocus();
+    const auto [dot, next] = dotAndNeighbour();
+    EXPECT_EQ(dot, ~next & 0xFFFFFF);
+}
+
+TEST_F(TDBGridTest, AColumnWiderThanTheGridCanBeScrolledToAndCopiesNothingItself) {
+    ShowForm();
+    QTableView* view = View();
+    ASSERT_GT(view->columnWidth(0), view->viewport()->width());
+    EXPECT_TRUE(view->horizontalScrollBar()->isVisible());
+    // Scrolled to its end, the column's resize edge is inside the view.
+    view->horizontalScrollBar()->setValue(view->horizontalScrollBar()->maximum());
+    const int edge = view->horizontalHeader()->sectionViewportPosition(0) + view->columnWidth(0);
+    EXPECT_LE(edge, view->viewport()->width());
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    TypeKey(view, Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
 }

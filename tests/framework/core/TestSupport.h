@@ -86,9 +86,17 @@ inline void TypeKey(QWidget* widget, int key, const QString& text = QString(),
     QCoreApplication::sendEvent(widget, &release);
 }
 
+// Types each character as its key reports it: the toolkit names a key by the capital of the
+// character it types (Qt::Key_A, Qt::Key_Exclam, Qt::Key_Udiaeresis, ...).
 inline void TypeText(QWidget* widget, const QString& text) {
-    for (QChar c : text)
-        TypeKey(widget, c.isLetter() ? Qt::Key_A + (c.toUpper().unicode() - 'A') : 0, QString(c));
+    static const QString kShifted = QStringLiteral("~!@#$%^&*()_+{}|:\"<>?");
+    for (const char32_t code : text.toUcs4()) {
+        const QString typed = QString::fromUcs4(&code, 1);
+        const bool shifted = typed.front().isUpper() || kShifted.contains(typed);
+        // Beyond the first plane a key has no name of its own.
+        const int key = typed.size() == 1 ? typed.front().toUpper().unicode() : 0;
+        TypeKey(widget, key, typed, shifted ? Qt::ShiftModifier : Qt::NoModifier);
+    }
 }
 
 } // namespace TestSupport

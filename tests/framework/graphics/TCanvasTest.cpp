@@ -2,6 +2,7 @@
 #include "ImageCompare.h"
 #include "framework/graphics/TBitmap.h"
 
+#include <QPainter>
 #include <QPixmap>
 #include <gtest/gtest.h>
 #include <set>
@@ -172,6 +173,23 @@ TEST_F(CanvasTest, PixelsOutsideAreIgnoredAndSetSizeKeepsTheCanvas) {
     EXPECT_EQ(bitmap.Pixels(13, 0), clBlue);
 }
 
+TEST_F(CanvasTest, FocusRectInvertsEveryOtherEdgePixelAndTwiceTakesItAway) {
+    canvas().FillRect(Rect(0, 0, 12, 12));
+    canvas().DrawFocusRect(Rect(1, 2, 7, 6));
+    const auto onEdge = [](int x, int y) {
+        const bool inside = x >= 1 && x < 7 && y >= 2 && y < 6;
+        const bool edge = x == 1 || x == 6 || y == 2 || y == 5;
+        return inside && edge && (x + y) % 2 == 0;
+    };
+    EXPECT_EQ(Of(TColor(0x00FFFF)), Where(onEdge)); // blue inverted is yellow
+    canvas().DrawFocusRect(Rect(1, 2, 7, 6));
+    EXPECT_EQ(Of(clBlue).size(), 144u);
+    // A one-pixel-high rectangle inverts its dots once, not twice.
+    canvas().DrawFocusRect(Rect(0, 0, 4, 1));
+    EXPECT_EQ(Of(TColor(0x00FFFF)),
+              Where([](int x, int y) { return y == 0 && x % 2 == 0 && x < 4; }));
+}
+
 TEST(TCanvasDevice, DrawsOnAnyPaintDeviceWithoutPixelAccess) {
     QPixmap pixmap(6, 6);
     pixmap.fill(Qt::white);
@@ -182,4 +200,21 @@ TEST(TCanvasDevice, DrawsOnAnyPaintDeviceWithoutPixelAccess) {
     const QImage image = pixmap.toImage();
     EXPECT_EQ(PixelsOfColor(image, clGreen).size(), 20u);
     EXPECT_EQ(PixelsOfColor(image, clWhite).size(), 16u);
+}
+
+TEST(TCanvasDevice, DrawsThroughAnOpenPainterAndLeavesItsStateAlone) {
+    QImage image(6, 6, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setBrush(Qt::red);
+    TCanvas canvas(&painter);
+    canvas.Brush().SetColor(clLime);
+    canvas.FillRect(Rect(0, 0, 3, 6));
+    EXPECT_EQ(painter.brush().color(), QColor(Qt::red));
+    EXPECT_EQ(painter.compositionMode(), QPainter::CompositionMode_SourceOver);
+    canvas.DrawFocusRect(Rect(0, 0, 6, 6));
+    EXPECT_EQ(painter.compositionMode(), QPainter::CompositionMode_SourceOver);
+    painter.end();
+    EXPECT_EQ(PixelsOfColor(image, TColor(0xFF00FF)).size(), 5u); // lime dots inverted
+    EXPECT_EQ(PixelsOfColor(image, clBlack).size(), 5u);          // white dots inverted
 }
