@@ -6,7 +6,6 @@
 #include "framework/forms/ClassRegistry.h"
 #include "framework/forms/FormParser.h"
 #include "framework/forms/Identifiers.h"
-#include "framework/forms/StandardClasses.h"
 
 #include <QFile>
 #include <QMetaProperty>
@@ -110,7 +109,6 @@ void FormReader::ReadForm(TCustomForm* form) {
 }
 
 void FormReader::ReadInto(TComponent* root, const FormNode& node) {
-    RegisterStandardClasses();
     if (node.className.compare(QLatin1String(root->metaObject()->className()),
                                Qt::CaseInsensitive) != 0)
         throw EReadError(QStringLiteral("Form description of %1 is for class %2")
