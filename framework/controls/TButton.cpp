@@ -2,8 +2,11 @@
 
 #include "framework/core/MessageWindow.h"
 #include "framework/core/TApplication.h"
+#include "framework/forms/ClassRegistry.h"
 
 #include <QPushButton>
+
+REGISTER_COMPONENT_CLASS(TButton)
 
 TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) {
     SetBounds(0, 0, 75, 25);

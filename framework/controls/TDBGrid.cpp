@@ -5,11 +5,14 @@
 #include "framework/controls/DBGridModel.h"
 #include "framework/core/MessageWindow.h"
 #include "framework/data/TDataSet.h"
+#include "framework/forms/ClassRegistry.h"
 #include "framework/graphics/Colors.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableView>
+
+REGISTER_COMPONENT_CLASS(TDBGrid)
 
 namespace {
 // A row is the font's height with a little room above and below, as the classic grid had it.

@@ -1,5 +1,9 @@
 #include "framework/controls/TDBMemo.h"
 
+#include "framework/forms/ClassRegistry.h"
+
+REGISTER_COMPONENT_CLASS(TDBMemo)
+
 TDBMemo::TDBMemo(TComponent* AOwner) : TCustomMemo(AOwner) {}
 
 TDBMemo::~TDBMemo() {

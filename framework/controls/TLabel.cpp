@@ -1,9 +1,12 @@
 #include "framework/controls/TLabel.h"
 
+#include "framework/forms/ClassRegistry.h"
 #include "framework/graphics/Colors.h"
 
 #include <QFontMetrics>
 #include <QPainter>
+
+REGISTER_COMPONENT_CLASS(TLabel)
 
 TLabel::TLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
     SetBounds(0, 0, 65, 17);
@@ -53,7 +56,7 @@ void TLabel::Paint(QPainter& painter) {
     painter.setPen(ToQColor(Enabled() ? Font()->Color() : clGrayText));
     // The glyphs may be a pixel or two taller than the box the label was designed with; they are
     // centred on it rather than cut off.
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip |
-                      (wordWrap_ ? Qt::TextWordWrap : 0);
+    const int flags =
+        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip | (wordWrap_ ? Qt::TextWordWrap : 0);
     painter.drawText(QRect(0, 0, Width(), Height()), flags, Caption());
 }

@@ -30,6 +30,18 @@ bool IsFilteredInput(const QEvent* event) {
     return InputStamp::IsPointerInput(event) || InputStamp::IsKeyInput(event);
 }
 
+QMessageBox::Icon IconOf(TMessageBoxKind kind) {
+    switch (kind) {
+    case TMessageBoxKind::Information:
+        return QMessageBox::NoIcon;
+    case TMessageBoxKind::Error:
+        return QMessageBox::Critical;
+    case TMessageBoxKind::Notice:
+        return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
 // The filter sees an input event once, however far it travels.
 InputStamp gLastInput;
 
@@ -84,13 +96,7 @@ void TApplication::SetMessageBoxPresenter(TMessageBoxPresenter presenter) {
 }
 
 void TApplication::ShowMessage(const QString& text) {
-    if (presenter_) {
-        presenter_(TMessageBoxKind::Information, title_, text);
-        return;
-    }
-    QMessageBox box(QMessageBox::NoIcon, title_, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    Present(TMessageBoxKind::Information, title_, text);
 }
 
 void TApplication::HandleException(const std::exception& error) {
@@ -101,13 +107,33 @@ void TApplication::HandleException(const std::exception& error) {
 }
 
 void TApplication::ShowException(const QString& text) {
-    if (presenter_) {
-        presenter_(TMessageBoxKind::Error, title_, text);
-        return;
-    }
-    QMessageBox box(QMessageBox::Critical, title_, text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    Present(TMessageBoxKind::Error, title_, text);
+}
+
+void TApplication::ShowError(const QString& text) {
+    Present(TMessageBoxKind::Error, QStringLiteral("Error"), text);
+}
+
+void TApplication::ShowInformation(const QString& text) {
+    Present(TMessageBoxKind::Notice, QStringLiteral("Information"), text);
+}
+
+void TApplication::Present(TMessageBoxKind kind, const QString& caption, const QString& text) {
+    if (presenter_)
+        presenter_(kind, caption, text);
+    else
+        CreateMessageBox(kind, caption, text, QApplication::activeWindow())->exec();
+}
+
+std::unique_ptr<QMessageBox> TApplication::CreateMessageBox(TMessageBoxKind kind,
+                                                            const QString& caption,
+                                                            const QString& text, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(IconOf(kind), caption, text, QMessageBox::Ok, parent);
+    // Error texts quote what went wrong, markup included; none of it is to be rendered.
+    box->setTextFormat(Qt::PlainText);
+    box->setAccessibleName(caption);
+    box->setAccessibleDescription(text);
+    return box;
 }
 
 void TApplication::RunGuarded(const std::function<void()>& handler) {
@@ -165,6 +191,16 @@ void TApplication::OnTerminationSignal() {
 void ShowMessage(const QString& text) {
     if (Application)
         Application->ShowMessage(text);
+}
+
+void ShowError(const QString& text) {
+    if (Application)
+        Application->ShowError(text);
+}
+
+void ShowInformation(const QString& text) {
+    if (Application)
+        Application->ShowInformation(text);
 }
 
 void RunGuarded(const std::function<void()>& handler) {

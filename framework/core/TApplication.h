@@ -8,10 +8,13 @@
 #include <QPointer>
 #include <exception>
 #include <functional>
+#include <memory>
 
 class TCustomForm;
 class TWinControl;
+class QMessageBox;
 class QSocketNotifier;
+class QWidget;
 
 // A message as the application filter sees it: the window it is for, and its code.
 struct TMsg {
@@ -23,7 +26,12 @@ struct TMsg {
 
 using TMessageEvent = std::function<void(TMsg& Msg, bool& Handled)>;
 
-enum class TMessageBoxKind { Information, Error };
+// What a message box says; its icon follows from it.
+enum class TMessageBoxKind {
+    Information, // a plain message (ShowMessage): no icon
+    Error,       // the error icon
+    Notice,      // the information icon
+};
 
 class TApplication : public TComponent {
     Q_OBJECT
@@ -49,9 +57,14 @@ public:
 
     // A modal box: the title as caption, the text, one "OK" button.
     void ShowMessage(const QString& text);
-    // The default error report for an error that escaped an event handler.
+    // The default error report for an error that escaped an event handler: an error box under
+    // the application title with the error's own text.
     void HandleException(const std::exception& error);
     void ShowException(const QString& text);
+    // An error box captioned "Error" with one "OK" button (the skin layer's "Sorry, ..." texts).
+    void ShowError(const QString& text);
+    // An information box captioned "Information" with one "OK" button.
+    void ShowInformation(const QString& text);
     // Runs a handler the toolkit calls directly (a signal), with the default error report
     // around it as the window procedures have.
     void RunGuarded(const std::function<void()>& handler);
@@ -60,6 +73,12 @@ public:
     using TMessageBoxPresenter =
         std::function<void(TMessageBoxKind kind, const QString& caption, const QString& text)>;
     void SetMessageBoxPresenter(TMessageBoxPresenter presenter);
+    // The toolkit's box that shows a message when no presenter is set: the icon of its kind,
+    // the caption, the text as plain text and one "OK" button. Accessibility tools read the
+    // caption as its name and the text as its description.
+    static std::unique_ptr<QMessageBox> CreateMessageBox(TMessageBoxKind kind,
+                                                         const QString& caption,
+                                                         const QString& text, QWidget* parent);
 
     // The one filter that sees every input message before its window does.
     TMessageEvent OnMessage;
@@ -72,6 +91,7 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    void Present(TMessageBoxKind kind, const QString& caption, const QString& text);
     void OnTerminationSignal();
 
     QString title_;
@@ -84,8 +104,11 @@ private:
 // The one application object of the process, created by the program's entry.
 extern TApplication* Application;
 
-// A modal information box with the application title as its caption.
+// A modal box with the application title as its caption, the text and no icon.
 void ShowMessage(const QString& text);
+// The application's error box captioned "Error" and its information box.
+void ShowError(const QString& text);
+void ShowInformation(const QString& text);
 
 // Runs a handler the toolkit calls directly through the application's default error report;
 // without an application object errors go on to the caller.

@@ -58,6 +58,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(std::make_uni
 }
 
 TControl::~TControl() {
+    SetAction(nullptr);
     font_->OnChange = nullptr;
     if (parent_)
         parent_->RemoveControl(this);
@@ -183,6 +184,39 @@ void TControl::SetCursor(TCursor cursor) {
     cursor_ = cursor;
 }
 
+void TControl::SetAction(TAction* action) {
+    if (action == action_)
+        return;
+    if (action_) {
+        action_->UnRegisterChanges(this);
+        RemoveFreeNotification(action_);
+    }
+    action_ = action;
+    if (!action_)
+        return;
+    action_->RegisterChanges(this);
+    FreeNotification(action_);
+    ActionChange(action_, action_->IsLoading());
+}
+
+// A stored value that differs from the default counts as the control's own while loading.
+void TControl::ActionChange(TAction* sender, bool checkDefaults) {
+    if (!checkDefaults || Caption().isEmpty() || Caption() == Name())
+        SetCaption(sender->Caption());
+    if (!checkDefaults || Enabled())
+        SetEnabled(sender->Enabled());
+    if (!checkDefaults || Hint().isEmpty())
+        SetHint(sender->Hint());
+    if (!checkDefaults || Visible())
+        SetVisible(sender->Visible());
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == action_)
+        action_ = nullptr;
+}
+
 void TControl::FontChanged() {
     Invalidate();
 }
@@ -254,6 +288,8 @@ void TControl::Invalidate() {
 void TControl::Click() {
     if (OnClick)
         OnClick(this);
+    else if (action_)
+        action_->Execute();
 }
 
 void TControl::PaintTo(QPainter&) {}

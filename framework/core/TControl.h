@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/core/Messages.h"
+#include "framework/core/TAction.h"
 #include "framework/core/TComponent.h"
 #include "framework/core/TMethod.h"
 #include "framework/core/Types.h"
@@ -34,6 +35,7 @@ class TControl : public TComponent {
     Q_PROPERTY(int Cursor READ Cursor WRITE SetCursor)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(TAction* Action READ Action WRITE SetAction)
 public:
     explicit TControl(TComponent* AOwner);
     ~TControl() override;
@@ -83,6 +85,10 @@ public:
     void SetHint(const QString& hint) { hint_ = hint; }
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool v) { showHint_ = v; }
+    // Links the control to an action (null unlinks): it takes the action's caption, enabled
+    // state, hint and visibility now and at every change, and a click executes the action.
+    TAction* Action() const { return action_; }
+    void SetAction(TAction* action);
 
     // The window procedure in force; replace it to hook the control's messages and keep the
     // previous value to hand messages on.
@@ -96,7 +102,8 @@ public:
 
     virtual void Invalidate();
     void Repaint() { Invalidate(); }
-    // Clicks as the user's click: used by shortcuts that press a button for the user.
+    // Clicks as the user's click: used by shortcuts that press a button for the user. An
+    // OnClick of the control's own wins; without one a linked action is executed.
     virtual void Click();
     // Graphic controls draw on their parent's canvas; windowed ones on their own window.
     virtual void PaintTo(QPainter& painter);
@@ -116,6 +123,12 @@ public:
     virtual bool IsWindowed() const { return false; }
 
 protected:
+    // The linked action was linked (checkDefaults is then true while it is still being read
+    // from a form description, so that values stored for the control itself stay) or one of
+    // its properties changed (checkDefaults false: everything is taken over).
+    virtual void ActionChange(TAction* sender, bool checkDefaults);
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
     virtual QString GetText() const { return text_; }
     virtual void TextChanged() { Invalidate(); }
     virtual void FontChanged();
@@ -139,6 +152,7 @@ protected:
     bool MouseCaptured() const { return mouseCaptured_; }
 
     friend class TWinControl;
+    friend class TAction; // reports its changes through ActionChange
 
 private:
     void HandleMouseMessage(TMessage& message);
@@ -159,6 +173,7 @@ private:
     TCursor cursor_ = crDefault;
     QString hint_;
     bool showHint_ = false;
+    TAction* action_ = nullptr;  // not owned; dropped by the free notification
     bool mouseCaptured_ = false; // left button went down on this control
     bool updatingFromParent_ = false;
 };

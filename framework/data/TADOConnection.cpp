@@ -3,10 +3,13 @@
 #include "framework/core/Exception.h"
 #include "framework/data/TConnectionString.h"
 #include "framework/data/TDataSet.h"
+#include "framework/forms/ClassRegistry.h"
 
 #include <QFileInfo>
 #include <algorithm>
 #include <sqlite3.h>
+
+REGISTER_COMPONENT_CLASS(TADOConnection)
 
 TADOConnection::TADOConnection(TComponent* AOwner) : TComponent(AOwner) {}
 

@@ -1,9 +1,12 @@
 #include "framework/data/TADOQuery.h"
 
 #include "framework/data/DatabaseError.h"
+#include "framework/forms/ClassRegistry.h"
 
 #include <memory>
 #include <sqlite3.h>
+
+REGISTER_COMPONENT_CLASS(TADOQuery)
 
 namespace {
 

@@ -1,8 +1,11 @@
 #include "framework/data/TDataSource.h"
 
 #include "framework/data/TDataLink.h"
+#include "framework/forms/ClassRegistry.h"
 
 #include <algorithm>
+
+REGISTER_COMPONENT_CLASS(TDataSource)
 
 TDataSource::TDataSource(TComponent* AOwner) : TComponent(AOwner) {}
 

@@ -294,6 +294,8 @@ FormValue FormParser::ParseBinary() {
         if (pos_ >= text_.size())
             Fail(QStringLiteral("unterminated binary data"));
         const QChar c = text_[pos_++];
+        if (c == u'}' && v.text.size() % 2 != 0)
+            Fail(QStringLiteral("binary data ends in half a byte"));
         if (c == u'}')
             return v;
         if (!isxdigit(c.toLatin1()))

@@ -6,7 +6,8 @@
 #include "framework/forms/ClassRegistry.h"
 #include "framework/forms/FormParser.h"
 #include "framework/forms/Identifiers.h"
-#include "framework/forms/StandardClasses.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TPicture.h"
 
 #include <QFile>
 #include <QMetaProperty>
@@ -100,6 +101,25 @@ std::optional<QVariant> PlainValue(const QMetaType& type, const FormValue& v) {
     }
 }
 
+// Picture properties hold a TPicture or a bare TBitmap.
+bool IsGraphic(const QObject* object) {
+    return qobject_cast<const TPicture*>(object) || qobject_cast<const TBitmap*>(object);
+}
+
+TBitmap* BitmapOf(QObject* graphic) {
+    if (auto* picture = qobject_cast<TPicture*>(graphic))
+        return picture->Bitmap();
+    return qobject_cast<TBitmap*>(graphic);
+}
+
+// A picture's data starts with its graphic class; a bare bitmap's with its length.
+void LoadStoredGraphic(QObject* graphic, const QByteArray& data) {
+    if (auto* picture = qobject_cast<TPicture*>(graphic))
+        picture->LoadFromStoredData(data);
+    else
+        BitmapOf(graphic)->LoadFromStoredData(data);
+}
+
 } // namespace
 
 void FormReader::ReadForm(TCustomForm* form) {
@@ -110,7 +130,6 @@ void FormReader::ReadForm(TCustomForm* form) {
 }
 
 void FormReader::ReadInto(TComponent* root, const FormNode& node) {
-    RegisterStandardClasses();
     if (node.className.compare(QLatin1String(root->metaObject()->className()),
                                Qt::CaseInsensitive) != 0)
         throw EReadError(QStringLiteral("Form description of %1 is for class %2")
@@ -176,6 +195,11 @@ void FormReader::AssignValue(QObject* target, const QByteArray& name,
         if (component && component->BindEvent(name, TMethod{root_, v.text.toLatin1()}))
             return;
     }
+    if (name == "Data" && v.kind == FormValue::Kind::Binary && IsGraphic(target)) {
+        LoadGraphic(property,
+                    [&] { LoadStoredGraphic(target, QByteArray::fromHex(v.text.toLatin1())); });
+        return;
+    }
     const int index = target->metaObject()->indexOfProperty(name.constData());
     if (index < 0)
         Fail(property, QStringLiteral("property %1 does not exist").arg(QLatin1String(name)));
@@ -193,9 +217,10 @@ void FormReader::AssignValue(QObject* target, const QByteArray& name,
             AssignCollection(sub, property);
             return;
         }
-        if (sub && v.kind == FormValue::Kind::String &&
-            QMetaObject::invokeMethod(sub, "LoadFromResourceName", Q_ARG(QString, v.text)))
+        if (IsGraphic(sub) && v.kind == FormValue::Kind::String) {
+            LoadGraphic(property, [&] { BitmapOf(sub)->LoadFromResourceName(v.text); });
             return;
+        }
     } else {
         value = PlainValue(mp.metaType(), v);
     }
@@ -237,6 +262,15 @@ void FormReader::ResolveFixups() {
         if (!component)
             value = QVariant(mp.metaType(), nullptr);
         mp.write(fixup.object, value);
+    }
+}
+
+void FormReader::LoadGraphic(const FormProperty& property,
+                             const std::function<void()>& load) const {
+    try {
+        load();
+    } catch (const Exception& error) {
+        Fail(property, QStringLiteral("%1: %2").arg(property.path, error.Message()));
     }
 }
 

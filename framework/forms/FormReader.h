@@ -1,10 +1,13 @@
 // Creates a form's components from its form description and assigns their stored values by
 // name, in stored order; component references are resolved once every component exists, and
-// every component is told "loaded" at the end.
+// every component is told "loaded" at the end. A picture property (TPicture or TBitmap) takes
+// either the name of a bitmap resource, `Glyph = 'NAME'`, or its stored data in hex,
+// `Glyph.Data = {...}` (see TPicture::LoadFromStoredData and TBitmap::LoadFromStoredData).
 #pragma once
 
 #include "framework/forms/FormNode.h"
 
+#include <functional>
 #include <vector>
 
 class QObject;
@@ -34,6 +37,8 @@ private:
     void AssignValue(QObject* target, const QByteArray& name, const FormProperty& property);
     void AssignCollection(QObject* collection, const FormProperty& property);
     void ResolveFixups();
+    // Runs a picture's load; its error becomes a read error naming the line and property.
+    void LoadGraphic(const FormProperty& property, const std::function<void()>& load) const;
     [[noreturn]] void Fail(const FormProperty& property, const QString& why) const;
 
     TComponent* root_;

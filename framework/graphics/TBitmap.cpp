@@ -3,18 +3,17 @@
 #include "framework/core/Exception.h"
 #include "framework/graphics/Colors.h"
 #include "framework/graphics/TCanvas.h"
+#include "framework/platform/QtResources.h"
 
 #include <QFile>
 #include <QPainter>
+#include <QtEndian>
 
 namespace {
 
 constexpr auto kPixelFormat = QImage::Format_RGB32;
 constexpr char kBitmapFormat[] = "BMP";
-
-QString ResourcePath(const QString& name) {
-    return QStringLiteral(":/skin/%1.bmp").arg(name);
-}
+constexpr qsizetype kStoredLengthSize = 4; // the stored data's leading byte count
 
 QImage ReadBitmap(const QByteArray& bytes) {
     QImage image;
@@ -54,12 +53,10 @@ void TBitmap::SetPixels(int x, int y, TColor color) {
 }
 
 void TBitmap::LoadFromResourceName(const QString& name) {
-    QFile file(ResourcePath(name));
-    if (!file.exists())
-        file.setFileName(ResourcePath(name.toUpper()));
-    if (!file.open(QIODevice::ReadOnly))
+    const auto bytes = QtResources::Read(QStringLiteral("skin"), name, QStringLiteral("bmp"));
+    if (!bytes)
         throw EResourceError(QStringLiteral("Resource %1 not found").arg(name));
-    const QImage image = ReadBitmap(file.readAll());
+    const QImage image = ReadBitmap(*bytes);
     if (image.isNull())
         throw EResourceError(QStringLiteral("Resource %1 is not a valid bitmap").arg(name));
     SetImage(image);
@@ -79,6 +76,24 @@ void TBitmap::LoadFromData(const QByteArray& bytes) {
     const QImage image = ReadBitmap(bytes);
     if (image.isNull())
         throw EResourceError(QStringLiteral("Bitmap image is not valid"));
+    SetImage(image);
+}
+
+void TBitmap::LoadFromStoredData(const QByteArray& data) {
+    if (data.size() < kStoredLengthSize)
+        throw EReadError(QStringLiteral("Bitmap data is too short"));
+    const qint64 announced = qFromLittleEndian<qint32>(data.constData());
+    const qint64 held = data.size() - kStoredLengthSize;
+    if (announced != held)
+        throw EReadError(
+            QStringLiteral("Bitmap data announces %1 bytes but holds %2").arg(announced).arg(held));
+    if (held == 0) {
+        SetImage(QImage());
+        return;
+    }
+    const QImage image = ReadBitmap(data.mid(kStoredLengthSize));
+    if (image.isNull())
+        throw EReadError(QStringLiteral("Bitmap data is no valid bitmap"));
     SetImage(image);
 }
 

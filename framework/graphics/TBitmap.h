@@ -37,6 +37,10 @@ public:
     void LoadFromFile(const QString& path);
     // Raises EResourceError when the bytes are no readable bitmap.
     void LoadFromData(const QByteArray& bytes);
+    // A bitmap as form descriptions store it (`Glyph.Data = {...}`): the length of a bitmap file
+    // as 4 bytes, little-endian, then the file; a length of 0 stores an empty bitmap. Raises
+    // EReadError for data that does not hold exactly that, and keeps the pixels it had.
+    void LoadFromStoredData(const QByteArray& data);
 
     void Assign(const TBitmap& source);
     void Assign(const TPersistent* source) override;

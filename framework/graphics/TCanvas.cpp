@@ -301,6 +301,10 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sr
         Blit(dest, *source.image_, srcRect, std::nullopt);
 }
 
+void TCanvas::DrawImage(int x, int y, const QImage& image) {
+    Paint([&](QPainter& painter) { painter.drawImage(x, y, image); });
+}
+
 void TCanvas::DrawTransparent(const TRect& dest, const TBitmap& bitmap, const TRect& srcRect,
                               TColor transparentColor) {
     Blit(dest, bitmap.Image(), srcRect, transparentColor);

@@ -77,6 +77,9 @@ public:
     // Copies source's srcRect onto dest, stretched nearest-neighbour when the sizes differ.
     // A device canvas has no pixels to give and copies nothing.
     void CopyRect(const TRect& dest, const TCanvas& source, const TRect& srcRect);
+    // An image with an alpha channel, unscaled, its top-left at (x, y): fully transparent pixels
+    // leave the canvas as it was, others are laid over it by their alpha (icons).
+    void DrawImage(int x, int y, const QImage& image);
     // TransparentBlt: srcRect of the bitmap stretched onto dest, leaving out one colour.
     void DrawTransparent(const TRect& dest, const TBitmap& bitmap, const TRect& srcRect,
                          TColor transparentColor);

@@ -4,6 +4,8 @@
 #include "framework/controls/TEdit.h"
 #include "framework/core/Exception.h"
 
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -36,6 +38,40 @@ TEST_F(TApplicationTest, TheErrorReportShowsTheErrorsOwnText) {
     EXPECT_EQ(recorder.boxes[0].text, QStringLiteral("无法打开数据库"));
     EXPECT_EQ(recorder.boxes[1].text, QStringLiteral("plain failure"));
     EXPECT_EQ(recorder.boxes[2].text, QStringLiteral("'x' 不是整数"));
+}
+
+TEST_F(TApplicationTest, ErrorAndInformationBoxesCarryTheirOwnCaptions) {
+    ShowError(QStringLiteral("Sorry, you can't select the Form assign to FormPanel property"));
+    ShowInformation(QStringLiteral("4 themes found"));
+    ASSERT_EQ(recorder.boxes.size(), 2u);
+    EXPECT_EQ(recorder.boxes[0].kind, TMessageBoxKind::Error);
+    EXPECT_EQ(recorder.boxes[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(recorder.boxes[0].text,
+              QStringLiteral("Sorry, you can't select the Form assign to FormPanel property"));
+    EXPECT_EQ(recorder.boxes[1].kind, TMessageBoxKind::Notice);
+    EXPECT_EQ(recorder.boxes[1].caption, QStringLiteral("Information"));
+}
+
+TEST(TApplicationMessageBox, TheToolkitBoxHasTheKindsIconOneOkAndReadsOutCaptionAndText) {
+    struct Case {
+        TMessageBoxKind kind;
+        QMessageBox::Icon icon;
+    };
+    for (const Case c : {Case{TMessageBoxKind::Information, QMessageBox::NoIcon},
+                         Case{TMessageBoxKind::Error, QMessageBox::Critical},
+                         Case{TMessageBoxKind::Notice, QMessageBox::Information}}) {
+        const auto box = TApplication::CreateMessageBox(c.kind, QStringLiteral("Error"),
+                                                        QStringLiteral("<b>a & b</b>"), nullptr);
+        EXPECT_EQ(box->icon(), c.icon);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Error"));
+        EXPECT_EQ(box->text(), QStringLiteral("<b>a & b</b>"));
+        EXPECT_EQ(box->textFormat(), Qt::PlainText); // shown as written, tags and all
+        ASSERT_EQ(box->buttons().size(), 1);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+        EXPECT_EQ(box->button(QMessageBox::Ok)->text().remove(u'&'), QStringLiteral("OK"));
+        EXPECT_EQ(box->accessibleName(), QStringLiteral("Error"));
+        EXPECT_EQ(box->accessibleDescription(), QStringLiteral("<b>a & b</b>"));
+    }
 }
 
 TEST_F(TApplicationTest, TheMessageFilterSeesInputBeforeTheWindowAndCanEatIt) {

@@ -1,9 +1,9 @@
 #include "framework/graphics/TBitmap.h"
+
+#include "ResourceFile.h"
 #include "framework/core/Exception.h"
 
 #include <QBuffer>
-#include <QDataStream>
-#include <QResource>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,59 +19,6 @@ QByteArray BmpBytes(int w, int h, QRgb fill, QRgb bottomLeft) {
     image.save(&buffer, "BMP");
     return bytes;
 }
-
-// A minimal compiled resource (rcc format 1, big-endian) holding one file, /skin/<name>: tree
-// nodes for the root, "skin" and the file, its data, then the names with Qt's resource hash.
-class ResourceFile {
-public:
-    ResourceFile(const QString& name, const QByteArray& content) {
-        constexpr quint16 kDirectory = 2;
-        constexpr quint16 kAnyTerritory = 0;
-        constexpr quint16 kLanguageC = 1;
-        const QByteArray names = Name("skin") + Name(name);
-        QByteArray tree;
-        QDataStream nodes(&tree, QIODevice::WriteOnly);
-        nodes << quint32(0) << kDirectory << quint32(1) << quint32(1);
-        nodes << quint32(0) << kDirectory << quint32(1) << quint32(2);
-        nodes << quint32(Name("skin").size()) << quint16(0) << kAnyTerritory << kLanguageC
-              << quint32(0);
-        const quint32 treeAt = 20;
-        const quint32 dataAt = treeAt + quint32(tree.size());
-        QDataStream out(&rcc_, QIODevice::WriteOnly);
-        out.writeRawData("qres", 4);
-        out << quint32(1) << treeAt << dataAt << quint32(dataAt + 4 + content.size());
-        out.writeRawData(tree.constData(), int(tree.size()));
-        out << quint32(content.size());
-        out.writeRawData(content.constData(), int(content.size()));
-        out.writeRawData(names.constData(), int(names.size()));
-        registered_ = QResource::registerResource(Data());
-    }
-    ~ResourceFile() {
-        if (registered_)
-            QResource::unregisterResource(Data());
-    }
-    bool Registered() const { return registered_; }
-
-private:
-    const uchar* Data() const { return reinterpret_cast<const uchar*>(rcc_.constData()); }
-    static QByteArray Name(const QString& name) {
-        quint32 hash = 0;
-        for (const QChar c : name) {
-            hash = (hash << 4) + c.unicode();
-            hash ^= (hash & 0xf0000000) >> 23;
-            hash &= 0x0fffffff;
-        }
-        QByteArray bytes;
-        QDataStream out(&bytes, QIODevice::WriteOnly);
-        out << quint16(name.size()) << hash;
-        for (const QChar c : name)
-            out << quint16(c.unicode());
-        return bytes;
-    }
-
-    QByteArray rcc_;
-    bool registered_ = false;
-};
 
 } // namespace
 
@@ -116,14 +63,14 @@ TEST(TBitmap, MissingResourceRaisesWithItsName) {
 }
 
 TEST(TBitmap, FindsResourcesByTheUpperCaseName) {
-    const ResourceFile resource("TEST_BUTTON.bmp",
+    const ResourceFile resource("skin", "TEST_BUTTON.bmp",
                                 BmpBytes(6, 2, qRgb(0, 0, 255), qRgb(0, 0, 255)));
     ASSERT_TRUE(resource.Registered());
     TBitmap bitmap;
     bitmap.LoadFromResourceName("test_button");
     EXPECT_EQ(bitmap.Width(), 6);
     EXPECT_EQ(bitmap.Pixels(0, 0), clBlue);
-    const ResourceFile broken("BROKEN.bmp", "BM garbage");
+    const ResourceFile broken("skin", "BROKEN.bmp", "BM garbage");
     EXPECT_THROW(bitmap.LoadFromResourceName("BROKEN"), EResourceError);
 }
 
