@@ -4,6 +4,7 @@
 #include "framework/controls/TDBGrid.h"
 #include "framework/controls/TDBMemo.h"
 #include "framework/controls/TEdit.h"
+#include "framework/controls/TImageList.h"
 #include "framework/controls/TLabel.h"
 #include "framework/controls/TMemo.h"
 #include "framework/controls/TPanel.h"
@@ -11,6 +12,9 @@
 #include "framework/data/TADOQuery.h"
 #include "framework/data/TDataSource.h"
 #include "framework/forms/ClassRegistry.h"
+#include "framework/menus/TMainMenu.h"
+#include "framework/menus/TMenuItem.h"
+#include "framework/menus/TPopupMenu.h"
 
 void RegisterStandardClasses() {
     static const bool registered = [] {
@@ -24,6 +28,10 @@ void RegisterStandardClasses() {
         ClassRegistry::Register<TADOConnection>();
         ClassRegistry::Register<TADOQuery>();
         ClassRegistry::Register<TDataSource>();
+        ClassRegistry::Register<TImageList>();
+        ClassRegistry::Register<TMainMenu>();
+        ClassRegistry::Register<TMenuItem>();
+        ClassRegistry::Register<TPopupMenu>();
         return true;
     }();
     (void)registered;
