@@ -26,7 +26,8 @@ TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), items_(new TMenuItem(this
 }
 
 TMenu::~TMenu() {
-    delete window_.data();
+    if (window_)
+        window_->Discard();
     // The items' removals are no news to a menu that is going away.
     items_->menu_ = nullptr;
     delete items_;
@@ -72,7 +73,8 @@ void TMenu::CloseMenu() {
 }
 
 void TMenu::OpenWindow(TMenuItem* root, TPoint screenPos) {
-    CloseMenu();
+    if (window_)
+        window_->Discard();
     window_ = new TPopupMenuWindow(root, nullptr);
     window_->Open(screenPos);
 }

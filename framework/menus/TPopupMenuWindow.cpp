@@ -15,6 +15,9 @@
 
 namespace {
 
+// Popup menu windows inside their own event handling, innermost calls included.
+int gHandlingEvents = 0;
+
 // Every item is measured and drawn on a canvas as a fresh one comes: default pen, brush, font.
 void ResetCanvas(TCanvas& canvas) {
     const TFont fresh;
@@ -134,6 +137,22 @@ void TPopupMenuWindow::CloseAll() {
         w->close();
         w = parent;
     }
+}
+
+void TPopupMenuWindow::Discard() {
+    CloseAll();
+    if (gHandlingEvents > 0)
+        deleteLater();
+    else
+        delete this;
+}
+
+bool TPopupMenuWindow::event(QEvent* event) {
+    struct Handling {
+        Handling() { ++gHandlingEvents; }
+        ~Handling() { --gHandlingEvents; }
+    } handling;
+    return QWidget::event(event);
 }
 
 TMenuItem* TPopupMenuWindow::Item(int index) const {

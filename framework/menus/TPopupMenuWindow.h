@@ -22,7 +22,6 @@
 #include <QWidget>
 #include <vector>
 
-
 class TPopupMenuWindow : public QWidget {
     Q_OBJECT
 public:
@@ -39,6 +38,9 @@ public:
     void Relayout();
     // Closes this window and every window of the same menu, innermost first.
     void CloseAll();
+    // Closes the windows and destroys this one: at once, or, while a popup menu window is
+    // handling an event (a chosen item's OnClick may destroy its menu), once that is over.
+    void Discard();
 
     TMenuItem* Root() const { return root_; }
     // The shown items, top to bottom, and their rectangles in window coordinates.
@@ -54,6 +56,7 @@ public:
     QImage Render();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

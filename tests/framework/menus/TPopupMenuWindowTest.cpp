@@ -194,6 +194,21 @@ TEST_F(PopupTest, SubMenusOpenBesideTheirItemAndCloseOneLevelAtATime) {
     EXPECT_EQ(menu.PopupWindow(), nullptr);
 }
 
+TEST(PopupMenuLifetimeTest, AnItemMayDestroyItsOwnMenu) {
+    auto* menu = new TPopupMenu(nullptr);
+    TMenuItem* item = AddItem(menu->Items(), QStringLiteral("&Drop"));
+    item->OnClick = [&menu](TObject*) {
+        delete menu;
+        menu = nullptr;
+    };
+    menu->Popup(10, 10);
+    QPointer<QWidget> window = ActivePopup();
+    Key(Qt::Key_D, QStringLiteral("d"));
+    EXPECT_EQ(menu, nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+}
+
 TEST_F(PopupTest, WindowsStayOnTheScreen) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     menu.Popup(area.right() - 2, area.bottom() - 2);
