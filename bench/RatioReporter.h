@@ -9,8 +9,8 @@
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
-    // Prints one line per ratio with its target, marking a missed one; false when a time is
-    // missing because a benchmark failed or was filtered out.
+    // Prints one line per ratio with its target and per time with its limit, marking a missed
+    // one; false when a time is missing because a benchmark failed or was filtered out.
     bool PrintRatios() const;
 
 private:

@@ -50,3 +50,9 @@ class EComponentError : public Exception {
 public:
     using Exception::Exception;
 };
+
+// A menu item put where it cannot go, or an index beyond a menu's items.
+class EMenuError : public Exception {
+public:
+    using Exception::Exception;
+};

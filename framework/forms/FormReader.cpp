@@ -8,6 +8,8 @@
 #include "framework/forms/Identifiers.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TPicture.h"
+#include "framework/menus/TMenu.h"
+#include "framework/menus/TMenuItem.h"
 
 #include <QFile>
 #include <QMetaProperty>
@@ -120,6 +122,33 @@ void LoadStoredGraphic(QObject* graphic, const QByteArray& data) {
         BitmapOf(graphic)->LoadFromStoredData(data);
 }
 
+// Whether objects stored inside the component's description belong to it: the controls of a
+// windowed control, the sub-items of a menu or a menu item.
+bool HoldsChildren(const TComponent* component) {
+    return qobject_cast<const TWinControl*>(component) || qobject_cast<const TMenu*>(component) ||
+           qobject_cast<const TMenuItem*>(component);
+}
+
+// Puts a control on its parent control and a menu item into its menu or parent item; anything
+// else stored inside another object only has the form as owner.
+void SetParentComponent(TComponent* child, TComponent* parent, int line) {
+    auto* item = qobject_cast<TMenuItem*>(child);
+    auto* menu = qobject_cast<TMenu*>(parent);
+    auto* parentItem = menu ? menu->Items() : qobject_cast<TMenuItem*>(parent);
+    if (item && !parentItem)
+        throw EReadError(QStringLiteral("Form description, line %1: menu item %2 outside a menu")
+                             .arg(line)
+                             .arg(item->Name()));
+    if (item) {
+        parentItem->Add(item);
+        return;
+    }
+    auto* control = qobject_cast<TControl*>(child);
+    auto* container = qobject_cast<TWinControl*>(parent);
+    if (control && container)
+        control->SetParent(container);
+}
+
 } // namespace
 
 void FormReader::ReadForm(TCustomForm* form) {
@@ -138,7 +167,7 @@ void FormReader::ReadInto(TComponent* root, const FormNode& node) {
     root->BeginLoading();
     root->SetName(node.name);
     reader.AssignAll(root, node.properties);
-    reader.ReadChildren(node, qobject_cast<TWinControl*>(root));
+    reader.ReadChildren(node, HoldsChildren(root) ? root : nullptr);
     reader.ResolveFixups();
     root->EndLoading();
     for (TComponent* c : reader.created_)
@@ -148,7 +177,7 @@ void FormReader::ReadInto(TComponent* root, const FormNode& node) {
         c->Loaded();
 }
 
-void FormReader::ReadChildren(const FormNode& node, TWinControl* parent) {
+void FormReader::ReadChildren(const FormNode& node, TComponent* parent) {
     for (const FormNode& child : node.children) {
         if (!ClassRegistry::IsRegistered(child.className))
             throw EReadError(QStringLiteral("Form description, line %1: class %2 not found")
@@ -158,12 +187,9 @@ void FormReader::ReadChildren(const FormNode& node, TWinControl* parent) {
         created_.push_back(component);
         component->BeginLoading();
         component->SetName(child.name);
-        auto* control = qobject_cast<TControl*>(component);
-        if (control && parent)
-            control->SetParent(parent);
+        SetParentComponent(component, parent, child.line);
         AssignAll(component, child.properties);
-        auto* container = qobject_cast<TWinControl*>(component);
-        ReadChildren(child, container ? container : parent);
+        ReadChildren(child, HoldsChildren(component) ? component : parent);
     }
 }
 

@@ -13,7 +13,6 @@
 class QObject;
 class TComponent;
 class TCustomForm;
-class TWinControl;
 
 class FormReader {
 public:
@@ -31,7 +30,9 @@ private:
     };
 
     explicit FormReader(TComponent* root) : root_(root) {}
-    void ReadChildren(const FormNode& node, TWinControl* parent);
+    // `parent` holds the objects stored inside the node: a windowed control, a menu or a menu
+    // item, or null.
+    void ReadChildren(const FormNode& node, TComponent* parent);
     void AssignAll(QObject* object, const std::vector<FormProperty>& properties);
     void Assign(QObject* object, const FormProperty& property);
     void AssignValue(QObject* target, const QByteArray& name, const FormProperty& property);

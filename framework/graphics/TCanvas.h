@@ -34,6 +34,11 @@ public:
     TFont& Font() { return font_; }
     // The image drawn on, or null for a device canvas.
     const QImage* Image() const { return image_; }
+    // The rectangle, in this canvas's coordinates, of the window whose whole face the canvas
+    // paints (a popup menu's, for its item handlers); empty for a canvas that paints no window.
+    TRect WindowRect() const { return windowRect_; }
+    void SetWindowRect(const TRect& rect) { windowRect_ = rect; }
+    bool PaintsWindow() const { return windowRect_.Width() > 0 && windowRect_.Height() > 0; }
 
     // The whole rectangle in the brush colour; a clear brush draws nothing.
     void FillRect(const TRect& rect);
@@ -100,4 +105,5 @@ private:
     TBrush brush_;
     TFont font_;
     TPoint penPos_;
+    TRect windowRect_;
 };

@@ -27,30 +27,23 @@ QString ExpandTabs(const QString& text) {
     return out;
 }
 
-struct Prefixed {
-    QString text;
-    int mnemonic = -1;
-};
+} // namespace
 
-// "&x" underlines x (the first such character only), "&&" is a literal "&", and a lone "&" at
-// the end is dropped.
-Prefixed ResolvePrefixes(const QString& text) {
-    Prefixed out;
+TPrefixedText ResolvePrefixes(const QString& text) {
+    TPrefixedText out;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != u'&') {
-            out.text += text[i];
+            out.Text += text[i];
             continue;
         }
         if (++i == text.size())
             break;
-        if (text[i] != u'&' && out.mnemonic < 0)
-            out.mnemonic = int(out.text.size());
-        out.text += text[i];
+        if (text[i] != u'&' && out.Mnemonic < 0)
+            out.Mnemonic = int(out.Text.size());
+        out.Text += text[i];
     }
     return out;
 }
-
-} // namespace
 
 TTextLayout::TTextLayout(const QString& text, const QFontMetrics& metrics, int width,
                          unsigned flags)
@@ -79,17 +72,17 @@ int TTextLayout::Height() const {
 }
 
 void TTextLayout::AddParagraph(const QString& paragraph) {
-    const Prefixed resolved =
-        (flags_ & DT_NOPREFIX) ? Prefixed{paragraph, -1} : ResolvePrefixes(paragraph);
+    const TPrefixedText resolved =
+        (flags_ & DT_NOPREFIX) ? TPrefixedText{paragraph, -1} : ResolvePrefixes(paragraph);
     const bool wraps = (flags_ & DT_WORDBREAK) && !(flags_ & DT_SINGLELINE);
     if (!wraps) {
-        AddLine(resolved.text, resolved.mnemonic);
+        AddLine(resolved.Text, resolved.Mnemonic);
         return;
     }
-    for (const auto& [start, end] : WrapPoints(resolved.text)) {
+    for (const auto& [start, end] : WrapPoints(resolved.Text)) {
         const int mnemonic =
-            resolved.mnemonic >= start && resolved.mnemonic < end ? resolved.mnemonic - start : -1;
-        AddLine(resolved.text.mid(start, end - start), mnemonic);
+            resolved.Mnemonic >= start && resolved.Mnemonic < end ? resolved.Mnemonic - start : -1;
+        AddLine(resolved.Text.mid(start, end - start), mnemonic);
     }
 }
 

@@ -7,6 +7,14 @@
 #include <utility>
 #include <vector>
 
+// A caption with its "&" prefixes resolved: "&x" underlines x (the first such character only),
+// "&&" is a literal "&", and a lone "&" at the end is dropped.
+struct TPrefixedText {
+    QString Text;
+    int Mnemonic = -1; // index of the underlined character in Text, -1 for none
+};
+TPrefixedText ResolvePrefixes(const QString& text);
+
 class TTextLayout {
 public:
     struct Line {

@@ -1,0 +1,37 @@
+#include "framework/menus/TPopupMenu.h"
+
+#include "framework/forms/ClassRegistry.h"
+
+REGISTER_COMPONENT_CLASS(TPopupMenu)
+
+TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
+
+void TPopupMenu::Popup(int x, int y) {
+    popupPoint_ = {x, y};
+    if (OnPopup)
+        OnPopup(this);
+    OpenWindow(Items(), popupPoint_);
+}
+
+void TPopupMenu::SetPopupComponent(TComponent* component) {
+    if (popupComponent_ == component)
+        return;
+    if (popupComponent_)
+        RemoveFreeNotification(popupComponent_);
+    popupComponent_ = component;
+    if (popupComponent_)
+        FreeNotification(popupComponent_);
+}
+
+bool TPopupMenu::BindEvent(const QByteArray& name, const TMethod& method) {
+    if (name != "OnPopup")
+        return TMenu::BindEvent(name, method);
+    OnPopup = MethodToEvent<TObject*>(method);
+    return true;
+}
+
+void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
+    TMenu::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == popupComponent_)
+        popupComponent_ = nullptr;
+}
