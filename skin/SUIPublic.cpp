@@ -12,7 +12,6 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <QScreen>
 #include <algorithm>
 #include <array>
@@ -46,19 +45,6 @@ void DrawMacMenuPicture(TCanvas& canvas, const TRect& rect, MacMenuPicture which
     picture.LoadFromResourceName(QString::fromLatin1(entry.ResourceName));
     picture.SetSize(picture.Width(), entry.Rows);
     canvas.StretchDraw(rect, picture);
-}
-
-TRect Inset(const TRect& r, int by) {
-    return Rect(r.Left + by, r.Top + by, r.Right - by, r.Bottom - by);
-}
-
-TRect Intersection(const TRect& a, const TRect& b) {
-    return Rect(std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-                std::min(a.Bottom, b.Bottom));
-}
-
-TRect Offset(const TRect& r, int dx, int dy) {
-    return Rect(r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy);
 }
 
 // Narrow a source rectangle to a piece's size, keeping the columns or rows on the given side.
@@ -181,11 +167,10 @@ void DrawCornerStretched(const TBitmap& source, TCanvas& canvas, const TRect& re
                        bottom);
 }
 
-// The parent paints into an image of the control's size, moved so that the parent's
-// coordinates fall onto the control's area; only the part inside the parent's client area is
-// copied, so the canvas keeps its own pixels elsewhere. Painting goes straight through the
-// parent's paint handler (its face, then its graphic controls) rather than a toolkit paint
-// event, so it works whether or not the parent's window is on screen.
+// The parent paints into an image of the control's size through its own erase and paint
+// messages, moved so that the parent's coordinates fall onto the control's area; only the part
+// inside the parent's client area is copied, so the canvas keeps its own pixels elsewhere. No
+// toolkit paint event is involved, so it works whether or not the parent is on screen.
 void DrawParentBackground(TCanvas& canvas, const TWinControl& control) {
     TWinControl* parent = control.Parent();
     if (!parent || control.Width() <= 0 || control.Height() <= 0)
@@ -195,15 +180,13 @@ void DrawParentBackground(TCanvas& canvas, const TWinControl& control) {
         Offset(Intersection(control.BoundsRect(), parentClient), -control.Left(), -control.Top());
     if (visible.Width() <= 0 || visible.Height() <= 0)
         return;
-    QImage under(control.Width(), control.Height(), QImage::Format_RGB32);
-    under.fill(Qt::black);
-    {
-        QPainter painter(&under);
-        painter.translate(-control.Left(), -control.Top());
-        painter.setClipRect(parentClient.ToQRect());
-        parent->PaintHandler(painter);
-    }
-    const TCanvas underCanvas(&under);
+    TBitmap under;
+    under.SetSize(control.Width(), control.Height());
+    TCanvas& underCanvas = under.Canvas();
+    underCanvas.SetOrigin({-control.Left(), -control.Top()});
+    underCanvas.SetClipRect(parentClient);
+    parent->PaintWindowInto(underCanvas);
+    underCanvas.SetOrigin({});
     canvas.CopyRect(visible, underCanvas, visible);
 }
 

@@ -1,7 +1,9 @@
 #include "framework/controls/TButton.h"
 
+#include "framework/core/EventTranslator.h"
 #include "framework/core/MessageWindow.h"
 #include "framework/core/TApplication.h"
+#include "framework/core/TCustomForm.h"
 #include "framework/forms/ClassRegistry.h"
 
 #include <QPushButton>
@@ -11,23 +13,61 @@ REGISTER_COMPONENT_CLASS(TButton)
 TButton::TButton(TComponent* AOwner) : TWinControl(AOwner) {
     SetBounds(0, 0, 75, 25);
     SetTabStop(true);
-    ClickEvents = false; // the toolkit button reports its own clicks
+    SetControlStyle(ControlStyle().setFlag(TControlStyleFlag::csClickEvents,
+                                           false)); // the toolkit button reports its own clicks
 }
 
 QWidget* TButton::CreateWindowWidget(QWidget* parentWidget) {
     auto* button = new MessageWindow<QPushButton>(this, parentWidget);
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, this,
-                     [this] { RunGuarded([this] { TWinControl::Click(); }); });
+                     [this] { RunGuarded([this] { Pressed(); }); });
     return button;
 }
 
 void TButton::TextChanged() {
-    static_cast<QPushButton*>(Handle())->setText(Caption());
+    auto* button = static_cast<QPushButton*>(Handle());
+    button->setText(Caption());
+    // The accelerator comes through CM_DIALOGCHAR like every control's; the toolkit's own
+    // shortcut for it would click a second time.
+    button->setShortcut(QKeySequence());
 }
 
 void TButton::Click() {
     if (CanFocus())
         SetFocus();
+    Pressed();
+}
+
+void TButton::Pressed() {
+    if (auto* form = qobject_cast<TCustomForm*>(TopLevelControl()))
+        form->SetModalResult(modalResult_);
     TWinControl::Click();
+}
+
+void TButton::WndProc(TMessage& message) {
+    const auto shift = EventTranslator::KeyShiftState(message);
+    const bool plain =
+        !(shift & (TShiftState(TShiftFlag::ssShift) | TShiftFlag::ssCtrl | TShiftFlag::ssAlt));
+    switch (message.Msg) {
+    case CM_DIALOGCHAR:
+        if (IsAccel(static_cast<char16_t>(message.WParam), Caption()) && CanFocus()) {
+            Click();
+            message.Result = 1;
+            return;
+        }
+        break;
+    case CM_DIALOGKEY:
+        if (plain && CanFocus() &&
+            ((message.WParam == VK_RETURN && default_) ||
+             (message.WParam == VK_ESCAPE && cancel_))) {
+            Click();
+            message.Result = 1;
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    TWinControl::WndProc(message);
 }

@@ -11,7 +11,7 @@ TCustomEdit::TCustomEdit(TComponent* AOwner) : TWinControl(AOwner) {
     SetColor(clWindow);
     SetTabStop(true);
     SetCursor(crIBeam);
-    ClickEvents = false;
+    SetControlStyle(ControlStyle().setFlag(TControlStyleFlag::csClickEvents, false));
 }
 
 QWidget* TCustomEdit::CreateWindowWidget(QWidget* parentWidget) {

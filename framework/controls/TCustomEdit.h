@@ -31,6 +31,7 @@ public:
     TNotifyEvent OnChange;
 
 protected:
+    LRESULT DialogCode() const override { return DLGC_WANTCHARS | DLGC_WANTARROWS; }
     QWidget* CreateWindowWidget(QWidget* parentWidget) override;
     QString GetText() const override;
     void TextChanged() override;

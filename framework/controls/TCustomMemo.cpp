@@ -12,7 +12,7 @@ TCustomMemo::TCustomMemo(TComponent* AOwner) : TWinControl(AOwner) {
     SetBounds(0, 0, 185, 89);
     SetColor(clWindow);
     SetTabStop(true);
-    ClickEvents = false;
+    SetControlStyle(ControlStyle().setFlag(TControlStyleFlag::csClickEvents, false));
 }
 
 QWidget* TCustomMemo::CreateWindowWidget(QWidget* parentWidget) {

@@ -32,6 +32,10 @@ public:
     void CopyToClipboard();
 
 protected:
+    // A memo keeps Enter for its lines.
+    LRESULT DialogCode() const override {
+        return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+    }
     QWidget* CreateWindowWidget(QWidget* parentWidget) override;
     QString GetText() const override;
     void TextChanged() override;

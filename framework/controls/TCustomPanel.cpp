@@ -1,10 +1,11 @@
 #include "framework/controls/TCustomPanel.h"
 
 #include "framework/graphics/Colors.h"
-
-#include <QPainter>
+#include "framework/graphics/DrawTextFlags.h"
+#include "framework/graphics/TCanvas.h"
 
 TCustomPanel::TCustomPanel(TComponent* AOwner) : TWinControl(AOwner) {
+    SetControlStyle(ControlStyle() | TControlStyleFlag::csAcceptsControls);
     SetBounds(0, 0, 185, 41);
 }
 
@@ -23,38 +24,42 @@ void TCustomPanel::SetBorderStyle(TBorderStyle v) {
     Invalidate();
 }
 
-void TCustomPanel::PaintBevel(QPainter& painter, QRect& rect, TBevelCut cut) const {
+void TCustomPanel::PaintBevel(TCanvas& canvas, TRect& rect, TBevelCut cut) {
     if (cut == TBevelCut::bvNone)
         return;
     if (cut != TBevelCut::bvSpace) {
-        const QColor light = ToQColor(clBtnHighlight);
-        const QColor dark = ToQColor(clBtnShadow);
-        const QColor topLeft = cut == TBevelCut::bvRaised ? light : dark;
-        const QColor bottomRight = cut == TBevelCut::bvRaised ? dark : light;
-        // right() and bottom() are the last pixel inside the rectangle.
-        painter.setPen(topLeft);
-        painter.drawLine(rect.left(), rect.top(), rect.right(), rect.top());
-        painter.drawLine(rect.left(), rect.top(), rect.left(), rect.bottom());
-        painter.setPen(bottomRight);
-        painter.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
-        painter.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
+        const TColor light = clBtnHighlight;
+        const TColor dark = clBtnShadow;
+        // Lines stop before their end point: each runs one past the last pixel it covers.
+        const int right = rect.Right - 1;
+        const int bottom = rect.Bottom - 1;
+        canvas.Pen().SetColor(cut == TBevelCut::bvRaised ? light : dark);
+        canvas.MoveTo(rect.Left, bottom);
+        canvas.LineTo(rect.Left, rect.Top);
+        canvas.LineTo(rect.Right, rect.Top);
+        canvas.Pen().SetColor(cut == TBevelCut::bvRaised ? dark : light);
+        canvas.MoveTo(right, rect.Top);
+        canvas.LineTo(right, bottom);
+        canvas.LineTo(rect.Left - 1, bottom);
     }
-    rect.adjust(1, 1, -1, -1);
+    rect = Inset(rect, 1);
 }
 
-void TCustomPanel::PaintWindow(QPainter& painter) {
-    QRect rect(0, 0, Width(), Height());
-    painter.fillRect(rect, ToQColor(Color()));
+void TCustomPanel::PaintWindow(TCanvas& canvas) {
+    TRect rect = Rect(0, 0, Width(), Height());
+    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush().SetColor(Color());
+    canvas.FillRect(rect);
     if (borderStyle_ == TBorderStyle::bsSingle) {
-        painter.setPen(ToQColor(clWindowFrame));
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
-        rect.adjust(1, 1, -1, -1);
+        canvas.Brush().SetColor(clWindowFrame);
+        canvas.FrameRect(rect);
+        rect = Inset(rect, 1);
     }
-    PaintBevel(painter, rect, bevelOuter_);
-    PaintBevel(painter, rect, bevelInner_);
+    PaintBevel(canvas, rect, bevelOuter_);
+    PaintBevel(canvas, rect, bevelInner_);
     if (Caption().isEmpty())
         return;
-    painter.setFont(Font()->ToQFont());
-    painter.setPen(ToQColor(Font()->Color()));
-    painter.drawText(rect, Qt::AlignCenter, Caption());
+    canvas.Font().Assign(Font());
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    canvas.DrawText(Caption(), rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }

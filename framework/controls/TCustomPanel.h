@@ -19,10 +19,11 @@ public:
     void SetBorderStyle(TBorderStyle v);
 
 protected:
-    void PaintWindow(QPainter& painter) override;
+    void PaintWindow(TCanvas& canvas) override;
 
 private:
-    void PaintBevel(QPainter& painter, QRect& rect, TBevelCut cut) const;
+    // Draws one bevel along the rectangle's edge and moves the rectangle inside it.
+    static void PaintBevel(TCanvas& canvas, TRect& rect, TBevelCut cut);
 
     TBevelCut bevelOuter_ = TBevelCut::bvRaised;
     TBevelCut bevelInner_ = TBevelCut::bvNone;

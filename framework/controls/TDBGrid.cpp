@@ -32,7 +32,7 @@ TDBGrid::TDBGrid(TComponent* AOwner)
     SetBounds(0, 0, 320, 120);
     SetColor(clWindow);
     SetTabStop(true);
-    ClickEvents = false;
+    SetControlStyle(ControlStyle().setFlag(TControlStyleFlag::csClickEvents, false));
 }
 
 TDBGrid::~TDBGrid() {
@@ -216,6 +216,11 @@ bool TDBGrid::HandleNavigationKey(std::uint16_t key, TShiftState shift) {
     default:
         return false;
     }
+}
+
+LRESULT TDBGrid::DialogCode() const {
+    return DLGC_WANTARROWS | DLGC_WANTCHARS |
+           (options_.testFlag(dgTabs) ? LRESULT(DLGC_WANTTAB) : 0);
 }
 
 void TDBGrid::KeyDown(std::uint16_t& key, TShiftState shift) {

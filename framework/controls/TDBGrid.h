@@ -62,6 +62,7 @@ public:
     std::function<void(TColumn* Column)> OnCellClick;
 
 protected:
+    LRESULT DialogCode() const override;
     QWidget* CreateWindowWidget(QWidget* parentWidget) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void FontChanged() override;

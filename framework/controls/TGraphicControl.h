@@ -8,9 +8,9 @@ class TGraphicControl : public TControl {
     Q_OBJECT
 public:
     using TControl::TControl;
-    void PaintTo(QPainter& painter) override { Paint(painter); }
+    void PaintTo(TCanvas& canvas) override { Paint(canvas); }
 
 protected:
     // Draws the control with (0, 0) at its top-left corner.
-    virtual void Paint(QPainter& painter) = 0;
+    virtual void Paint(TCanvas& canvas) = 0;
 };

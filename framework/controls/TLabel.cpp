@@ -2,9 +2,10 @@
 
 #include "framework/forms/ClassRegistry.h"
 #include "framework/graphics/Colors.h"
+#include "framework/graphics/DrawTextFlags.h"
+#include "framework/graphics/TCanvas.h"
 
 #include <QFontMetrics>
-#include <QPainter>
 
 REGISTER_COMPONENT_CLASS(TLabel)
 
@@ -49,14 +50,18 @@ void TLabel::AdjustBounds() {
     SetBounds(Left(), Top(), metrics.horizontalAdvance(text), metrics.height());
 }
 
-void TLabel::Paint(QPainter& painter) {
+void TLabel::Paint(TCanvas& canvas) {
+    TRect box = Rect(0, 0, Width(), Height());
+    canvas.Brush().SetColor(Color());
     if (!transparent_)
-        painter.fillRect(0, 0, Width(), Height(), ToQColor(Color()));
-    painter.setFont(Font()->ToQFont());
-    painter.setPen(ToQColor(Enabled() ? Font()->Color() : clGrayText));
+        canvas.FillRect(box);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    canvas.Font().Assign(Font());
+    if (!Enabled())
+        canvas.Font().SetColor(clGrayText);
     // The glyphs may be a pixel or two taller than the box the label was designed with; they are
     // centred on it rather than cut off.
-    const int flags =
-        Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip | (wordWrap_ ? Qt::TextWordWrap : 0);
-    painter.drawText(QRect(0, 0, Width(), Height()), flags, Caption());
+    const unsigned layout =
+        wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER; // DT_VCENTER needs one line
+    canvas.DrawText(Caption(), box, DT_LEFT | DT_NOCLIP | DT_NOPREFIX | layout);
 }

@@ -19,7 +19,7 @@ public:
     void SetWordWrap(bool v);
 
 protected:
-    void Paint(QPainter& painter) override;
+    void Paint(TCanvas& canvas) override;
     void TextChanged() override;
     void FontChanged() override;
 

@@ -179,8 +179,6 @@ std::vector<TMessage> EventTranslator::Translate(QEvent* event, QWidget* window,
     if (source != window)
         return {}; // a viewport's own painting and sizing stay the toolkit's business
     switch (event->type()) {
-    case QEvent::Paint:
-        return {Message(WM_PAINT, 0, 0, event)};
     case QEvent::Resize: {
         const QSize s = static_cast<QResizeEvent*>(event)->size();
         const WPARAM kind = window->isMaximized()   ? SIZE_MAXIMIZED

@@ -51,6 +51,12 @@ public:
     using Exception::Exception;
 };
 
+// An operation the object's state does not allow (showing a visible form modally).
+class EInvalidOperation : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // A menu item put where it cannot go, or an index beyond a menu's items.
 class EMenuError : public Exception {
 public:

@@ -6,7 +6,6 @@
 #include "framework/core/TWinControl.h"
 
 #include <QPaintEvent>
-#include <QPainter>
 #include <QPointer>
 #include <QWidget>
 #include <type_traits>
@@ -45,16 +44,15 @@ public:
     }
 
 protected:
+    // Painting reaches the window procedure as WM_ERASEBKGND and WM_PAINT; a plain window's
+    // face is the framework's, any other widget's the toolkit's.
     void paintEvent(QPaintEvent* e) override {
-        if constexpr (std::is_same_v<Base, QWidget>) {
-            if (control_) {
-                QPainter painter(this);
-                painter.setClipRegion(e->region());
-                control_->PaintHandler(painter);
-                return;
-            }
-        }
-        Base::paintEvent(e);
+        if (!control_)
+            return Base::paintEvent(e);
+        if constexpr (std::is_same_v<Base, QWidget>)
+            control_->DispatchPaint(this, e, {});
+        else
+            control_->DispatchPaint(this, e, [this, e] { Base::paintEvent(e); });
     }
 
 private:

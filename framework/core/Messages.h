@@ -32,6 +32,7 @@ enum : UINT {
     WM_WINDOWPOSCHANGED = 0x0047,
     WM_CONTEXTMENU = 0x007B,
     WM_NCHITTEST = 0x0084,
+    WM_GETDLGCODE = 0x0087,
     WM_NCPAINT = 0x0085,
     WM_NCACTIVATE = 0x0086,
     WM_NCMOUSEMOVE = 0x00A0,
@@ -61,17 +62,19 @@ enum : UINT {
     WM_CAPTURECHANGED = 0x0215,
     WM_MOUSELEAVE = 0x02A3,
     WM_USER = 0x0400,
-    // Framework notifications (the control-message range).
+    // Framework notifications (the control-message range), numbered as the classic framework
+    // numbers them.
     CM_BASE = 0xB000,
-    CM_ACTIVATE = CM_BASE + 0,
-    CM_DEACTIVATE = CM_BASE + 1,
-    CM_ENABLEDCHANGED = CM_BASE + 11,
-    CM_COLORCHANGED = CM_BASE + 12,
-    CM_FONTCHANGED = CM_BASE + 13,
+    CM_DIALOGKEY = CM_BASE + 5,    // wParam: the key; to the form, which hands it round
+    CM_DIALOGCHAR = CM_BASE + 6,   // wParam: the character; likewise
+    CM_FOCUSCHANGED = CM_BASE + 7, // lParam: the control that took the focus
+    CM_VISIBLECHANGED = CM_BASE + 11,
+    CM_ENABLEDCHANGED = CM_BASE + 12,
+    CM_COLORCHANGED = CM_BASE + 13,
+    CM_FONTCHANGED = CM_BASE + 14,
+    CM_TEXTCHANGED = CM_BASE + 18,
     CM_MOUSEENTER = CM_BASE + 19,
     CM_MOUSELEAVE = CM_BASE + 20,
-    CM_TEXTCHANGED = CM_BASE + 24,
-    CM_VISIBLECHANGED = CM_BASE + 25,
 };
 
 // The client-area mouse messages, WM_MOUSEMOVE to WM_MBUTTONDBLCLK (the wheel is not one).
@@ -93,6 +96,14 @@ enum : LRESULT {
     HTBOTTOM = 15,
     HTBOTTOMLEFT = 16,
     HTBOTTOMRIGHT = 17,
+};
+
+// What a control answers to WM_GETDLGCODE: the keys it keeps from the form's dialog handling.
+enum : LRESULT {
+    DLGC_WANTARROWS = 0x0001,
+    DLGC_WANTTAB = 0x0002,
+    DLGC_WANTALLKEYS = 0x0004,
+    DLGC_WANTCHARS = 0x0080,
 };
 
 // WM_SIZE kinds.

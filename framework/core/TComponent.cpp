@@ -67,6 +67,8 @@ void TComponent::EndLoading() {
     state_ &= ~TComponentState(TComponentStateFlag::csReading);
 }
 
+void TComponent::SetParentComponent(TComponent*) {}
+
 void TComponent::Loaded() {
     state_ &= ~TComponentState(TComponentStateFlag::csLoading);
 }

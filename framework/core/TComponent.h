@@ -59,6 +59,13 @@ public:
     // Stored values have all been read.
     virtual void Loaded();
 
+    // Whether components stored inside this one's description belong to it (the controls of a
+    // container, the items of a menu) rather than to the enclosing one.
+    virtual bool HoldsChildComponents() const { return false; }
+    // Called by the form reader with the component this one is stored inside; throws when it
+    // cannot go there. The default keeps no parent.
+    virtual void SetParentComponent(TComponent* parent);
+
     // Binds the event called `name` (such as "OnClick") to a handler named in a form
     // description; false when this class has no such event.
     virtual bool BindEvent(const QByteArray& name, const TMethod& method);

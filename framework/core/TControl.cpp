@@ -53,7 +53,7 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(std::make_uni
     font_->OnChange = [this] {
         if (!updatingFromParent_)
             parentFont_ = false;
-        FontChanged();
+        Perform(CM_FONTCHANGED);
     };
 }
 
@@ -76,6 +76,16 @@ void TControl::SetParent(TWinControl* parent) {
         ParentFontChanged();
         ParentColorChanged();
     }
+}
+
+void TControl::SetParentComponent(TComponent* parent) {
+    if (!parent)
+        return;
+    auto* container = qobject_cast<TWinControl*>(parent);
+    if (!container || !container->ControlStyle().testFlag(TControlStyleFlag::csAcceptsControls))
+        throw EComponentError(
+            QStringLiteral("%1 cannot hold the control %2").arg(parent->Name(), Name()));
+    SetParent(container);
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -123,7 +133,7 @@ void TControl::SetVisible(bool visible) {
     if (visible_ == visible)
         return;
     visible_ = visible;
-    VisibleChanged();
+    Perform(CM_VISIBLECHANGED);
     if (parent_) {
         if (!IsWindowed())
             parent_->InvalidateArea(BoundsRect());
@@ -135,14 +145,14 @@ void TControl::SetEnabled(bool enabled) {
     if (enabled_ == enabled)
         return;
     enabled_ = enabled;
-    EnabledChanged();
+    Perform(CM_ENABLEDCHANGED);
 }
 
 void TControl::SetText(const QString& text) {
     if (text == GetText())
         return;
     text_ = text;
-    TextChanged();
+    Perform(CM_TEXTCHANGED);
 }
 
 void TControl::SetParentFont(bool v) {
@@ -164,7 +174,7 @@ void TControl::SetColor(TColor color) {
     if (color_ == color)
         return;
     color_ = color;
-    ColorChanged();
+    Perform(CM_COLORCHANGED);
 }
 
 void TControl::SetParentColor(bool v) {
@@ -177,7 +187,7 @@ void TControl::ParentColorChanged() {
     if (!parentColor_ || !parent_ || color_ == parent_->Color())
         return;
     color_ = parent_->Color();
-    ColorChanged();
+    Perform(CM_COLORCHANGED);
 }
 
 void TControl::SetCursor(TCursor cursor) {
@@ -237,6 +247,21 @@ void TControl::WndProc(TMessage& message) {
     case CM_MOUSELEAVE:
         MouseLeave();
         break;
+    case CM_TEXTCHANGED:
+        TextChanged();
+        break;
+    case CM_ENABLEDCHANGED:
+        EnabledChanged();
+        break;
+    case CM_COLORCHANGED:
+        ColorChanged();
+        break;
+    case CM_FONTCHANGED:
+        FontChanged();
+        break;
+    case CM_VISIBLECHANGED:
+        VisibleChanged();
+        break;
     default:
         break;
     }
@@ -266,7 +291,8 @@ void TControl::HandleMouseMessage(TMessage& message) {
         MouseDown(kind.button, shift, x, y);
         break;
     case MouseMessageKind::Up: {
-        const bool clicked = kind.button == TMouseButton::mbLeft && mouseCaptured_;
+        const bool clicked = kind.button == TMouseButton::mbLeft && mouseCaptured_ &&
+                             controlStyle_.testFlag(TControlStyleFlag::csClickEvents);
         if (kind.button == TMouseButton::mbLeft)
             mouseCaptured_ = false;
         MouseUp(kind.button, shift, x, y);
@@ -292,7 +318,36 @@ void TControl::Click() {
         action_->Execute();
 }
 
-void TControl::PaintTo(QPainter&) {}
+void TControl::Repaint() {
+    if (parent_ && visible_)
+        parent_->RepaintArea(BoundsRect());
+}
+
+void TControl::PaintTo(TCanvas&) {}
+
+UINT TControl::DeliveredMouseMessage(UINT msg) const {
+    if (controlStyle_.testFlag(TControlStyleFlag::csDoubleClicks))
+        return msg;
+    switch (msg) {
+    case WM_LBUTTONDBLCLK:
+        return WM_LBUTTONDOWN;
+    case WM_RBUTTONDBLCLK:
+        return WM_RBUTTONDOWN;
+    case WM_MBUTTONDBLCLK:
+        return WM_MBUTTONDOWN;
+    default:
+        return msg;
+    }
+}
+
+bool IsAccel(char16_t key, const QString& caption) {
+    for (qsizetype i = caption.indexOf(u'&'); i >= 0 && i + 1 < caption.size();
+         i = caption.indexOf(u'&', i + 2)) {
+        if (caption[i + 1] != u'&')
+            return caption[i + 1].toUpper() == QChar(key).toUpper();
+    }
+    return false;
+}
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (OnMouseDown)

@@ -12,8 +12,23 @@
 #include <functional>
 #include <memory>
 
+class TCanvas;
 class TWinControl;
-class QPainter;
+
+// Traits a control class declares for itself; a class drops the defaults it does not want in
+// its constructor.
+enum class TControlStyleFlag {
+    csAcceptsControls = 0x01, // other controls may be placed on it
+    csClickEvents = 0x02,     // a press and release over it is a click
+    csDoubleClicks = 0x04,    // a quick second press is a double click, not a second press
+    csOpaque = 0x08,          // it paints its whole area itself: nothing erases it first
+};
+Q_DECLARE_FLAGS(TControlStyle, TControlStyleFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TControlStyle)
+
+// Whether `key` is the character that "&" marks in `caption` ("&&" is a plain "&"), compared
+// without regard to case.
+bool IsAccel(char16_t key, const QString& caption);
 
 // A window procedure: the control's own one or a hook installed over it.
 using TWndMethod = std::function<void(TMessage&)>;
@@ -42,6 +57,8 @@ public:
 
     TWinControl* Parent() const { return parent_; }
     virtual void SetParent(TWinControl* parent);
+    // A control stored inside another goes onto it, if that one holds controls.
+    void SetParentComponent(TComponent* parent) override;
 
     int Left() const { return left_; }
     int Top() const { return top_; }
@@ -101,12 +118,19 @@ public:
     virtual void DefaultHandler(TMessage& message);
 
     virtual void Invalidate();
-    void Repaint() { Invalidate(); }
+    // Paints at once, where Invalidate only asks for a paint.
+    virtual void Repaint();
     // Clicks as the user's click: used by shortcuts that press a button for the user. An
     // OnClick of the control's own wins; without one a linked action is executed.
     virtual void Click();
     // Graphic controls draw on their parent's canvas; windowed ones on their own window.
-    virtual void PaintTo(QPainter& painter);
+    virtual void PaintTo(TCanvas& canvas);
+
+    TControlStyle ControlStyle() const { return controlStyle_; }
+    void SetControlStyle(TControlStyle style) { controlStyle_ = style; }
+    // A double-click message as this control hears it: a plain press when it does not
+    // recognise double clicks.
+    UINT DeliveredMouseMessage(UINT msg) const;
 
     bool BindEvent(const QByteArray& name, const TMethod& method) override;
 
@@ -175,5 +199,7 @@ private:
     bool showHint_ = false;
     TAction* action_ = nullptr;  // not owned; dropped by the free notification
     bool mouseCaptured_ = false; // left button went down on this control
+    TControlStyle controlStyle_ =
+        TControlStyle(TControlStyleFlag::csClickEvents) | TControlStyleFlag::csDoubleClicks;
     bool updatingFromParent_ = false;
 };

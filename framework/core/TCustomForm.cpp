@@ -1,9 +1,10 @@
 #include "framework/core/TCustomForm.h"
 
+#include "framework/core/Exception.h"
 #include "framework/core/MessageWindow.h"
 #include "framework/core/TApplication.h"
-#include "framework/forms/FormReader.h"
 
+#include <QEventLoop>
 #include <QFile>
 #include <QIcon>
 #include <QWidget>
@@ -46,6 +47,7 @@ bool IsSizeable(TFormBorderStyle style) {
 
 TCustomForm::TCustomForm(TComponent* AOwner)
     : TWinControl(AOwner), constraints_(std::make_unique<TSizeConstraints>()) {
+    SetControlStyle(ControlStyle() | TControlStyleFlag::csAcceptsControls);
     constraints_->OnChange = [this] {
         ApplySizeLimits();
         SetBounds(Left(), Top(), Width(), Height());
@@ -207,8 +209,19 @@ void TCustomForm::SyncBoundsFromWindow() {
     syncing_ = false;
 }
 
+namespace {
+TCustomForm::TDescriptionReader gDescriptionReader = nullptr;
+} // namespace
+
+void TCustomForm::SetDescriptionReader(TDescriptionReader reader) {
+    gDescriptionReader = reader;
+}
+
 void TCustomForm::InitializeFromDescription() {
-    FormReader::ReadForm(this);
+    if (!gDescriptionReader)
+        throw EReadError(QStringLiteral("No form reader for the description of %1")
+                             .arg(QLatin1String(metaObject()->className())));
+    gDescriptionReader(this);
     ApplyWindowFlags();
     DoCreate();
 }
@@ -226,6 +239,10 @@ void TCustomForm::DoClose(TCloseAction& action) {
 void TCustomForm::Close() {
     if (closed_)
         return;
+    if (modalLoop_) {
+        SetModalResult(mrCancel);
+        return;
+    }
     const bool isMain = Application && Application->MainForm() == this;
     TCloseAction action = TCloseAction::caHide;
     DoClose(action);
@@ -240,6 +257,37 @@ void TCustomForm::Close() {
     } else {
         Hide();
     }
+}
+
+TModalResult TCustomForm::ShowModal() {
+    if (Visible() || modalLoop_)
+        throw EInvalidOperation(QStringLiteral("Cannot make a visible window modal"));
+    QWidget* window = Handle();
+    window->setWindowModality(Qt::ApplicationModal);
+    modalResult_ = mrNone;
+    Show();
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    // A result ends the wait unless the close handler keeps the form open.
+    for (;;) {
+        if (modalResult_ == mrNone)
+            loop.exec();
+        TCloseAction action = TCloseAction::caHide;
+        DoClose(action);
+        if (action != TCloseAction::caNone)
+            break;
+        modalResult_ = mrNone;
+    }
+    modalLoop_ = nullptr;
+    Hide();
+    window->setWindowModality(Qt::NonModal);
+    return modalResult_;
+}
+
+void TCustomForm::SetModalResult(TModalResult result) {
+    modalResult_ = result;
+    if (modalLoop_ && result != mrNone)
+        modalLoop_->quit();
 }
 
 bool TCustomForm::Active() const {

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QEventLoop;
+
 class TCustomForm : public TWinControl {
     Q_OBJECT
     Q_PROPERTY(int ClientWidth READ ClientWidth WRITE SetClientWidth)
@@ -64,11 +66,22 @@ public:
     void SetIcon(const QString& resourceName);
 
     // Asks the form to close, as the close button, the system close command and the program do.
+    // A modal form ends its modal state with mrCancel instead.
     void Close();
+    // Shows the form and waits until a modal result is set (by a button's click, say) and the
+    // form's close handler lets it go; answers that result. The form must be hidden.
+    TModalResult ShowModal();
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult result);
     bool Active() const;
     void WndProc(TMessage& message) override;
 
     bool BindEvent(const QByteArray& name, const TMethod& method) override;
+
+    // What reads a form's description: the form layer installs itself here, so that forms do
+    // not depend on it.
+    using TDescriptionReader = void (*)(TCustomForm* form);
+    static void SetDescriptionReader(TDescriptionReader reader);
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
@@ -105,5 +118,7 @@ private:
     bool keyPreview_ = false;
     QString icon_;
     bool closed_ = false; // the main form runs its close once
+    TModalResult modalResult_ = mrNone;
+    QEventLoop* modalLoop_ = nullptr; // while shown modally
     bool syncing_ = false;
 };

@@ -5,12 +5,16 @@
 #include "framework/core/MessageWindow.h"
 #include "framework/core/TApplication.h"
 #include "framework/graphics/Colors.h"
+#include "framework/graphics/TCanvas.h"
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 // The toolkit event whose messages are being delivered, and how far they got.
 struct TWinControl::PendingEvent {
@@ -41,10 +45,7 @@ QWidget* TWinControl::Handle() {
 }
 
 QWidget* TWinControl::TopLevelHandle() {
-    TWinControl* top = this;
-    while (top->Parent())
-        top = top->Parent();
-    return top->Handle();
+    return TopLevelControl()->Handle();
 }
 
 void TWinControl::CreateHandle() {
@@ -383,8 +384,11 @@ TWinControl::DispatchToolkitEvent(QEvent* event, QWidget* source,
     if (!handle_ || AlreadyDispatched(event, source))
         return {false, base(event)};
     std::vector<TMessage> messages = EventTranslator::Translate(event, handle_, source);
+    TrackMouseInside(event, source, messages);
     if (messages.empty())
         return {false, base(event)};
+    for (TMessage& m : messages)
+        m.Msg = DeliveredMouseMessage(m.Msg);
     PendingEvent pending{event, base};
     pending_.push_back(&pending);
     // Every message of the event is delivered, as Windows posts a key's characters whatever
@@ -409,6 +413,31 @@ TWinControl::DispatchToolkitEvent(QEvent* event, QWidget* source,
     return {consumed, pending.baseResult};
 }
 
+void TWinControl::TrackMouseInside(QEvent* event, QWidget* source,
+                                   std::vector<TMessage>& messages) {
+    // The toolkit sends no crossing while a button is held; the window that had the press
+    // still hears the cursor leave and come back, as a captured window does. Crossings are
+    // told once each, however many the toolkit sends; those of an inner widget (a viewport)
+    // are crossings inside the window.
+    bool inside = mouseInside_;
+    if (event->type() == QEvent::Enter && source == handle_)
+        inside = true;
+    else if (event->type() == QEvent::Leave && source == handle_)
+        inside = false;
+    else if (event->type() == QEvent::MouseMove &&
+             static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton)
+        inside = handle_->rect().contains(
+            handle_->mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint()));
+    std::erase_if(messages, [](const TMessage& m) {
+        return m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE;
+    });
+    if (inside == mouseInside_)
+        return;
+    mouseInside_ = inside;
+    messages.insert(messages.begin(),
+                    TMessage{inside ? UINT(CM_MOUSEENTER) : UINT(CM_MOUSELEAVE), 0, 0, 0, event});
+}
+
 void TWinControl::MainWndProc(TMessage& message) {
     try {
         WindowProc(message);
@@ -419,6 +448,8 @@ void TWinControl::MainWndProc(TMessage& message) {
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {
+    if (DefaultPaint(message))
+        return;
     if (!message.Event || pending_.empty() || pending_.back()->event != message.Event)
         return; // sent by the program: nothing more to do
     PendingEvent& pending = *pending_.back();
@@ -437,32 +468,51 @@ void TWinControl::WndProc(TMessage& message) {
         UpdateMouseControl(nullptr);
         break;
     case WM_KEYDOWN:
-        HandleKeyMessage(message);
-        if (message.Result == 1 || HandleControlTab(message))
-            return;
-        break;
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
     case WM_SYSKEYUP:
     case WM_CHAR:
-        HandleKeyMessage(message);
-        if (message.Result == 1)
-            return; // a handler took the key
+    case WM_SYSCHAR:
+        if (HandleKeyMessage(message))
+            return; // taken: by a handler, by Ctrl+Tab, or by the form's dialog handling
         break;
+    case WM_GETDLGCODE:
+        message.Result = DialogCode();
+        return;
     case WM_SETFOCUS:
         DoEnter();
+        // Everything on the form hears where the focus went (default buttons repaint).
+        TopLevelControl()->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
         break;
     case WM_KILLFOCUS:
         DoExit();
         break;
+    case CM_FOCUSCHANGED:
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+        Broadcast(message);
+        break;
     default:
         break;
     }
-    if (!ClickEvents && message.Msg == WM_LBUTTONUP) {
-        DefaultHandler(message);
-        return;
-    }
     TControl::WndProc(message);
+}
+
+void TWinControl::Broadcast(TMessage& message) {
+    // A copy: a child may remove itself while it hears the message.
+    const std::vector<TControl*> children = controls_;
+    for (TControl* child : children) {
+        child->WindowProc(message);
+        if (message.Result != 0)
+            return;
+    }
+}
+
+TWinControl* TWinControl::TopLevelControl() {
+    TWinControl* top = this;
+    while (top->Parent())
+        top = top->Parent();
+    return top;
 }
 
 bool TWinControl::RouteMouseToGraphicControl(TMessage& message) {
@@ -478,7 +528,7 @@ bool TWinControl::RouteMouseToGraphicControl(TMessage& message) {
         message.Msg == WM_LBUTTONUP || message.Msg == WM_RBUTTONUP || message.Msg == WM_MBUTTONUP;
     if (down)
         captureControl_ = target;
-    TMessage forwarded{message.Msg, message.WParam,
+    TMessage forwarded{target->DeliveredMouseMessage(message.Msg), message.WParam,
                        MakeLParam(p.X - target->Left(), p.Y - target->Top()), 0, nullptr};
     if (up)
         captureControl_ = nullptr;
@@ -500,21 +550,34 @@ void TWinControl::UpdateMouseControl(TControl* now) {
         handle_->setCursor(EventTranslator::CursorShape(now ? now->Cursor() : Cursor()));
 }
 
-void TWinControl::HandleKeyMessage(TMessage& message) {
-    const TShiftState shift = EventTranslator::KeyShiftState(message);
+bool TWinControl::HandleKeyMessage(TMessage& message) {
     // A handler takes a key by clearing it; a key that arrived without a code is not taken.
-    if (message.Msg == WM_CHAR) {
+    const auto taken = [&message](auto key) {
+        message.Result = message.WParam != 0 && key == 0 ? 1 : 0;
+        return message.Result == 1;
+    };
+    const TShiftState shift = EventTranslator::KeyShiftState(message);
+    switch (message.Msg) {
+    case WM_CHAR: {
         char16_t key = static_cast<char16_t>(message.WParam);
         KeyPress(key);
-        message.Result = message.WParam != 0 && key == 0 ? 1 : 0;
-        return;
+        return taken(key) || (!(DialogCode() & DLGC_WANTCHARS) && DialogChar(message));
     }
-    auto key = static_cast<std::uint16_t>(message.WParam);
-    if (message.Msg == WM_KEYDOWN || message.Msg == WM_SYSKEYDOWN)
+    case WM_SYSCHAR:
+        // Alt with a letter: the accelerators of the whole form, whatever has the focus.
+        return DialogChar(message);
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        auto key = static_cast<std::uint16_t>(message.WParam);
         KeyDown(key, shift);
-    else
+        return taken(key) || HandleControlTab(message) || DialogKey(message);
+    }
+    default: {
+        auto key = static_cast<std::uint16_t>(message.WParam);
         KeyUp(key, shift);
-    message.Result = message.WParam != 0 && key == 0 ? 1 : 0;
+        return taken(key);
+    }
+    }
 }
 
 bool TWinControl::HandleControlTab(const TMessage& message) {
@@ -523,11 +586,23 @@ bool TWinControl::HandleControlTab(const TMessage& message) {
     if (message.WParam != VK_TAB || !shift.testFlag(TShiftFlag::ssCtrl) ||
         shift.testFlag(TShiftFlag::ssAlt))
         return false;
-    TWinControl* top = this;
-    while (top->Parent())
-        top = top->Parent();
-    top->SelectNext(this, !shift.testFlag(TShiftFlag::ssShift), true);
+    TopLevelControl()->SelectNext(this, !shift.testFlag(TShiftFlag::ssShift), true);
     return true;
+}
+
+bool TWinControl::DialogKey(TMessage& message) {
+    // Enter and Escape go to the form's default and cancel buttons unless this control keeps
+    // them (a memo keeps Enter for its lines).
+    const bool dialogKey = message.WParam == VK_RETURN || message.WParam == VK_ESCAPE;
+    if (!dialogKey || (DialogCode() & DLGC_WANTALLKEYS))
+        return false;
+    message.Result = TopLevelControl()->Perform(CM_DIALOGKEY, message.WParam, message.LParam);
+    return message.Result != 0;
+}
+
+bool TWinControl::DialogChar(TMessage& message) {
+    message.Result = TopLevelControl()->Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
+    return message.Result != 0;
 }
 
 void TWinControl::KeyDown(std::uint16_t& key, TShiftState shift) {
@@ -555,20 +630,84 @@ void TWinControl::DoExit() {
         OnExit(this);
 }
 
-void TWinControl::PaintHandler(QPainter& painter) {
-    PaintWindow(painter);
+void TWinControl::DispatchPaint(QWidget* window, QPaintEvent* event,
+                                const std::function<void()>& toolkitPaint) {
+    if (toolkitPaint) {
+        // The toolkit paints the face with its own painter; hooks draw after it on a canvas
+        // that opens one for each call.
+        TCanvas canvas(static_cast<QPaintDevice*>(window));
+        SendPaintMessages(canvas, event, toolkitPaint);
+        return;
+    }
+    QPainter painter(window);
+    painter.setClipRegion(event->region());
+    TCanvas canvas(&painter);
+    SendPaintMessages(canvas, event, {});
+}
+
+void TWinControl::PaintWindowInto(TCanvas& canvas) {
+    SendPaintMessages(canvas, nullptr, {});
+}
+
+void TWinControl::SendPaintMessages(TCanvas& canvas, QEvent* event,
+                                    const std::function<void()>& toolkitPaint) {
+    PaintContext context{&canvas, toolkitPaint};
+    PaintContext* outer = std::exchange(paint_, &context);
+    const auto canvasParam = reinterpret_cast<WPARAM>(&canvas);
+    TMessage erase{WM_ERASEBKGND, canvasParam, 0, 0, event};
+    MainWndProc(erase);
+    TMessage paint{WM_PAINT, canvasParam, 0, 0, event};
+    MainWndProc(paint);
+    paint_ = outer;
+}
+
+bool TWinControl::DefaultPaint(TMessage& message) {
+    const bool paintMessage = message.Msg == WM_ERASEBKGND || message.Msg == WM_PAINT;
+    if (!paintMessage || !paint_ || message.WParam != reinterpret_cast<WPARAM>(paint_->canvas))
+        return false;
+    TCanvas& canvas = *paint_->canvas;
+    if (message.Msg == WM_PAINT) {
+        if (paint_->toolkitPaint)
+            paint_->toolkitPaint();
+        else
+            PaintHandler(canvas);
+        return true;
+    }
+    // A toolkit widget fills its own background as it paints.
+    if (!paint_->toolkitPaint && !ControlStyle().testFlag(TControlStyleFlag::csOpaque))
+        EraseBackground(canvas);
+    message.Result = 1;
+    return true;
+}
+
+void TWinControl::EraseBackground(TCanvas& canvas) {
+    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush().SetColor(Color());
+    canvas.FillRect(ClientRect());
+}
+
+void TWinControl::PaintHandler(TCanvas& canvas) {
+    PaintWindow(canvas);
+    const TPoint origin = canvas.Origin();
     for (TControl* c : controls_) {
         if (c->IsWindowed() || !c->Visible())
             continue;
-        painter.save();
-        painter.translate(c->Left(), c->Top());
-        c->PaintTo(painter);
-        painter.restore();
+        canvas.SetOrigin({origin.X + c->Left(), origin.Y + c->Top()});
+        c->PaintTo(canvas);
     }
+    canvas.SetOrigin(origin);
 }
 
-void TWinControl::PaintWindow(QPainter& painter) {
-    painter.fillRect(0, 0, Width(), Height(), ToQColor(Color()));
+void TWinControl::PaintWindow(TCanvas&) {}
+
+void TWinControl::Repaint() {
+    if (handle_)
+        handle_->repaint();
+}
+
+void TWinControl::RepaintArea(const TRect& area) {
+    if (handle_)
+        handle_->repaint(area.ToQRect());
 }
 
 bool TWinControl::BindEvent(const QByteArray& name, const TMethod& method) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QEvent;
+class QPaintEvent;
 class QWidget;
 
 class TWinControl : public TControl {
@@ -21,12 +22,17 @@ public:
     ~TWinControl() override;
 
     bool IsWindowed() const override { return true; }
+    bool HoldsChildComponents() const override { return true; }
 
     // The window; created on first use, with every child control's window.
     QWidget* Handle();
     bool HandleAllocated() const { return !handle_.isNull(); }
     // The top-level window this control lives in, or null.
     QWidget* TopLevelHandle();
+    // The outermost parent (the form), or this control when it has none.
+    TWinControl* TopLevelControl();
+    // Hands the message to every child in turn until one answers it (a non-zero result).
+    void Broadcast(TMessage& message);
 
     int ControlCount() const { return static_cast<int>(controls_.size()); }
     TControl* Controls(int index) const;
@@ -68,8 +74,18 @@ public:
     void DefaultHandler(TMessage& message) override;
     void WndProc(TMessage& message) override;
 
+    // A toolkit paint event of the window: WM_ERASEBKGND, then WM_PAINT, both carrying the
+    // canvas (as a TCanvas* in wParam). Without `toolkitPaint` the framework paints the face
+    // through one painter; with it the toolkit paints at WM_PAINT's default.
+    void DispatchPaint(QWidget* window, QPaintEvent* event,
+                       const std::function<void()>& toolkitPaint);
+    // The window's face as its erase and paint messages draw it, into any canvas (an
+    // off-screen bitmap under a transparent child, say), hooks included.
+    void PaintWindowInto(TCanvas& canvas);
     // Paints the window: its own face, then its graphic controls.
-    void PaintHandler(QPainter& painter);
+    void PaintHandler(TCanvas& canvas);
+    void Repaint() override;
+    void RepaintArea(const TRect& area);
 
     bool BindEvent(const QByteArray& name, const TMethod& method) override;
 
@@ -84,8 +100,11 @@ protected:
     virtual QWidget* CreateWindowWidget(QWidget* parentWidget);
     // Runs once the window exists; the window has received WM_CREATE before.
     virtual void WindowCreated() {}
-    // The face of the control under its graphic children; the default fills the colour.
-    virtual void PaintWindow(QPainter& painter);
+    // The face of the control under its graphic children, over what the erase left.
+    virtual void PaintWindow(TCanvas& canvas);
+    // WM_ERASEBKGND's default for a window the framework paints: its colour, unless the control
+    // is opaque.
+    virtual void EraseBackground(TCanvas& canvas);
     // The area the aligned children share.
     virtual void AdjustClientRect(TRect& rect) const;
     virtual void AlignControls(TRect& rect);
@@ -109,8 +128,9 @@ protected:
     // Moves the mouse routing to the graphic control under the point.
     bool RouteMouseToGraphicControl(TMessage& message);
 
-    // Whether a press and release over the window counts as a click.
-    bool ClickEvents = true;
+    // The keys this control keeps from the form's dialog handling (DLGC_ flags), as it
+    // answers WM_GETDLGCODE.
+    virtual LRESULT DialogCode() const { return 0; }
 
 private:
     void CreateHandle();
@@ -118,13 +138,20 @@ private:
     void ApplyWindowState();
     void UpdateMouseControl(TControl* now);
     void ApplyChildTabOrder();
-    void HandleKeyMessage(TMessage& message);
+    bool HandleKeyMessage(TMessage& message);
+    bool DialogKey(TMessage& message);
+    bool DialogChar(TMessage& message);
     bool HandleControlTab(const TMessage& message);
     bool AlreadyDispatched(QEvent* event, QWidget* source);
+    void SendPaintMessages(TCanvas& canvas, QEvent* event,
+                           const std::function<void()>& toolkitPaint);
+    bool DefaultPaint(TMessage& message);
+    void TrackMouseInside(QEvent* event, QWidget* source, std::vector<TMessage>& messages);
 
     QPointer<QWidget> handle_;
     std::vector<TControl*> controls_; // children, not owned by this list, in insertion order
     int tabOrder_ = -1;
+    bool mouseInside_ = false; // the cursor is over the window, as last told
     bool tabStop_ = false;
     bool aligning_ = false;
     TControl* mouseControl_ = nullptr;   // graphic child the mouse is over
@@ -133,6 +160,11 @@ private:
     InputStamp lastChildInput_; // the last input a watched inner widget passed through
 
     friend class TControl;
+    struct PaintContext {
+        TCanvas* canvas;
+        std::function<void()> toolkitPaint;
+    };
+    PaintContext* paint_ = nullptr; // the paint being delivered, if any
     struct PendingEvent;
     std::vector<PendingEvent*> pending_;
 };

@@ -72,6 +72,17 @@ constexpr TRect Rect(int left, int top, int right, int bottom) {
 constexpr TRect Bounds(int left, int top, int width, int height) {
     return {left, top, left + width, top + height};
 }
+constexpr TRect Offset(const TRect& r, int dx, int dy) {
+    return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy};
+}
+constexpr TRect Inset(const TRect& r, int by) {
+    return {r.Left + by, r.Top + by, r.Right - by, r.Bottom - by};
+}
+// The common part; its width or height is zero or less when there is none.
+constexpr TRect Intersection(const TRect& a, const TRect& b) {
+    return {a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top,
+            a.Right < b.Right ? a.Right : b.Right, a.Bottom < b.Bottom ? a.Bottom : b.Bottom};
+}
 
 struct TPoint {
     int X = 0;
@@ -152,6 +163,19 @@ enum : TCursor {
 };
 
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+
+// How a modal form ended: the modal result of the button that closed it.
+using TModalResult = int;
+enum : TModalResult {
+    mrNone = 0,
+    mrOk = 1,
+    mrCancel = 2,
+    mrAbort = 3,
+    mrRetry = 4,
+    mrIgnore = 5,
+    mrYes = 6,
+    mrNo = 7
+};
 
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TMouseEvent =

@@ -8,8 +8,6 @@
 #include "framework/forms/Identifiers.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TPicture.h"
-#include "framework/menus/TMenu.h"
-#include "framework/menus/TMenuItem.h"
 
 #include <QFile>
 #include <QMetaProperty>
@@ -122,32 +120,11 @@ void LoadStoredGraphic(QObject* graphic, const QByteArray& data) {
         BitmapOf(graphic)->LoadFromStoredData(data);
 }
 
-// Whether objects stored inside the component's description belong to it: the controls of a
-// windowed control, the sub-items of a menu or a menu item.
-bool HoldsChildren(const TComponent* component) {
-    return qobject_cast<const TWinControl*>(component) || qobject_cast<const TMenu*>(component) ||
-           qobject_cast<const TMenuItem*>(component);
-}
-
-// Puts a control on its parent control and a menu item into its menu or parent item; anything
-// else stored inside another object only has the form as owner.
-void SetParentComponent(TComponent* child, TComponent* parent, int line) {
-    auto* item = qobject_cast<TMenuItem*>(child);
-    auto* menu = qobject_cast<TMenu*>(parent);
-    auto* parentItem = menu ? menu->Items() : qobject_cast<TMenuItem*>(parent);
-    if (item && !parentItem)
-        throw EReadError(QStringLiteral("Form description, line %1: menu item %2 outside a menu")
-                             .arg(line)
-                             .arg(item->Name()));
-    if (item) {
-        parentItem->Add(item);
-        return;
-    }
-    auto* control = qobject_cast<TControl*>(child);
-    auto* container = qobject_cast<TWinControl*>(parent);
-    if (control && container)
-        control->SetParent(container);
-}
+// Forms read their descriptions through this reader.
+const bool gInstalled = [] {
+    TCustomForm::SetDescriptionReader(&FormReader::ReadForm);
+    return true;
+}();
 
 } // namespace
 
@@ -167,7 +144,7 @@ void FormReader::ReadInto(TComponent* root, const FormNode& node) {
     root->BeginLoading();
     root->SetName(node.name);
     reader.AssignAll(root, node.properties);
-    reader.ReadChildren(node, HoldsChildren(root) ? root : nullptr);
+    reader.ReadChildren(node, root->HoldsChildComponents() ? root : nullptr);
     reader.ResolveFixups();
     root->EndLoading();
     for (TComponent* c : reader.created_)
@@ -187,9 +164,15 @@ void FormReader::ReadChildren(const FormNode& node, TComponent* parent) {
         created_.push_back(component);
         component->BeginLoading();
         component->SetName(child.name);
-        SetParentComponent(component, parent, child.line);
+        try {
+            component->SetParentComponent(parent);
+        } catch (const Exception& error) {
+            throw EReadError(QStringLiteral("Form description, line %1: %2")
+                                 .arg(child.line)
+                                 .arg(error.Message()));
+        }
         AssignAll(component, child.properties);
-        ReadChildren(child, HoldsChildren(component) ? component : parent);
+        ReadChildren(child, component->HoldsChildComponents() ? component : parent);
     }
 }
 

@@ -53,10 +53,13 @@ TCanvas::TCanvas(QPainter* painter) : device_(painter->device()), painter_(paint
 void TCanvas::Paint(const std::function<void(QPainter&)>& draw) {
     if (image_ && image_->isNull())
         return;
-    const auto exact = [&draw](QPainter& painter) {
+    const auto exact = [this, &draw](QPainter& painter) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        if (clip_)
+            painter.setClipRect(clip_->ToQRect(), Qt::IntersectClip);
+        painter.translate(origin_.X, origin_.Y);
         draw(painter);
     };
     if (painter_) {
@@ -97,11 +100,14 @@ void TCanvas::DrawFocusRect(const TRect& rect) {
     });
 }
 
+void TCanvas::SetClipRect(const TRect& rect) {
+    clip_ = Offset(rect, origin_.X, origin_.Y);
+}
+
 void TCanvas::FillRect(const TRect& rect) {
     if (brush_.Style() == TBrushStyle::bsClear)
         return;
-    FillRegion(TRegion::CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom),
-               brush_.Color());
+    FillWithBrush(TRegion::CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom));
 }
 
 void TCanvas::FrameRect(const TRect& rect) {
@@ -111,7 +117,7 @@ void TCanvas::FrameRect(const TRect& rect) {
     const TRegion inner =
         TRegion::CreateRectRgn(rect.Left + 1, rect.Top + 1, rect.Right - 1, rect.Bottom - 1);
     TRegion::CombineRgn(frame, frame, inner, RGN_DIFF);
-    FillRegion(frame, brush_.Color());
+    FillWithBrush(frame);
 }
 
 void TCanvas::Rectangle(int l, int t, int r, int b) {
@@ -139,7 +145,21 @@ void TCanvas::DrawShape(const TRegion& shape) {
         FillRegion(outline, pen_.Color());
     }
     if (brush_.Style() == TBrushStyle::bsSolid)
-        FillRegion(interior, brush_.Color());
+        FillWithBrush(interior);
+}
+
+void TCanvas::FillWithBrush(const TRegion& region) {
+    if (brush_.Pattern().isNull())
+        return FillRegion(region, brush_.Color());
+    if (region.IsEmpty())
+        return;
+    Paint([&](QPainter& painter) {
+        // The tiles start at the canvas's origin, as a pattern brush's at the device origin.
+        painter.setBrushOrigin(0, 0);
+        const QBrush tiles(brush_.Pattern());
+        for (const TRect& r : region.Rects())
+            painter.fillRect(r.ToQRect(), tiles);
+    });
 }
 
 void TCanvas::FillRegion(const TRegion& region, TColor color) {
@@ -188,13 +208,15 @@ void TCanvas::LineTo(int x, int y) {
 }
 
 TColor TCanvas::Pixels(int x, int y) const {
-    return image_ && image_->valid(x, y) ? FromQRgb(image_->pixel(x, y)) : clNone;
+    const QPoint p(x + origin_.X, y + origin_.Y);
+    return image_ && image_->valid(p) ? FromQRgb(image_->pixel(p)) : clNone;
 }
 
 void TCanvas::SetPixels(int x, int y, TColor color) {
+    const QPoint p(x + origin_.X, y + origin_.Y);
     if (image_) {
-        if (image_->valid(x, y))
-            image_->setPixel(x, y, ToQRgb(color));
+        if (image_->valid(p) && (!clip_ || clip_->ToQRect().contains(p)))
+            image_->setPixel(p, ToQRgb(color));
         return;
     }
     Paint([&](QPainter& painter) {
@@ -298,7 +320,8 @@ void TCanvas::StretchDraw(const TRect& dest, const TBitmap& bitmap) {
 
 void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& srcRect) {
     if (source.image_)
-        Blit(dest, *source.image_, srcRect, std::nullopt);
+        Blit(dest, *source.image_, Offset(srcRect, source.origin_.X, source.origin_.Y),
+             std::nullopt);
 }
 
 void TCanvas::DrawImage(int x, int y, const QImage& image) {

@@ -40,6 +40,15 @@ public:
     void SetWindowRect(const TRect& rect) { windowRect_ = rect; }
     bool PaintsWindow() const { return windowRect_.Width() > 0 && windowRect_.Height() > 0; }
 
+    // Where the canvas's (0, 0) lies on its surface: a parent painting its graphic controls
+    // moves it onto each in turn. Drawing and pixel access follow it.
+    TPoint Origin() const { return origin_; }
+    void SetOrigin(TPoint origin) { origin_ = origin; }
+    // Drawing keeps within the rectangle (in the canvas's coordinates at the time it is set)
+    // until the clip is cleared.
+    void SetClipRect(const TRect& rect);
+    void ClearClipRect() { clip_.reset(); }
+
     // The whole rectangle in the brush colour; a clear brush draws nothing.
     void FillRect(const TRect& rect);
     // One pixel inside the rectangle in the brush colour: columns Left and Right - 1, rows Top
@@ -94,6 +103,8 @@ private:
     void Blit(const TRect& dest, const QImage& source, const TRect& srcRect,
               std::optional<TColor> leaveOut);
     void DrawShape(const TRegion& shape);
+    // The region in the brush: its pattern when it has one, else its colour.
+    void FillWithBrush(const TRegion& region);
     void DrawTextLine(QPainter& painter, int x, int y, const QString& text, int mnemonic);
     int AlignedX(const TRect& rect, int width, unsigned flags) const;
     int AlignedTop(const TRect& rect, int height, unsigned flags) const;
@@ -106,4 +117,6 @@ private:
     TFont font_;
     TPoint penPos_;
     TRect windowRect_;
+    TPoint origin_;
+    std::optional<TRect> clip_; // on the surface, unmoved by the origin
 };

@@ -25,6 +25,8 @@ public:
     explicit TMenu(TComponent* AOwner);
     ~TMenu() override;
 
+    bool HoldsChildComponents() const override { return true; }
+
     // The root item; the menu's entries are its sub-items. Owned by the menu.
     TMenuItem* Items() const { return items_; }
 

@@ -12,6 +12,14 @@ REGISTER_COMPONENT_CLASS(TMenuItem)
 
 TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) {}
 
+void TMenuItem::SetParentComponent(TComponent* parent) {
+    auto* menu = qobject_cast<TMenu*>(parent);
+    TMenuItem* parentItem = menu ? menu->Items() : qobject_cast<TMenuItem*>(parent);
+    if (!parentItem)
+        throw EMenuError(QStringLiteral("menu item %1 outside a menu").arg(Name()));
+    parentItem->Add(this);
+}
+
 TMenuItem::~TMenuItem() {
     if (parent_)
         parent_->Remove(this);

@@ -35,6 +35,10 @@ public:
     // Takes itself out of its parent and destroys its sub-items.
     ~TMenuItem() override;
 
+    // Stored inside a menu or an item, an item is its entry; anywhere else it is an error.
+    bool HoldsChildComponents() const override { return true; }
+    void SetParentComponent(TComponent* parent) override;
+
     QString Caption() const { return caption_; }
     void SetCaption(const QString& caption);
     bool IsLine() const { return caption_ == QStringLiteral("-"); }

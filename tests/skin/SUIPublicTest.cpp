@@ -223,8 +223,9 @@ TEST(CutStripFrame, FrameThatDoesNotExistEmptiesTheTarget) {
 class PaintedBlock : public TControl {
 public:
     using TControl::TControl;
-    void PaintTo(QPainter& painter) override {
-        painter.fillRect(0, 0, Width(), Height(), ToQColor(Color()));
+    void PaintTo(TCanvas& canvas) override {
+        canvas.Brush().SetColor(Color());
+        canvas.FillRect(Rect(0, 0, Width(), Height()));
     }
 };
 
