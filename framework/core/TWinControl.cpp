@@ -89,8 +89,12 @@ QWidget* TWinControl::CreateWindowWidget(QWidget* parentWidget) {
 
 void TWinControl::ApplyWindowState() {
     QWidget* w = handle_;
-    if (!w->isWindow())
+    if (w->isWindow()) {
+        w->move(Left(), Top());
+        w->resize(ClientWidth(), ClientHeight());
+    } else {
         w->setGeometry(Left(), Top(), Width(), Height());
+    }
     w->setFont(Font()->ToQFont());
     w->setEnabled(Enabled());
     w->setCursor(EventTranslator::CursorShape(Cursor()));
@@ -564,8 +568,10 @@ bool TWinControl::HandleKeyMessage(TMessage& message) {
         return taken(key) || (!(DialogCode() & DLGC_WANTCHARS) && DialogChar(message));
     }
     case WM_SYSCHAR:
-        // Alt with a letter: the accelerators of the whole form, whatever has the focus.
-        return DialogChar(message);
+        // Alt with a letter: the accelerators of the whole form, whatever has the focus. It
+        // never types, whether an accelerator took it or not.
+        DialogChar(message);
+        return true;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
         auto key = static_cast<std::uint16_t>(message.WParam);

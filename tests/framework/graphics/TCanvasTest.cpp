@@ -190,6 +190,40 @@ TEST_F(CanvasTest, FocusRectInvertsEveryOtherEdgePixelAndTwiceTakesItAway) {
               Where([](int x, int y) { return y == 0 && x % 2 == 0 && x < 4; }));
 }
 
+TEST_F(CanvasTest, APatternBrushTilesFromTheOriginAndTheOriginAndClipMoveDrawing) {
+    QImage pattern(8, 8, QImage::Format_RGB32);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            pattern.setPixel(x, y, (x + 2 * y) % 3 == 0 ? qRgb(255, 0, 0) : qRgb(0, 255, 0));
+    const auto patternAt = [](int x, int y) {
+        return (x % 8 + 2 * (y % 8)) % 3 == 0 ? clRed : clLime;
+    };
+    canvas().Brush().SetPattern(pattern);
+    canvas().FillRect(Rect(3, 2, 12, 12));
+    EXPECT_EQ(bitmap.Pixels(0, 0), kPaper);
+    for (int y = 2; y < 12; ++y)
+        for (int x = 3; x < 12; ++x)
+            ASSERT_EQ(bitmap.Pixels(x, y), patternAt(x, y)) << x << "," << y;
+
+    // Moved to (4, 4), the canvas draws and reads there; the tiles start there too; the clip
+    // keeps drawing inside it.
+    canvas().Brush().SetPattern(QImage());
+    canvas().Brush().SetColor(clBlue);
+    canvas().FillRect(Rect(0, 0, 12, 12));
+    canvas().SetOrigin({4, 4});
+    canvas().SetClipRect(Rect(0, 0, 3, 3));
+    canvas().Brush().SetPattern(pattern);
+    canvas().FillRect(Rect(-4, -4, 8, 8));
+    canvas().SetPixels(5, 5, clBlack); // outside the clip
+    canvas().ClearClipRect();
+    EXPECT_EQ(canvas().Pixels(0, 0), patternAt(0, 0));
+    canvas().SetOrigin({});
+    EXPECT_EQ(Of(clBlue).size(), 144u - 9u);
+    for (int y = 4; y < 7; ++y)
+        for (int x = 4; x < 7; ++x)
+            EXPECT_EQ(bitmap.Pixels(x, y), patternAt(x - 4, y - 4));
+}
+
 TEST(TCanvasDevice, DrawsOnAnyPaintDeviceWithoutPixelAccess) {
     QPixmap pixmap(6, 6);
     pixmap.fill(Qt::white);
