@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class RegionClearer : public QWidget {
+    Q_OBJECT
 public:
     // The clearer of `window`, made on first use.
     static RegionClearer* Of(QWidget* window);

@@ -167,20 +167,21 @@ TWindowState TCustomForm::WindowState() const {
 }
 
 void TCustomForm::SetWindowState(TWindowState state) {
-    const bool placedHere = !WindowSystem::PlacesWindows();
-    if (placedHere && state == TWindowState::wsMaximized && !normalBounds_)
-        normalBounds_ = BoundsRect();
-    // The state first, so that the size change below already reports it (WM_SIZE).
-    Handle()->setWindowState(QtWindowState(state));
-    if (!placedHere)
-        return;
+    QWidget* w = Handle();
+    if (WindowSystem::PlacesWindows())
+        return w->setWindowState(QtWindowState(state));
+    // The bounds first: the toolkit takes a new geometry as the end of the maximised state. The
+    // state change then reports the size once more with its kind (WM_SIZE, SIZE_MAXIMIZED).
     if (state == TWindowState::wsMaximized) {
+        if (!normalBounds_)
+            normalBounds_ = BoundsRect();
         SetBoundsRect(WindowSystem::WorkArea());
     } else if (state == TWindowState::wsNormal && normalBounds_) {
         const TRect normal = *normalBounds_;
         normalBounds_.reset();
         SetBoundsRect(normal);
     }
+    w->setWindowState(QtWindowState(state));
 }
 
 void TCustomForm::SetBorderWidth(int v) {
