@@ -298,3 +298,20 @@ Qt::CursorShape EventTranslator::CursorShape(TCursor cursor) {
         return Qt::ArrowCursor;
     }
 }
+
+TCursor EventTranslator::BorderCursor(LRESULT hit) {
+    Q_ASSERT(IsBorderHitCode(hit));
+    switch (hit) {
+    case HTLEFT:
+    case HTRIGHT:
+        return crSizeWE;
+    case HTTOP:
+    case HTBOTTOM:
+        return crSizeNS;
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT:
+        return crSizeNWSE;
+    default:
+        return crSizeNESW;
+    }
+}

@@ -31,4 +31,6 @@ public:
     // keyboard.
     static TShiftState MouseShiftState(WPARAM keys);
     static Qt::CursorShape CursorShape(TCursor cursor);
+    // The resize cursor of a border hit code (HTLEFT to HTBOTTOMRIGHT).
+    static TCursor BorderCursor(LRESULT hit);
 };

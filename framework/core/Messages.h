@@ -39,6 +39,12 @@ enum : UINT {
     WM_NCLBUTTONDOWN = 0x00A1,
     WM_NCLBUTTONUP = 0x00A2,
     WM_NCLBUTTONDBLCLK = 0x00A3,
+    WM_NCRBUTTONDOWN = 0x00A4,
+    WM_NCRBUTTONUP = 0x00A5,
+    WM_NCRBUTTONDBLCLK = 0x00A6,
+    WM_NCMBUTTONDOWN = 0x00A7,
+    WM_NCMBUTTONUP = 0x00A8,
+    WM_NCMBUTTONDBLCLK = 0x00A9,
     WM_KEYDOWN = 0x0100,
     WM_KEYUP = 0x0101,
     WM_CHAR = 0x0102,
@@ -82,8 +88,15 @@ constexpr bool IsMouseMessage(UINT msg) {
     return msg >= WM_MOUSEMOVE && msg <= WM_MBUTTONDBLCLK;
 }
 
+// The non-client counterpart of a client-area mouse message: Windows numbers both runs alike,
+// WM_NCMOUSEMOVE to WM_NCMBUTTONDBLCLK and WM_MOUSEMOVE to WM_MBUTTONDBLCLK.
+constexpr UINT NonClientMouseMessage(UINT clientMsg) {
+    return clientMsg - (WM_MOUSEMOVE - WM_NCMOUSEMOVE);
+}
+
 // Hit-test codes answered to WM_NCHITTEST.
 enum : LRESULT {
+    HTTRANSPARENT = -1,
     HTNOWHERE = 0,
     HTCLIENT = 1,
     HTCAPTION = 2,
@@ -104,6 +117,45 @@ enum : LRESULT {
     DLGC_WANTTAB = 0x0002,
     DLGC_WANTALLKEYS = 0x0004,
     DLGC_WANTCHARS = 0x0080,
+};
+
+// The border codes, HTLEFT to HTBOTTOMRIGHT: a press there resizes the window.
+constexpr bool IsBorderHitCode(LRESULT hit) {
+    return hit >= HTLEFT && hit <= HTBOTTOMRIGHT;
+}
+
+// WM_SYSCOMMAND commands; the low four bits carry extra information (the edge of SC_SIZE).
+enum : WPARAM {
+    SC_SIZE = 0xF000,
+    SC_MOVE = 0xF010,
+    SC_MINIMIZE = 0xF020,
+    SC_MAXIMIZE = 0xF030,
+    SC_CLOSE = 0xF060,
+    SC_RESTORE = 0xF120,
+};
+
+// The edge of SC_SIZE: the border hit code less 9 (HTLEFT gives WMSZ_LEFT, 1).
+enum : WPARAM {
+    WMSZ_LEFT = 1,
+    WMSZ_RIGHT = 2,
+    WMSZ_TOP = 3,
+    WMSZ_TOPLEFT = 4,
+    WMSZ_TOPRIGHT = 5,
+    WMSZ_BOTTOM = 6,
+    WMSZ_BOTTOMLEFT = 7,
+    WMSZ_BOTTOMRIGHT = 8,
+};
+
+// Window style bits of a form (GWL_STYLE).
+using TWindowStyle = std::uint32_t;
+enum : TWindowStyle {
+    WS_MAXIMIZEBOX = 0x00010000,
+    WS_MINIMIZEBOX = 0x00020000,
+    WS_THICKFRAME = 0x00040000,
+    WS_SYSMENU = 0x00080000,
+    WS_DLGFRAME = 0x00400000,
+    WS_BORDER = 0x00800000,
+    WS_CAPTION = 0x00C00000, // WS_BORDER | WS_DLGFRAME
 };
 
 // WM_SIZE kinds.

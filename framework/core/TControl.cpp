@@ -3,9 +3,20 @@
 #include "framework/core/EventTranslator.h"
 #include "framework/core/TWinControl.h"
 
+#include <QCursor>
+#include <QPointer>
 #include <QWidget>
 
 namespace {
+
+TControl* gCaptureControl = nullptr;
+QPointer<QWidget> gGrabbingWindow; // the window that grabbed the pointer for SetCaptureControl
+
+void ReleaseGrab() {
+    if (gGrabbingWindow)
+        gGrabbingWindow->releaseMouse();
+    gGrabbingWindow = nullptr;
+}
 
 struct MouseMessageKind {
     TMouseButton button;
@@ -58,6 +69,10 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(std::make_uni
 }
 
 TControl::~TControl() {
+    if (gCaptureControl == this) {
+        gCaptureControl = nullptr;
+        ReleaseGrab();
+    }
     SetAction(nullptr);
     font_->OnChange = nullptr;
     if (parent_)
@@ -106,14 +121,20 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     RequestAlign();
 }
 
-TPoint TControl::ClientToScreen(TPoint p) const {
+TPoint TControl::ClientOrigin() const {
     if (!parent_)
-        return p;
-    return parent_->ClientToScreen({p.X + left_, p.Y + top_});
+        return {left_, top_};
+    const TPoint origin = parent_->ClientOrigin();
+    return {origin.X + left_, origin.Y + top_};
+}
+
+TPoint TControl::ClientToScreen(TPoint p) const {
+    const TPoint origin = ClientOrigin();
+    return {origin.X + p.X, origin.Y + p.Y};
 }
 
 TPoint TControl::ScreenToClient(TPoint p) const {
-    const TPoint origin = ClientToScreen({0, 0});
+    const TPoint origin = ClientOrigin();
     return {p.X - origin.X, p.Y - origin.Y};
 }
 
@@ -286,15 +307,18 @@ void TControl::HandleMouseMessage(TMessage& message) {
         MouseDown(kind.button, shift, x, y);
         break;
     case MouseMessageKind::Down:
-        if (kind.button == TMouseButton::mbLeft)
+        if (kind.button == TMouseButton::mbLeft) {
+            // The toolkit keeps the pressed window's input until the release: no grab needed.
+            ChangeCapture(this, false);
             mouseCaptured_ = true;
+        }
         MouseDown(kind.button, shift, x, y);
         break;
     case MouseMessageKind::Up: {
         const bool clicked = kind.button == TMouseButton::mbLeft && mouseCaptured_ &&
                              controlStyle_.testFlag(TControlStyleFlag::csClickEvents);
-        if (kind.button == TMouseButton::mbLeft)
-            mouseCaptured_ = false;
+        if (kind.button == TMouseButton::mbLeft && gCaptureControl == this)
+            ChangeCapture(nullptr, false);
         MouseUp(kind.button, shift, x, y);
         // A click is a press and a release over the control.
         if (clicked && x >= 0 && y >= 0 && x < width_ && y < height_)
@@ -305,6 +329,27 @@ void TControl::HandleMouseMessage(TMessage& message) {
 }
 
 void TControl::DefaultHandler(TMessage&) {}
+
+void TControl::ChangeCapture(TControl* control, bool grab) {
+    TControl* old = gCaptureControl;
+    ReleaseGrab();
+    gCaptureControl = control;
+    if (control && grab) {
+        // A graphic control hears the mouse through its parent's window.
+        TWinControl* window =
+            control->IsWindowed() ? static_cast<TWinControl*>(control) : control->parent_;
+        if (!control->IsWindowed())
+            window->captureControl_ = control;
+        gGrabbingWindow = window->Handle();
+        gGrabbingWindow->grabMouse();
+    }
+    if (!old || old == control)
+        return;
+    old->mouseCaptured_ = false;
+    if (old->parent_ && old->parent_->captureControl_ == old)
+        old->parent_->captureControl_ = nullptr;
+    old->Perform(WM_CAPTURECHANGED, 0, 0);
+}
 
 void TControl::Invalidate() {
     if (parent_ && visible_)
@@ -404,4 +449,24 @@ bool TControl::BindEvent(const QByteArray& name, const TMethod& method) {
     else
         return TComponent::BindEvent(name, method);
     return true;
+}
+
+TControl* GetCaptureControl() {
+    return gCaptureControl;
+}
+
+void SetCaptureControl(TControl* control) {
+    if (control && !control->IsWindowed() && !control->Parent())
+        throw EComponentError(QStringLiteral("%1 has no parent window and cannot capture the mouse")
+                                  .arg(control->Name()));
+    TControl::ChangeCapture(control, control != nullptr);
+}
+
+void ReleaseCapture() {
+    TControl::ChangeCapture(nullptr, false);
+}
+
+TPoint GetCursorPos() {
+    const QPoint p = QCursor::pos();
+    return {p.x(), p.y()};
 }

@@ -70,10 +70,13 @@ public:
     void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
     virtual void SetBounds(int left, int top, int width, int height);
     TRect BoundsRect() const { return Bounds(left_, top_, width_, height_); }
+    void SetBoundsRect(const TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
     virtual int ClientWidth() const { return width_; }
     virtual int ClientHeight() const { return height_; }
     TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
-    // Client coordinates of this control to those of the top-level window and back.
+    // Screen position of the client area's top-left corner, at any depth of controls.
+    virtual TPoint ClientOrigin() const;
+    // Client coordinates of this control to screen coordinates and back.
     TPoint ClientToScreen(TPoint p) const;
     TPoint ScreenToClient(TPoint p) const;
 
@@ -177,9 +180,14 @@ protected:
 
     friend class TWinControl;
     friend class TAction; // reports its changes through ActionChange
+    friend void SetCaptureControl(TControl* control);
+    friend void ReleaseCapture();
 
 private:
     void HandleMouseMessage(TMessage& message);
+    // Moves the mouse capture to `control` (null: nobody); `grab` makes its window grab the
+    // pointer.
+    static void ChangeCapture(TControl* control, bool grab);
 
     TWinControl* parent_ = nullptr;
     int left_ = 0;
@@ -198,8 +206,18 @@ private:
     QString hint_;
     bool showHint_ = false;
     TAction* action_ = nullptr;  // not owned; dropped by the free notification
-    bool mouseCaptured_ = false; // left button went down on this control
+    bool mouseCaptured_ = false; // left button went down on this control and is still held
     TControlStyle controlStyle_ =
         TControlStyle(TControlStyleFlag::csClickEvents) | TControlStyleFlag::csDoubleClicks;
     bool updatingFromParent_ = false;
 };
+
+// The mouse capture: the control that gets every mouse message wherever the pointer is. A left
+// press on a control captures the mouse until its release; SetCaptureControl captures it on
+// purpose (the window then grabs the pointer) and ReleaseCapture gives it up. The control losing
+// the capture is sent WM_CAPTURECHANGED.
+TControl* GetCaptureControl();
+void SetCaptureControl(TControl* control);
+void ReleaseCapture();
+// The pointer's position on the screen now.
+TPoint GetCursorPos();

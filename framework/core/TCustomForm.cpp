@@ -3,11 +3,14 @@
 #include "framework/core/Exception.h"
 #include "framework/core/MessageWindow.h"
 #include "framework/core/TApplication.h"
+#include "framework/core/WindowMover.h"
+#include "framework/platform/WindowSystem.h"
 
 #include <QEventLoop>
 #include <QFile>
 #include <QIcon>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 // The classic window frame: 3 pixels of fixed border (4 when sizeable) and a 19-pixel caption.
@@ -15,33 +18,46 @@ constexpr int kFixedBorder = 3;
 constexpr int kSizeableBorder = 4;
 constexpr int kCaptionHeight = 19;
 constexpr int kToolCaptionHeight = 15;
-
-int BorderThickness(TFormBorderStyle style) {
-    switch (style) {
-    case TFormBorderStyle::bsNone:
-        return 0;
-    case TFormBorderStyle::bsSizeable:
-    case TFormBorderStyle::bsSizeToolWin:
-        return kSizeableBorder;
-    default:
-        return kFixedBorder;
-    }
-}
-
-int CaptionHeight(TFormBorderStyle style) {
-    switch (style) {
-    case TFormBorderStyle::bsNone:
-        return 0;
-    case TFormBorderStyle::bsToolWindow:
-    case TFormBorderStyle::bsSizeToolWin:
-        return kToolCaptionHeight;
-    default:
-        return kCaptionHeight;
-    }
-}
+// A border hit code less this is the edge of SC_SIZE.
+constexpr WPARAM kBorderToEdge = static_cast<WPARAM>(HTLEFT) - WMSZ_LEFT;
 
 bool IsSizeable(TFormBorderStyle style) {
     return style == TFormBorderStyle::bsSizeable || style == TFormBorderStyle::bsSizeToolWin;
+}
+
+bool IsToolWindow(TFormBorderStyle style) {
+    return style == TFormBorderStyle::bsToolWindow || style == TFormBorderStyle::bsSizeToolWin;
+}
+
+// The style bits a border style and its icons stand for; only single and sizeable windows
+// carry minimise and maximise boxes, and only with a system menu.
+TWindowStyle StyleFor(TFormBorderStyle style, TBorderIcons icons) {
+    if (style == TFormBorderStyle::bsNone)
+        return 0;
+    TWindowStyle bits = WS_CAPTION;
+    if (IsSizeable(style))
+        bits |= WS_THICKFRAME;
+    if (!icons.testFlag(Framework::biSystemMenu))
+        return bits;
+    bits |= WS_SYSMENU;
+    if (style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable) {
+        if (icons.testFlag(Framework::biMinimize))
+            bits |= WS_MINIMIZEBOX;
+        if (icons.testFlag(Framework::biMaximize))
+            bits |= WS_MAXIMIZEBOX;
+    }
+    return bits;
+}
+
+Qt::WindowState QtWindowState(TWindowState state) {
+    switch (state) {
+    case TWindowState::wsMinimized:
+        return Qt::WindowMinimized;
+    case TWindowState::wsMaximized:
+        return Qt::WindowMaximized;
+    default:
+        return Qt::WindowNoState;
+    }
 }
 } // namespace
 
@@ -61,12 +77,25 @@ TCustomForm::~TCustomForm() {
         OnDestroy(this);
 }
 
+bool TCustomForm::HasFrame() const {
+    return (style_ & WS_CAPTION) == WS_CAPTION;
+}
+
+// A frameless window can be resized by the program (its hit test offers the bands).
+bool TCustomForm::Resizable() const {
+    return !HasFrame() || (style_ & WS_THICKFRAME);
+}
+
 int TCustomForm::NonClientWidth() const {
-    return 2 * BorderThickness(borderStyle_);
+    if (!HasFrame())
+        return 0;
+    return 2 * (style_ & WS_THICKFRAME ? kSizeableBorder : kFixedBorder);
 }
 
 int TCustomForm::NonClientHeight() const {
-    return 2 * BorderThickness(borderStyle_) + CaptionHeight(borderStyle_);
+    if (!HasFrame())
+        return 0;
+    return NonClientWidth() + (IsToolWindow(borderStyle_) ? kToolCaptionHeight : kCaptionHeight);
 }
 
 void TCustomForm::SetBounds(int left, int top, int width, int height) {
@@ -90,13 +119,42 @@ void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
     const int cw = ClientWidth();
     const int ch = ClientHeight();
     borderStyle_ = style;
+    style_ = StyleFor(borderStyle_, borderIcons_);
     ApplyWindowFlags();
     SetBounds(Left(), Top(), cw + NonClientWidth(), ch + NonClientHeight());
 }
 
 void TCustomForm::SetBorderIcons(TBorderIcons icons) {
     borderIcons_ = icons;
+    style_ = StyleFor(borderStyle_, borderIcons_);
     ApplyWindowFlags();
+}
+
+void TCustomForm::SetWindowStyle(TWindowStyle style) {
+    if (style == style_)
+        return;
+    // The window keeps its size; the client area changes with the frame.
+    style_ = style;
+    ApplyWindowFlags();
+    BoundsChanged();
+}
+
+void TCustomForm::SetMenu(TComponent* menu) {
+    if (menu == menu_)
+        return;
+    if (menu && !menu->inherits("TMainMenu"))
+        throw EComponentError(QStringLiteral("%1 is no main menu").arg(menu->Name()));
+    if (menu_)
+        RemoveFreeNotification(menu_);
+    menu_ = menu;
+    if (menu_)
+        FreeNotification(menu_);
+}
+
+void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
+    TWinControl::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == menu_)
+        menu_ = nullptr;
 }
 
 TWindowState TCustomForm::WindowState() const {
@@ -111,17 +169,20 @@ TWindowState TCustomForm::WindowState() const {
 
 void TCustomForm::SetWindowState(TWindowState state) {
     QWidget* w = Handle();
-    switch (state) {
-    case TWindowState::wsMinimized:
-        w->setWindowState(Qt::WindowMinimized);
-        break;
-    case TWindowState::wsMaximized:
-        w->setWindowState(Qt::WindowMaximized);
-        break;
-    default:
-        w->setWindowState(Qt::WindowNoState);
-        break;
+    if (WindowSystem::PlacesWindows())
+        return w->setWindowState(QtWindowState(state));
+    // The bounds first: the toolkit takes a new geometry as the end of the maximised state. The
+    // state change then reports the size once more with its kind (WM_SIZE, SIZE_MAXIMIZED).
+    if (state == TWindowState::wsMaximized) {
+        if (!normalBounds_)
+            normalBounds_ = BoundsRect();
+        SetBoundsRect(WindowSystem::WorkArea());
+    } else if (state == TWindowState::wsNormal && normalBounds_) {
+        const TRect normal = *normalBounds_;
+        normalBounds_.reset();
+        SetBoundsRect(normal);
     }
+    w->setWindowState(QtWindowState(state));
 }
 
 void TCustomForm::SetBorderWidth(int v) {
@@ -154,17 +215,21 @@ void TCustomForm::ApplyWindowFlags() {
         return;
     QWidget* w = Handle();
     Qt::WindowFlags flags = Qt::Window;
-    if (borderStyle_ == TFormBorderStyle::bsNone) {
+    if (!HasFrame()) {
         flags |= Qt::FramelessWindowHint;
     } else {
         flags |= Qt::WindowTitleHint | Qt::CustomizeWindowHint;
-        if (borderIcons_.testFlag(Framework::biSystemMenu))
+        if (style_ & WS_SYSMENU)
             flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        if (borderIcons_.testFlag(Framework::biMinimize))
+        if (style_ & WS_MINIMIZEBOX)
             flags |= Qt::WindowMinimizeButtonHint;
-        if (borderIcons_.testFlag(Framework::biMaximize) && IsSizeable(borderStyle_))
+        if (style_ & WS_MAXIMIZEBOX)
             flags |= Qt::WindowMaximizeButtonHint;
     }
+    // A frameless window may be shaped by a region; where a mask does not clip what is drawn
+    // (Wayland) only transparent pixels shape it. Set before the flags, which create the
+    // toolkit's window anew with an alpha channel.
+    w->setAttribute(Qt::WA_TranslucentBackground, !HasFrame());
     const bool shown = w->isVisible();
     w->setWindowFlags(flags);
     if (shown)
@@ -174,7 +239,7 @@ void TCustomForm::ApplyWindowFlags() {
 
 void TCustomForm::ApplySizeLimits() {
     QWidget* w = Handle();
-    if (!IsSizeable(borderStyle_) && borderStyle_ != TFormBorderStyle::bsNone) {
+    if (!Resizable()) {
         w->setFixedSize(std::max(0, ClientWidth()), std::max(0, ClientHeight()));
         return;
     }
@@ -304,10 +369,61 @@ void TCustomForm::WndProc(TMessage& message) {
         if (message.Event)
             SyncBoundsFromWindow();
         break;
+    case WM_NCLBUTTONDOWN:
+        // The command carries the border as its edge: HTLEFT (10) is WMSZ_LEFT (1), and so on.
+        if (message.WParam == HTCAPTION)
+            Perform(WM_SYSCOMMAND, SC_MOVE | static_cast<WPARAM>(HTCAPTION));
+        else if (IsBorderHitCode(static_cast<LRESULT>(message.WParam)))
+            Perform(WM_SYSCOMMAND, SC_SIZE | (message.WParam - kBorderToEdge));
+        break;
+    case WM_SYSCOMMAND:
+        SysCommand(message.WParam);
+        return;
     default:
         break;
     }
     TWinControl::WndProc(message);
+}
+
+void TCustomForm::SysCommand(WPARAM command) {
+    switch (command & 0xFFF0) {
+    case SC_MINIMIZE:
+        SetWindowState(TWindowState::wsMinimized);
+        break;
+    case SC_MAXIMIZE:
+        SetWindowState(TWindowState::wsMaximized);
+        break;
+    case SC_RESTORE:
+        SetWindowState(TWindowState::wsNormal);
+        break;
+    case SC_CLOSE:
+        Perform(WM_CLOSE);
+        break;
+    case SC_MOVE:
+        MoveOrResize(HTCAPTION);
+        break;
+    case SC_SIZE: {
+        const WPARAM edge = command & 0xF;
+        if (edge >= WMSZ_LEFT && edge <= WMSZ_BOTTOMRIGHT && Resizable())
+            MoveOrResize(static_cast<LRESULT>(edge + kBorderToEdge));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TCustomForm::MoveOrResize(LRESULT hit) {
+    QWidget* w = Handle();
+    if (!w->isVisible() || WindowState() == TWindowState::wsMaximized)
+        return;
+    // The window system or the mover takes the pointer; no control keeps the press.
+    ReleaseCapture();
+    QWindow* window = w->windowHandle();
+    const bool started = hit == HTCAPTION ? window->startSystemMove()
+                                          : window->startSystemResize(WindowMover::Edges(hit));
+    if (!started)
+        WindowMover::Run(this, hit);
 }
 
 bool TCustomForm::BindEvent(const QByteArray& name, const TMethod& method) {

@@ -6,6 +6,7 @@
 #include "framework/core/TWinControl.h"
 
 #include <memory>
+#include <optional>
 
 class QEventLoop;
 
@@ -26,6 +27,7 @@ class TCustomForm : public TWinControl {
     Q_PROPERTY(bool OldCreateOrder READ OldCreateOrder WRITE SetOldCreateOrder)
     Q_PROPERTY(bool KeyPreview READ KeyPreview WRITE SetKeyPreview)
     Q_PROPERTY(QString Icon READ Icon WRITE SetIcon)
+    Q_PROPERTY(TComponent* Menu READ Menu WRITE SetMenu)
 public:
     explicit TCustomForm(TComponent* AOwner);
     ~TCustomForm() override;
@@ -43,9 +45,20 @@ public:
     void SetBorderStyle(TFormBorderStyle style);
     TBorderIcons BorderIcons() const { return borderIcons_; }
     void SetBorderIcons(TBorderIcons icons);
+    // The window style bits (GWL_STYLE): WS_CAPTION, WS_SYSMENU, WS_MINIMIZEBOX, WS_MAXIMIZEBOX,
+    // WS_THICKFRAME. Border style and icons set them; without both caption bits the window
+    // system draws no frame at all (the client area is the whole window).
+    TWindowStyle WindowStyle() const { return style_; }
+    void SetWindowStyle(TWindowStyle style);
+    // The form's main menu: a TMainMenu, not owned, dropped when it is destroyed; none shows no
+    // menu bar. Typed as a component until the menu classes join the core.
+    TComponent* Menu() const { return menu_; }
+    void SetMenu(TComponent* menu);
     TFormStyle FormStyle() const { return formStyle_; }
     void SetFormStyle(TFormStyle style) { formStyle_ = style; }
     TWindowState WindowState() const;
+    // Where no window manager places windows, the form maximises itself to the work area and
+    // takes back the bounds it had when it is restored.
     void SetWindowState(TWindowState state);
     TSizeConstraints* Constraints() const { return constraints_.get(); }
     bool Scaled() const { return scaled_; }
@@ -74,6 +87,11 @@ public:
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult result);
     bool Active() const;
+    // Also: WM_NCLBUTTONDOWN with HTCAPTION or a border code becomes WM_SYSCOMMAND SC_MOVE or
+    // SC_SIZE, which start the window system's interactive move or resize; where the window
+    // system runs it the call returns at once, else the form follows the pointer itself until
+    // the button is released. SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE and SC_CLOSE set the window
+    // state or close the form.
     void WndProc(TMessage& message) override;
 
     bool BindEvent(const QByteArray& name, const TMethod& method) override;
@@ -96,17 +114,23 @@ protected:
     void AdjustClientRect(TRect& rect) const override;
     void VisibleChanged() override;
     void BoundsChanged() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     virtual void DoCreate();
     virtual void DoClose(TCloseAction& action);
 
 private:
+    bool HasFrame() const;
+    bool Resizable() const;
     void ApplyWindowFlags();
     void ApplySizeLimits();
     void SyncBoundsFromWindow();
+    void SysCommand(WPARAM command);
+    void MoveOrResize(LRESULT hit);
 
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
     TBorderIcons borderIcons_ =
         TBorderIcons(Framework::biSystemMenu) | Framework::biMinimize | Framework::biMaximize;
+    TWindowStyle style_ = WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     TFormStyle formStyle_ = TFormStyle::fsNormal;
     std::unique_ptr<TSizeConstraints> constraints_;
     bool scaled_ = true;
@@ -117,7 +141,9 @@ private:
     bool oldCreateOrder_ = false;
     bool keyPreview_ = false;
     QString icon_;
-    bool closed_ = false; // the main form runs its close once
+    TComponent* menu_ = nullptr;
+    std::optional<TRect> normalBounds_; // kept while the form maximised itself
+    bool closed_ = false;               // the main form runs its close once
     TModalResult modalResult_ = mrNone;
     QEventLoop* modalLoop_ = nullptr; // while shown modally
     bool syncing_ = false;

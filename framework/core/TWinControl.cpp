@@ -3,9 +3,11 @@
 #include "framework/core/EventTranslator.h"
 #include "framework/core/InputStamp.h"
 #include "framework/core/MessageWindow.h"
+#include "framework/core/RegionClearer.h"
 #include "framework/core/TApplication.h"
 #include "framework/graphics/Colors.h"
 #include "framework/graphics/TCanvas.h"
+#include "framework/graphics/TRegion.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -159,13 +161,26 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 void TWinControl::BoundsChanged() {
     if (!handle_)
         return RealignControls();
-    if (handle_->isWindow()) {
-        handle_->move(Left(), Top());
-        handle_->resize(ClientWidth(), ClientHeight());
-    } else {
+    if (handle_->isWindow())
+        PlaceWindow();
+    else
         handle_->setGeometry(Left(), Top(), Width(), Height());
-    }
     RealignControls();
+}
+
+// Left and Top place a top-level window's frame; the toolkit's geometry is its client area.
+void TWinControl::PlaceWindow() {
+    QWidget* w = handle_;
+    if (!w->isVisible()) {
+        // Nothing shows the two steps; move() keeps the frame at Left, Top once one is added.
+        w->move(Left(), Top());
+        w->resize(ClientWidth(), ClientHeight());
+        return;
+    }
+    // One request, so that the window is never seen moved but not yet resized.
+    const QPoint frameOffset = w->geometry().topLeft() - w->frameGeometry().topLeft();
+    w->setGeometry(
+        QRect(QPoint(Left(), Top()) + frameOffset, QSize(ClientWidth(), ClientHeight())));
 }
 
 void TWinControl::AdjustClientRect(TRect&) const {}
@@ -223,12 +238,18 @@ void TWinControl::Invalidate() {
         handle_->update();
 }
 
-TPoint TWinControl::ClientToScreenOrigin() const {
-    if (handle_) {
-        const QPoint g = handle_->mapToGlobal(QPoint(0, 0));
-        return {g.x(), g.y()};
-    }
-    return Parent() ? Parent()->ClientToScreen({Left(), Top()}) : TPoint{Left(), Top()};
+TPoint TWinControl::ClientOrigin() const {
+    if (!handle_)
+        return TControl::ClientOrigin();
+    const QPoint g = handle_->mapToGlobal(QPoint(0, 0));
+    return {g.x(), g.y()};
+}
+
+void TWinControl::SetWindowRegion(const TRegion& region) {
+    QWidget* window = Handle();
+    region.ApplyToWidget(window);
+    if (window->isWindow())
+        RegionClearer::Of(window)->SetRegion(region.ToQRegion());
 }
 
 void TWinControl::SetTabOrder(int order) {
@@ -340,8 +361,18 @@ void TWinControl::EnabledChanged() {
 
 void TWinControl::SetCursor(TCursor cursor) {
     TControl::SetCursor(cursor);
-    if (handle_ && !mouseControl_)
-        handle_->setCursor(EventTranslator::CursorShape(cursor));
+    ApplyCursor();
+}
+
+// The resize cursor over a border band, else that of the graphic child under the pointer or
+// the control's own.
+void TWinControl::ApplyCursor() {
+    if (!handle_)
+        return;
+    const TCursor cursor = IsBorderHitCode(lastHit_) ? EventTranslator::BorderCursor(lastHit_)
+                           : mouseControl_           ? mouseControl_->Cursor()
+                                                     : Cursor();
+    handle_->setCursor(EventTranslator::CursorShape(cursor));
 }
 
 namespace {
@@ -393,6 +424,9 @@ TWinControl::DispatchToolkitEvent(QEvent* event, QWidget* source,
         return {false, base(event)};
     for (TMessage& m : messages)
         m.Msg = DeliveredMouseMessage(m.Msg);
+    const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
+    if (mouse && WantsHitTest(*mouse))
+        HitTestMouseMessage(messages.back(), *mouse); // after any crossing put before it
     PendingEvent pending{event, base};
     pending_.push_back(&pending);
     // Every message of the event is delivered, as Windows posts a key's characters whatever
@@ -413,6 +447,10 @@ TWinControl::DispatchToolkitEvent(QEvent* event, QWidget* source,
             event->ignore();
         else
             event->accept();
+    } else if (mouse && source == handle_) {
+        // A mouse message is the window's alone: the toolkit would hand one its window left
+        // unaccepted on to the parent window, which then hit-tests and handles it a second time.
+        event->accept();
     }
     return {consumed, pending.baseResult};
 }
@@ -442,6 +480,43 @@ void TWinControl::TrackMouseInside(QEvent* event, QWidget* source,
                     TMessage{inside ? UINT(CM_MOUSEENTER) : UINT(CM_MOUSELEAVE), 0, 0, 0, event});
 }
 
+bool TWinControl::WantsHitTest(const QMouseEvent& event) const {
+    // The captured control's input is its own wherever the pointer is; a move with a button held
+    // and a release belong to the press, which was itself hit-tested.
+    if (GetCaptureControl() == this)
+        return false;
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        return true;
+    case QEvent::MouseMove:
+        return nonClientPress_ || event.buttons() == Qt::NoButton;
+    default:
+        return nonClientPress_;
+    }
+}
+
+void TWinControl::HitTestMouseMessage(TMessage& message, const QMouseEvent& event) {
+    const QPoint g = event.globalPosition().toPoint();
+    const LPARAM screen = MakeLParam(g.x(), g.y());
+    TMessage hitTest{WM_NCHITTEST, 0, screen, HTCLIENT, nullptr};
+    MainWndProc(hitTest);
+    const LRESULT hit = hitTest.Result;
+    if (hit != lastHit_) {
+        lastHit_ = hit;
+        ApplyCursor();
+    }
+    if (event.type() == QEvent::MouseButtonRelease)
+        nonClientPress_ = false;
+    else if (event.type() != QEvent::MouseMove)
+        nonClientPress_ = hit != HTCLIENT;
+    if (hit == HTCLIENT)
+        return;
+    message.Msg = NonClientMouseMessage(message.Msg);
+    message.WParam = static_cast<WPARAM>(hit);
+    message.LParam = screen;
+}
+
 void TWinControl::MainWndProc(TMessage& message) {
     try {
         WindowProc(message);
@@ -468,6 +543,9 @@ void TWinControl::WndProc(TMessage& message) {
     if (IsMouseMessage(message.Msg) && RouteMouseToGraphicControl(message))
         return;
     switch (message.Msg) {
+    case WM_NCHITTEST:
+        message.Result = HTCLIENT;
+        return;
     case CM_MOUSELEAVE:
         UpdateMouseControl(nullptr);
         break;
@@ -550,8 +628,7 @@ void TWinControl::UpdateMouseControl(TControl* now) {
         old->Perform(CM_MOUSELEAVE);
     if (now)
         now->Perform(CM_MOUSEENTER);
-    if (handle_)
-        handle_->setCursor(EventTranslator::CursorShape(now ? now->Cursor() : Cursor()));
+    ApplyCursor();
 }
 
 bool TWinControl::HandleKeyMessage(TMessage& message) {

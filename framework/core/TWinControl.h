@@ -10,7 +10,9 @@
 #include <vector>
 
 class QEvent;
+class QMouseEvent;
 class QPaintEvent;
+class TRegion;
 class QWidget;
 
 class TWinControl : public TControl {
@@ -45,7 +47,12 @@ public:
     void RealignControls();
     void InvalidateArea(const TRect& area);
     void Invalidate() override;
-    TPoint ClientToScreenOrigin() const;
+    TPoint ClientOrigin() const override;
+    // Shapes the window as SetWindowRgn does: only the region's pixels (window coordinates)
+    // show and take input; an empty region removes the shape. It becomes the window's mask,
+    // which clips on X11; a top-level window also gets the pixels outside it cleared, which is
+    // what shapes a translucent (frameless) window on Wayland.
+    void SetWindowRegion(const TRegion& region);
 
     int TabOrder() const { return tabOrder_; }
     void SetTabOrder(int order);
@@ -61,7 +68,9 @@ public:
     virtual void SetFocus();
 
     // Toolkit events come in here. `base` runs the toolkit's own handling once the message
-    // reaches the default handler; `consumed` means a procedure kept the message.
+    // reaches the default handler; `consumed` means a procedure kept the message. A mouse event
+    // is first hit-tested (WM_NCHITTEST with its screen position): a non-client answer turns it
+    // into the non-client message, which carries the hit code and the screen position.
     struct DispatchOutcome {
         bool consumed = false;
         bool baseResult = false;
@@ -136,7 +145,11 @@ private:
     void CreateHandle();
     void DestroyHandle();
     void ApplyWindowState();
+    void PlaceWindow();
     void UpdateMouseControl(TControl* now);
+    void ApplyCursor();
+    bool WantsHitTest(const QMouseEvent& event) const;
+    void HitTestMouseMessage(TMessage& message, const QMouseEvent& event);
     void ApplyChildTabOrder();
     bool HandleKeyMessage(TMessage& message);
     bool DialogKey(TMessage& message);
@@ -156,6 +169,8 @@ private:
     bool aligning_ = false;
     TControl* mouseControl_ = nullptr;   // graphic child the mouse is over
     TControl* captureControl_ = nullptr; // graphic child that took the button press
+    LRESULT lastHit_ = HTCLIENT;         // the pointer's last hit code over the window
+    bool nonClientPress_ = false;        // the button held went down outside the client area
 
     InputStamp lastChildInput_; // the last input a watched inner widget passed through
 

@@ -1,8 +1,13 @@
 #include "framework/core/TCustomForm.h"
 
 #include "TestSupport.h"
+#include "WindowTestSupport.h"
+#include "framework/core/Exception.h"
 #include "framework/core/TForm.h"
+#include "framework/graphics/TRegion.h"
+#include "framework/platform/WindowSystem.h"
 
+#include <QImage>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -107,4 +112,161 @@ TEST_F(TCustomFormTest, TheToolkitsCloseRequestGoesThroughClose) {
     EXPECT_EQ(closes, 2);
     EXPECT_FALSE(form->Handle()->isVisible());
     EXPECT_TRUE(app->Terminated());
+}
+
+TEST_F(TCustomFormTest, StyleBitsFollowBorderStyleAndIconsAndShapeTheFrame) {
+    TForm form(nullptr);
+    EXPECT_EQ(form.WindowStyle(),
+              WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    form.SetBorderIcons(TBorderIcons(Framework::biSystemMenu) | Framework::biMinimize);
+    EXPECT_EQ(form.WindowStyle(), WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX);
+    form.SetBorderStyle(TFormBorderStyle::bsDialog);
+    EXPECT_EQ(form.WindowStyle(), WS_CAPTION | WS_SYSMENU); // dialogs have no boxes
+    form.SetBorderIcons({});
+    EXPECT_EQ(form.WindowStyle(), WS_CAPTION);
+    form.SetBorderStyle(TFormBorderStyle::bsNone);
+    EXPECT_EQ(form.WindowStyle(), 0u);
+    EXPECT_TRUE(form.Handle()->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_TRUE(form.Handle()->testAttribute(Qt::WA_TranslucentBackground));
+
+    // Clearing the caption bits takes the frame away; the window keeps its size.
+    TForm sizeable(nullptr);
+    sizeable.SetBounds(10, 20, 308, 227);
+    sizeable.SetWindowStyle(sizeable.WindowStyle() & 0xFF3FFFFF);
+    EXPECT_EQ(sizeable.WindowStyle(), WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    EXPECT_TRUE(sizeable.Handle()->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(sizeable.BoundsRect(), Bounds(10, 20, 308, 227));
+    EXPECT_EQ(sizeable.ClientWidth(), 308);
+    EXPECT_EQ(sizeable.Handle()->size(), QSize(308, 227));
+    sizeable.SetWindowStyle(sizeable.WindowStyle() | WS_CAPTION);
+    EXPECT_EQ(sizeable.ClientHeight(), 227 - 8 - 19);
+    EXPECT_FALSE(sizeable.Handle()->windowFlags() & Qt::FramelessWindowHint);
+}
+
+TEST_F(TCustomFormTest, TheMenuIsAMainMenuOrNone) {
+    TForm form(nullptr);
+    EXPECT_EQ(form.Menu(), nullptr);
+    TComponent notAMenu(&form);
+    notAMenu.SetName(QStringLiteral("Button1"));
+    try {
+        form.SetMenu(&notAMenu);
+        FAIL() << "expected an error";
+    } catch (const EComponentError& e) {
+        EXPECT_EQ(e.Message(), "Button1 is no main menu");
+    }
+    EXPECT_EQ(form.Menu(), nullptr);
+    form.SetMenu(nullptr);
+    EXPECT_EQ(form.Menu(), nullptr);
+}
+
+TEST_F(TCustomFormTest, AHookOnTheFormCanBeRemovedAndThePreviousProcedureRuns) {
+    TForm form(nullptr);
+    form.SetBorderStyle(TFormBorderStyle::bsNone);
+    const TWndMethod saved = form.WindowProc;
+    int hooked = 0;
+    form.WindowProc = [&](TMessage& m) {
+        ++hooked;
+        saved(m);
+        if (m.Msg == WM_NCHITTEST)
+            m.Result = HTCAPTION;
+    };
+    EXPECT_EQ(form.Perform(WM_NCHITTEST, 0, MakeLParam(5, 5)), HTCAPTION);
+    form.WindowProc = saved; // the frame goes before its host
+    EXPECT_EQ(form.Perform(WM_NCHITTEST, 0, MakeLParam(5, 5)), HTCLIENT);
+    EXPECT_EQ(hooked, 1);
+}
+
+TEST_F(TCustomFormTest, SystemCommandsMinimiseMaximiseRestoreAndClose) {
+    TForm* form = nullptr;
+    app->CreateForm(form);
+    form->SetBorderStyle(TFormBorderStyle::bsNone);
+    form->SetBounds(50, 60, 300, 200);
+    form->Show();
+    std::vector<WPARAM> sizes;
+    const TWndMethod previous = form->WindowProc;
+    form->WindowProc = [&](TMessage& m) {
+        if (m.Msg == WM_SIZE)
+            sizes.push_back(m.WParam);
+        previous(m);
+    };
+    // Offscreen no window manager places windows: the form maximises itself.
+    ASSERT_FALSE(WindowSystem::PlacesWindows());
+    const TRect work = WindowSystem::WorkArea();
+
+    form->Perform(WM_SYSCOMMAND, SC_MAXIMIZE);
+    EXPECT_EQ(form->WindowState(), TWindowState::wsMaximized);
+    EXPECT_EQ(form->BoundsRect(), work);
+    ASSERT_FALSE(sizes.empty());
+    EXPECT_EQ(sizes.back(), SIZE_MAXIMIZED);
+    form->Perform(WM_SYSCOMMAND, SC_MAXIMIZE); // again: the normal bounds stay remembered
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->BoundsRect(), work);
+
+    form->Perform(WM_SYSCOMMAND, SC_RESTORE);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->WindowState(), TWindowState::wsNormal);
+    EXPECT_EQ(form->BoundsRect(), Bounds(50, 60, 300, 200));
+    EXPECT_EQ(form->Handle()->geometry(), QRect(50, 60, 300, 200));
+    EXPECT_EQ(sizes.back(), SIZE_RESTORED);
+
+    form->Perform(WM_SYSCOMMAND, SC_MINIMIZE);
+    EXPECT_EQ(form->WindowState(), TWindowState::wsMinimized);
+    form->Perform(WM_SYSCOMMAND, SC_RESTORE);
+    EXPECT_EQ(form->WindowState(), TWindowState::wsNormal);
+    EXPECT_EQ(form->BoundsRect(), Bounds(50, 60, 300, 200));
+
+    int closes = 0;
+    form->OnClose = [&](TObject*, TCloseAction&) { ++closes; };
+    form->Perform(WM_SYSCOMMAND, SC_CLOSE);
+    EXPECT_EQ(closes, 1);
+}
+
+TEST_F(TCustomFormTest, ASizeAndPlaceChangeReachesTheWindowInOneStep) {
+    auto form = WindowTestSupport::ShowFramelessForm(Bounds(10, 10, 200, 100));
+    std::vector<QRect> seen;
+    const TWndMethod previous = form->WindowProc;
+    QWidget* window = form->Handle();
+    form->WindowProc = [&](TMessage& m) {
+        if (m.Msg == WM_SIZE || m.Msg == WM_MOVE)
+            seen.push_back(window->geometry());
+        previous(m);
+    };
+    form->SetBounds(40, 50, 260, 180);
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(seen.empty());
+    for (const QRect& r : seen)
+        EXPECT_EQ(r, QRect(40, 50, 260, 180)); // never moved with the old size
+}
+
+TEST_F(TCustomFormTest, AWindowRegionMasksTheWindowAndClearsThePixelsOutside) {
+    auto form = WindowTestSupport::ShowFramelessForm(Bounds(10, 10, 60, 40));
+    form->SetColor(clBlue);
+    // A control covering the corners paints them too; the region still takes them away.
+    TPanel* bar = WindowTestSupport::AddPanel(form.get(), Bounds(0, 0, 60, 20), "Bar");
+    bar->SetColor(clRed);
+    const TRegion region = TRegion::CreateRoundRectRgn(0, 0, 61, 41, 11, 11);
+    form->SetWindowRegion(region);
+    EXPECT_EQ(form->Handle()->mask(), region.ToQRegion());
+    // A control added later stays under the clearing.
+    TPanel* late = WindowTestSupport::AddPanel(form.get(), Bounds(0, 20, 60, 20), "Late");
+    late->SetColor(clLime);
+
+    // Drawn without the mask, as a compositor shows a translucent window's pixels.
+    QImage image(60, 40, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    form->Handle()->render(&image, QPoint(), QRegion(),
+                           QWidget::DrawWindowBackground | QWidget::DrawChildren |
+                               QWidget::IgnoreMask);
+    for (const QPoint corner : {QPoint(0, 0), QPoint(59, 0), QPoint(0, 39), QPoint(59, 39)})
+        EXPECT_EQ(qAlpha(image.pixel(corner)), 0) << corner.x() << "," << corner.y();
+    EXPECT_EQ(image.pixel(4, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(30, 30), qRgb(0, 255, 0));
+
+    form->SetWindowRegion(TRegion());
+    EXPECT_TRUE(form->Handle()->mask().isEmpty());
+    image.fill(Qt::transparent);
+    form->Handle()->render(&image, QPoint(), QRegion(),
+                           QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    EXPECT_EQ(qAlpha(image.pixel(0, 0)), 255);
+    EXPECT_EQ(qAlpha(image.pixel(59, 39)), 255);
 }

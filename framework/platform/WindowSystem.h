@@ -1,0 +1,14 @@
+// What the window system does for the program's windows, and the desktop it offers.
+#pragma once
+
+#include "framework/core/Types.h"
+
+class WindowSystem {
+public:
+    // Whether a window manager or compositor places the windows: maximises them and keeps their
+    // normal bounds. X11 without a window manager and the offscreen and framebuffer platforms
+    // leave that to the program.
+    static bool PlacesWindows();
+    // The desktop work area: the primary screen less what the desktop's panels reserve.
+    static TRect WorkArea();
+};
