@@ -95,9 +95,8 @@ void TCustomEdit::CopyToClipboard() {
 }
 
 bool TCustomEdit::BindEvent(const QByteArray& name, const TMethod& method) {
-    if (name == "OnChange") {
-        OnChange = MethodToEvent<TObject*>(method);
-        return true;
-    }
-    return TWinControl::BindEvent(name, method);
+    static const TEventTable<TCustomEdit> kEvents{
+        EventBinding("OnChange", &TCustomEdit::OnChange),
+    };
+    return kEvents.Bind(*this, name, method) || TWinControl::BindEvent(name, method);
 }

@@ -267,9 +267,8 @@ void TDBGrid::CellClick(TColumn* column) {
 }
 
 bool TDBGrid::BindEvent(const QByteArray& name, const TMethod& method) {
-    if (name == "OnCellClick") {
-        OnCellClick = MethodToEvent<TColumn*>(method);
-        return true;
-    }
-    return TWinControl::BindEvent(name, method);
+    static const TEventTable<TDBGrid> kEvents{
+        EventBinding("OnCellClick", &TDBGrid::OnCellClick),
+    };
+    return kEvents.Bind(*this, name, method) || TWinControl::BindEvent(name, method);
 }

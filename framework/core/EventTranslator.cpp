@@ -155,6 +155,17 @@ std::vector<TMessage> TranslateKey(QKeyEvent* e) {
     return out;
 }
 
+TShiftState ShiftFromModifiers(Qt::KeyboardModifiers modifiers) {
+    TShiftState shift;
+    if (modifiers & Qt::ShiftModifier)
+        shift |= TShiftFlag::ssShift;
+    if (modifiers & Qt::ControlModifier)
+        shift |= TShiftFlag::ssCtrl;
+    if (modifiers & Qt::AltModifier)
+        shift |= TShiftFlag::ssAlt;
+    return shift;
+}
+
 } // namespace
 
 std::vector<TMessage> EventTranslator::Translate(QEvent* event, QWidget* window, QWidget* source) {
@@ -230,28 +241,6 @@ WPARAM EventTranslator::VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers,
     if (qtKey > 0 && qtKey <= 0xFF)
         return Lookup(kCharacterKeyTable, static_cast<char16_t>(qtKey));
     return 0;
-}
-
-int EventTranslator::QtKey(WPARAM virtualKey) {
-    if ((virtualKey >= 'A' && virtualKey <= 'Z') || (virtualKey >= '0' && virtualKey <= '9'))
-        return static_cast<int>(virtualKey);
-    if (virtualKey >= VK_F1 && virtualKey < VK_F1 + 24)
-        return Qt::Key_F1 + static_cast<int>(virtualKey - VK_F1);
-    for (const auto& [key, vk] : kKeyTable)
-        if (vk == virtualKey)
-            return key;
-    return 0;
-}
-
-TShiftState EventTranslator::ShiftFromModifiers(Qt::KeyboardModifiers modifiers) {
-    TShiftState shift;
-    if (modifiers & Qt::ShiftModifier)
-        shift |= TShiftFlag::ssShift;
-    if (modifiers & Qt::ControlModifier)
-        shift |= TShiftFlag::ssCtrl;
-    if (modifiers & Qt::AltModifier)
-        shift |= TShiftFlag::ssAlt;
-    return shift;
 }
 
 TShiftState EventTranslator::KeyShiftState(const TMessage& message) {

@@ -22,8 +22,6 @@ public:
     // control). The keypad modifier and the hardware code tell keys that type alike apart.
     static WPARAM VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers = {},
                              quint32 nativeScanCode = 0);
-    static int QtKey(WPARAM virtualKey);
-    static TShiftState ShiftFromModifiers(Qt::KeyboardModifiers modifiers);
     // The shift state of a key message: its own event's when it came from the keyboard, the
     // keyboard's state now when the program sent it.
     static TShiftState KeyShiftState(const TMessage& message);

@@ -31,10 +31,10 @@ bool TAction::Execute() {
 }
 
 bool TAction::BindEvent(const QByteArray& name, const TMethod& method) {
-    if (name != "OnExecute")
-        return TComponent::BindEvent(name, method);
-    OnExecute = MethodToEvent<TObject*>(method);
-    return true;
+    static const TEventTable<TAction> kEvents{
+        EventBinding("OnExecute", &TAction::OnExecute),
+    };
+    return kEvents.Bind(*this, name, method) || TComponent::BindEvent(name, method);
 }
 
 void TAction::RegisterChanges(TControl* client) {

@@ -430,25 +430,17 @@ void TControl::Resize() {
 }
 
 bool TControl::BindEvent(const QByteArray& name, const TMethod& method) {
-    if (name == "OnClick")
-        OnClick = MethodToEvent<TObject*>(method);
-    else if (name == "OnDblClick")
-        OnDblClick = MethodToEvent<TObject*>(method);
-    else if (name == "OnMouseDown")
-        OnMouseDown = MethodToEvent<TObject*, TMouseButton, TShiftState, int, int>(method);
-    else if (name == "OnMouseUp")
-        OnMouseUp = MethodToEvent<TObject*, TMouseButton, TShiftState, int, int>(method);
-    else if (name == "OnMouseMove")
-        OnMouseMove = MethodToEvent<TObject*, TShiftState, int, int>(method);
-    else if (name == "OnMouseEnter")
-        OnMouseEnter = MethodToEvent<TObject*>(method);
-    else if (name == "OnMouseLeave")
-        OnMouseLeave = MethodToEvent<TObject*>(method);
-    else if (name == "OnResize")
-        OnResize = MethodToEvent<TObject*>(method);
-    else
-        return TComponent::BindEvent(name, method);
-    return true;
+    static const TEventTable<TControl> kEvents{
+        EventBinding("OnClick", &TControl::OnClick),
+        EventBinding("OnDblClick", &TControl::OnDblClick),
+        EventBinding("OnMouseDown", &TControl::OnMouseDown),
+        EventBinding("OnMouseUp", &TControl::OnMouseUp),
+        EventBinding("OnMouseMove", &TControl::OnMouseMove),
+        EventBinding("OnMouseEnter", &TControl::OnMouseEnter),
+        EventBinding("OnMouseLeave", &TControl::OnMouseLeave),
+        EventBinding("OnResize", &TControl::OnResize),
+    };
+    return kEvents.Bind(*this, name, method) || TComponent::BindEvent(name, method);
 }
 
 TControl* GetCaptureControl() {

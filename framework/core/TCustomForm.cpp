@@ -427,15 +427,11 @@ void TCustomForm::MoveOrResize(LRESULT hit) {
 }
 
 bool TCustomForm::BindEvent(const QByteArray& name, const TMethod& method) {
-    if (name == "OnCreate")
-        OnCreate = MethodToEvent<TObject*>(method);
-    else if (name == "OnDestroy")
-        OnDestroy = MethodToEvent<TObject*>(method);
-    else if (name == "OnShow")
-        OnShow = MethodToEvent<TObject*>(method);
-    else if (name == "OnClose")
-        OnClose = MethodToEvent<TObject*, TCloseAction&>(method);
-    else
-        return TWinControl::BindEvent(name, method);
-    return true;
+    static const TEventTable<TCustomForm> kEvents{
+        EventBinding("OnCreate", &TCustomForm::OnCreate),
+        EventBinding("OnDestroy", &TCustomForm::OnDestroy),
+        EventBinding("OnShow", &TCustomForm::OnShow),
+        EventBinding("OnClose", &TCustomForm::OnClose),
+    };
+    return kEvents.Bind(*this, name, method) || TWinControl::BindEvent(name, method);
 }

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <initializer_list>
+#include <vector>
 
 struct TMethod {
     QPointer<QObject> Data; // the object the method belongs to (the form)
@@ -37,4 +39,38 @@ template <class... Args> std::function<void(Args...)> MethodToEvent(const TMetho
         void* argv[] = {nullptr, const_cast<void*>(static_cast<const void*>(&args))...};
         target->qt_metacall(QMetaObject::InvokeMetaMethod, index, argv);
     };
+}
+
+// A class's own events by name, for binding the handlers a form description names: each class
+// lists its events in one table and hands other names on to its base class.
+template <class T> class TEventTable {
+public:
+    struct Entry {
+        const char* Name;
+        std::function<void(T& object, const TMethod& method)> Bind;
+    };
+    TEventTable(std::initializer_list<Entry> entries) : entries_(entries) {}
+
+    // Binds the event called `name` and answers true, or answers false when it is not listed.
+    bool Bind(T& object, const QByteArray& name, const TMethod& method) const {
+        for (const Entry& entry : entries_) {
+            if (name == entry.Name) {
+                entry.Bind(object, method);
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    std::vector<Entry> entries_;
+};
+
+// One entry of a TEventTable: the event member, bound with the event's own argument types.
+template <class T, class... Args>
+typename TEventTable<T>::Entry EventBinding(const char* name,
+                                            std::function<void(Args...)> T::*member) {
+    return {name, [member](T& object, const TMethod& method) {
+                object.*member = MethodToEvent<Args...>(method);
+            }};
 }

@@ -47,8 +47,8 @@ void TTimer::Timer() {
 }
 
 bool TTimer::BindEvent(const QByteArray& name, const TMethod& method) {
-    if (name != "OnTimer")
-        return TComponent::BindEvent(name, method);
-    OnTimer = MethodToEvent<TObject*>(method);
-    return true;
+    static const TEventTable<TTimer> kEvents{
+        EventBinding("OnTimer", &TTimer::OnTimer),
+    };
+    return kEvents.Bind(*this, name, method) || TComponent::BindEvent(name, method);
 }

@@ -794,17 +794,12 @@ void TWinControl::RepaintArea(const TRect& area) {
 }
 
 bool TWinControl::BindEvent(const QByteArray& name, const TMethod& method) {
-    if (name == "OnEnter")
-        OnEnter = MethodToEvent<TObject*>(method);
-    else if (name == "OnExit")
-        OnExit = MethodToEvent<TObject*>(method);
-    else if (name == "OnKeyDown")
-        OnKeyDown = MethodToEvent<TObject*, std::uint16_t&, TShiftState>(method);
-    else if (name == "OnKeyUp")
-        OnKeyUp = MethodToEvent<TObject*, std::uint16_t&, TShiftState>(method);
-    else if (name == "OnKeyPress")
-        OnKeyPress = MethodToEvent<TObject*, char16_t&>(method);
-    else
-        return TControl::BindEvent(name, method);
-    return true;
+    static const TEventTable<TWinControl> kEvents{
+        EventBinding("OnEnter", &TWinControl::OnEnter),
+        EventBinding("OnExit", &TWinControl::OnExit),
+        EventBinding("OnKeyDown", &TWinControl::OnKeyDown),
+        EventBinding("OnKeyUp", &TWinControl::OnKeyUp),
+        EventBinding("OnKeyPress", &TWinControl::OnKeyPress),
+    };
+    return kEvents.Bind(*this, name, method) || TControl::BindEvent(name, method);
 }

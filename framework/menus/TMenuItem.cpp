@@ -176,15 +176,12 @@ void TMenuItem::DrawItem(TCanvas& canvas, const TRect& rect, bool selected) {
 }
 
 bool TMenuItem::BindEvent(const QByteArray& name, const TMethod& method) {
-    if (name == "OnClick")
-        OnClick = MethodToEvent<TObject*>(method);
-    else if (name == "OnMeasureItem")
-        OnMeasureItem = MethodToEvent<TObject*, TCanvas&, int&, int&>(method);
-    else if (name == "OnDrawItem")
-        OnDrawItem = MethodToEvent<TObject*, TCanvas&, const TRect&, bool>(method);
-    else
-        return TComponent::BindEvent(name, method);
-    return true;
+    static const TEventTable<TMenuItem> kEvents{
+        EventBinding("OnClick", &TMenuItem::OnClick),
+        EventBinding("OnMeasureItem", &TMenuItem::OnMeasureItem),
+        EventBinding("OnDrawItem", &TMenuItem::OnDrawItem),
+    };
+    return kEvents.Bind(*this, name, method) || TComponent::BindEvent(name, method);
 }
 
 void TMenuItem::Changed() {

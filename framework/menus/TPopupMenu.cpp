@@ -24,10 +24,10 @@ void TPopupMenu::SetPopupComponent(TComponent* component) {
 }
 
 bool TPopupMenu::BindEvent(const QByteArray& name, const TMethod& method) {
-    if (name != "OnPopup")
-        return TMenu::BindEvent(name, method);
-    OnPopup = MethodToEvent<TObject*>(method);
-    return true;
+    static const TEventTable<TPopupMenu> kEvents{
+        EventBinding("OnPopup", &TPopupMenu::OnPopup),
+    };
+    return kEvents.Bind(*this, name, method) || TMenu::BindEvent(name, method);
 }
 
 void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
