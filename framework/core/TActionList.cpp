@@ -1,5 +1,6 @@
 #include "framework/core/TActionList.h"
 
+#include "framework/controls/TImageList.h"
 #include "framework/core/TAction.h"
 #include "framework/forms/ClassRegistry.h"
 
@@ -25,4 +26,20 @@ void TActionList::AddAction(TAction* action) {
 
 void TActionList::RemoveAction(TAction* action) {
     std::erase(actions_, action);
+}
+
+void TActionList::SetImages(TImageList* images) {
+    if (images_ == images)
+        return;
+    if (images_)
+        RemoveFreeNotification(images_);
+    images_ = images;
+    if (images_)
+        FreeNotification(images_);
+}
+
+void TActionList::Notification(TComponent* AComponent, TOperation Operation) {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == images_)
+        images_ = nullptr;
 }

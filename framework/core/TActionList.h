@@ -7,9 +7,11 @@
 #include <vector>
 
 class TAction;
+class TImageList;
 
 class TActionList : public TComponent {
     Q_OBJECT
+    Q_PROPERTY(TImageList* Images READ Images WRITE SetImages)
 public:
     explicit TActionList(TComponent* AOwner);
     // The actions stay, without a list.
@@ -18,8 +20,13 @@ public:
     int ActionCount() const { return static_cast<int>(actions_.size()); }
     TAction* Actions(int index) const;
 
-    // The image list whose pictures the actions' ImageIndex names is published here, as Images,
-    // once the framework has image lists.
+    // The list whose pictures the actions' ImageIndex names. Not owned; dropped when the list
+    // is destroyed.
+    TImageList* Images() const { return images_; }
+    void SetImages(TImageList* images);
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     friend class TAction; // joins and leaves through TAction::SetActionList
@@ -27,4 +34,5 @@ private:
     void RemoveAction(TAction* action);
 
     std::vector<TAction*> actions_; // not owned
+    TImageList* images_ = nullptr;  // not owned
 };
