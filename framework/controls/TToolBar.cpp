@@ -276,11 +276,9 @@ void TToolBar::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 bool TToolBar::BindEvent(const QByteArray& name, const TMethod& method) {
-    if (name == "OnCustomDraw")
-        OnCustomDraw = MethodToEvent<TObject*, const TRect&, bool&>(method);
-    else if (name == "OnCustomDrawButton")
-        OnCustomDrawButton = MethodToEvent<TObject*, TToolButton*, TCustomDrawState, bool&>(method);
-    else
-        return TCustomControl::BindEvent(name, method);
-    return true;
+    static const TEventTable<TToolBar> kEvents{
+        EventBinding("OnCustomDraw", &TToolBar::OnCustomDraw),
+        EventBinding("OnCustomDrawButton", &TToolBar::OnCustomDrawButton),
+    };
+    return kEvents.Bind(*this, name, method) || TCustomControl::BindEvent(name, method);
 }
