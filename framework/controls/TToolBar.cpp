@@ -78,13 +78,8 @@ void TToolBar::SetButtonWidth(int width) {
 }
 
 void TToolBar::SetImages(TImageList* images) {
-    if (images_ == images)
+    if (!SetReference(images_, images))
         return;
-    if (images_)
-        RemoveFreeNotification(images_);
-    images_ = images;
-    if (images_)
-        FreeNotification(images_);
     RealignControls();
     Invalidate();
 }

@@ -54,14 +54,8 @@ int TToolButton::Index() const {
 }
 
 void TToolButton::SetMenuItem(TMenuItem* item) {
-    if (item == menuItem_)
+    if (!SetReference(menuItem_, item) || !menuItem_)
         return;
-    if (menuItem_)
-        RemoveFreeNotification(menuItem_);
-    menuItem_ = item;
-    if (!menuItem_)
-        return;
-    FreeNotification(menuItem_);
     SetCaption(menuItem_->Caption());
     SetEnabled(menuItem_->Enabled());
     SetVisible(menuItem_->Visible());

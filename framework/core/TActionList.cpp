@@ -29,13 +29,7 @@ void TActionList::RemoveAction(TAction* action) {
 }
 
 void TActionList::SetImages(TImageList* images) {
-    if (images_ == images)
-        return;
-    if (images_)
-        RemoveFreeNotification(images_);
-    images_ = images;
-    if (images_)
-        FreeNotification(images_);
+    SetReference(images_, images);
 }
 
 void TActionList::Notification(TComponent* AComponent, TOperation Operation) {

@@ -51,6 +51,18 @@ public:
     // Asks to be told (Notification with opRemove) when `other`, owned elsewhere, is destroyed.
     void FreeNotification(TComponent* other);
     void RemoveFreeNotification(TComponent* other);
+    // Points `field` at `value`, a component owned elsewhere, moving the removal notification
+    // from the old one to the new; false when it already pointed there.
+    template <class T> bool SetReference(T*& field, T* value) {
+        if (field == value)
+            return false;
+        if (field)
+            RemoveFreeNotification(field);
+        field = value;
+        if (field)
+            FreeNotification(field);
+        return true;
+    }
 
     // Moves a component under this owner; the owner and all it owns hear of it.
     void InsertComponent(TComponent* component);

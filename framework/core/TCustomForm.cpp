@@ -144,11 +144,7 @@ void TCustomForm::SetMenu(TComponent* menu) {
         return;
     if (menu && !menu->inherits("TMainMenu"))
         throw EComponentError(QStringLiteral("%1 is no main menu").arg(menu->Name()));
-    if (menu_)
-        RemoveFreeNotification(menu_);
-    menu_ = menu;
-    if (menu_)
-        FreeNotification(menu_);
+    SetReference(menu_, menu);
 }
 
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {

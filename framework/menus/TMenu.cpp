@@ -41,14 +41,8 @@ void TMenu::SetOwnerDraw(bool ownerDraw) {
 }
 
 void TMenu::SetImages(TImageList* images) {
-    if (images_ == images)
-        return;
-    if (images_)
-        RemoveFreeNotification(images_);
-    images_ = images;
-    if (images_)
-        FreeNotification(images_);
-    MenuChanged(nullptr);
+    if (SetReference(images_, images))
+        MenuChanged(nullptr);
 }
 
 bool TMenu::IsShortCut(std::uint16_t key, TShiftState shift) {

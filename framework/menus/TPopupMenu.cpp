@@ -14,13 +14,7 @@ void TPopupMenu::Popup(int x, int y) {
 }
 
 void TPopupMenu::SetPopupComponent(TComponent* component) {
-    if (popupComponent_ == component)
-        return;
-    if (popupComponent_)
-        RemoveFreeNotification(popupComponent_);
-    popupComponent_ = component;
-    if (popupComponent_)
-        FreeNotification(popupComponent_);
+    SetReference(popupComponent_, component);
 }
 
 bool TPopupMenu::BindEvent(const QByteArray& name, const TMethod& method) {
