@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace TestSupport;
 
@@ -197,10 +198,8 @@ TEST_F(PopupTest, SubMenusOpenBesideTheirItemAndCloseOneLevelAtATime) {
 TEST(PopupMenuLifetimeTest, AnItemMayDestroyItsOwnMenu) {
     auto* menu = new TPopupMenu(nullptr);
     TMenuItem* item = AddItem(menu->Items(), QStringLiteral("&Drop"));
-    item->OnClick = [&menu](TObject*) {
-        delete menu;
-        menu = nullptr;
-    };
+    // The handler goes with its item: it touches nothing of its own after the delete.
+    item->OnClick = [&menu](TObject*) { delete std::exchange(menu, nullptr); };
     menu->Popup(10, 10);
     QPointer<QWidget> window = ActivePopup();
     Key(Qt::Key_D, QStringLiteral("d"));
