@@ -3,7 +3,6 @@
 #include "framework/core/TCustomForm.h"
 #include "framework/graphics/TBitmap.h"
 #include "skin/SUIPublic.h"
-#include "skin/SUIThemes.h"
 #include "skin/TsuiFileThemeMgr.h"
 
 #include <QCoreApplication>
@@ -13,11 +12,11 @@
 
 namespace {
 
-constexpr char kSkinClassPrefix[] = "Tsui"; // exact case
-constexpr char kFileThemeProperty[] = "FileTheme";
+using SkinNames::kFileThemeProperty;
 
 bool UsesTheme(const TComponent& component, const TsuiFileTheme* theme) {
-    return component.ClassName().startsWith(QLatin1String(kSkinClassPrefix), Qt::CaseSensitive) &&
+    return component.ClassName().startsWith(QLatin1String(SkinNames::kClassPrefix),
+                                            Qt::CaseSensitive) &&
            HasPublishedProperty(&component, kFileThemeProperty) &&
            component.property(kFileThemeProperty).value<QObject*>() == theme;
 }

@@ -22,12 +22,6 @@ namespace {
 constexpr TColor kSkinTransparentColor = clFuchsia;
 constexpr TColor kMenuBorderHighlight = clWhite;
 
-// Menu separator: where the line starts past the indent, where it stops short of the right
-// edge, and its row below the item's top.
-constexpr int kSeparatorLeftGap = 4;
-constexpr int kSeparatorRightGap = 2;
-constexpr int kSeparatorRow = 2;
-
 enum class MacMenuPicture : int { Bar = 0, BarItem = 1, Select = 2 };
 struct MacMenuPictureSpec {
     const char* ResourceName;
@@ -275,10 +269,10 @@ void FillRectColor(TCanvas& canvas, const TRect& rect, TColor color) {
 }
 
 void DrawSeparatorLine(TCanvas& canvas, const TRect& rect, TColor color, int indent) {
-    const int y = rect.Top + kSeparatorRow;
+    const int y = rect.Top + SkinMetrics::kSeparatorRow;
     canvas.Pen().SetColor(color);
-    canvas.MoveTo(rect.Left + indent + kSeparatorLeftGap, y);
-    canvas.LineTo(rect.Right - kSeparatorRightGap, y);
+    canvas.MoveTo(rect.Left + indent + SkinMetrics::kSeparatorLeftGap, y);
+    canvas.LineTo(rect.Right - SkinMetrics::kSeparatorRightGap, y);
 }
 
 // The shadow runs along the bottom row, up the rightmost column and back along the top row;

@@ -5,6 +5,22 @@
 
 #include "framework/core/Types.h"
 
+// Names and sizes the skin units share, each in one place.
+namespace SkinNames {
+inline constexpr char kClassPrefix[] = "Tsui"; // exact case
+inline constexpr char kSkinFormClass[] = "TsuiForm";
+inline constexpr char kUIStyleProperty[] = "UIStyle";
+inline constexpr char kFileThemeProperty[] = "FileTheme";
+} // namespace SkinNames
+
+namespace SkinMetrics {
+// Menu separator: where the line starts past the bar, where it stops short of the right edge,
+// and its row below the separator's top.
+inline constexpr int kSeparatorLeftGap = 4;
+inline constexpr int kSeparatorRightGap = 2;
+inline constexpr int kSeparatorRow = 2;
+} // namespace SkinMetrics
+
 class TBitmap;
 class TCanvas;
 class TControl;

@@ -18,9 +18,9 @@ constexpr int kStyleModulus = 128; // a style is one byte; only its low seven bi
 constexpr int kBuiltInStyleCount = 5;
 constexpr TsuiStyleEntry kOutsideCatalogue{}; // Int -1: what every non-built-in style answers
 constexpr TColor kNoColor = 0;
-constexpr char kSkinFormClass[] = "TsuiForm";
-constexpr char kUIStyleProperty[] = "UIStyle";
-constexpr char kFileThemeProperty[] = "FileTheme";
+using SkinNames::kFileThemeProperty;
+using SkinNames::kSkinFormClass;
+using SkinNames::kUIStyleProperty;
 
 // A built-in value: a resource name for Image roles, a number for the others.
 struct StyleValue {
@@ -214,6 +214,37 @@ void ApplyStyleToChildren(const TWinControl& skinForm, TsuiUIStyle style,
     }
 }
 
-bool HasPublishedProperty(const QObject* component, const char* name) {
-    return component && component->metaObject()->indexOfProperty(name) >= 0;
+TColor ThemeColor(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role) {
+    TsuiUIStyle style;
+    return ResolveStyle(fileTheme, uiStyle, style) ? fileTheme->GetColor(role)
+                                                   : GetStyleColor(style, role);
+}
+
+int ThemeInt(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role) {
+    TsuiUIStyle style;
+    return ResolveStyle(fileTheme, uiStyle, style) ? fileTheme->GetInt(role)
+                                                   : GetStyleInt(style, role);
+}
+
+bool ThemeBool(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role) {
+    TsuiUIStyle style;
+    return ResolveStyle(fileTheme, uiStyle, style) ? fileTheme->GetBool(role)
+                                                   : GetStyleBool(style, role);
+}
+
+void ThemeBitmap(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role, TBitmap* bitmap) {
+    TsuiUIStyle style;
+    if (ResolveStyle(fileTheme, uiStyle, style))
+        fileTheme->GetBitmap(role, bitmap);
+    else
+        GetStyleBitmap(style, role, bitmap);
+}
+
+void ThemeFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role, TBitmap* bitmap,
+                int frameIndex, int frameCount) {
+    TsuiUIStyle style;
+    if (ResolveStyle(fileTheme, uiStyle, style))
+        fileTheme->GetFrameBitmap(role, bitmap, frameCount, frameIndex);
+    else
+        GetStyleBitmap(style, role, bitmap, frameIndex, frameCount);
 }

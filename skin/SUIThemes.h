@@ -117,5 +117,15 @@ TsuiUIStyle GetOwnerFormStyle(const TComponent* owner);
 // Every direct child control of `skinForm` publishing both FileTheme and UIStyle gets FileTheme,
 // then UIStyle, through the property setters so that it re-skins itself.
 void ApplyStyleToChildren(const TWinControl& skinForm, TsuiUIStyle style, TsuiFileTheme* fileTheme);
-// Whether the object's class publishes a property of that name.
-bool HasPublishedProperty(const QObject* component, const char* name);
+
+// The role's value as a component with this file theme and style sees it: from the file theme
+// when ResolveStyle says so, from the catalogue of the resolved style otherwise. Every skinned
+// component asks here rather than choosing between the two itself.
+TColor ThemeColor(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role);
+int ThemeInt(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role);
+bool ThemeBool(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role);
+// The role's whole image into `bitmap`. Raises EResourceError when neither source has it.
+void ThemeBitmap(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role, TBitmap* bitmap);
+// Frame `frameIndex` (from 1) of the role's `frameCount` equal-width frames into `bitmap`.
+void ThemeFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role, TBitmap* bitmap,
+                int frameIndex, int frameCount);

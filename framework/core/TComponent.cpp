@@ -67,6 +67,10 @@ void TComponent::EndLoading() {
     state_ &= ~TComponentState(TComponentStateFlag::csReading);
 }
 
+bool HasPublishedProperty(const QObject* component, const char* name) {
+    return component && component->metaObject()->indexOfProperty(name) >= 0;
+}
+
 void TComponent::SetParentComponent(TComponent*) {}
 
 void TComponent::Loaded() {

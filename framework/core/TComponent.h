@@ -20,6 +20,9 @@ enum class TComponentStateFlag {
 Q_DECLARE_FLAGS(TComponentState, TComponentStateFlag)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TComponentState)
 
+// Whether the object's class publishes a property of that name, so that it can be set by name.
+bool HasPublishedProperty(const QObject* component, const char* name);
+
 class TComponent : public TPersistent {
     Q_OBJECT
     Q_PROPERTY(QString Name READ Name WRITE SetName)

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using testing::HasSubstr;
 using W = ThemeFileWriter;
@@ -109,6 +110,33 @@ TEST_F(SUIMgrTest, LoadedFileAnswersRolesByKey) {
     EXPECT_EQ(bitmap.Image().pixelColor(0, 0), QColor(Qt::green));
     EXPECT_EQ(bitmap.Image().pixelColor(4, 3), QColor(Qt::green));
     theme.GetBitmap(SUI_THEME_BUTTON_IMAGE, nullptr);
+}
+
+TEST_F(SUIMgrTest, ThemeLookupsAskTheFileOnlyForFromThemeFileWithAValidFile) {
+    TsuiFileTheme theme(nullptr);
+    const auto lookups = [&theme](TsuiUIStyle style) {
+        TBitmap frame;
+        ThemeFrame(&theme, style, SUI_THEME_BUTTON_IMAGE, &frame, 2, 3);
+        return std::tuple{ThemeInt(&theme, style, SUI_THEME_FORM_ROUNDCORNER_INT),
+                          ThemeColor(&theme, style, SUI_THEME_FORM_BORDER_COLOR),
+                          ThemeBool(&theme, style, SUI_THEME_BUTTON_TRANSPARENT_BOOL),
+                          frame.Width()};
+    };
+    // Without a file FromThemeFile reads DeepBlue; a built-in style never reads the file.
+    const auto deepBlue = lookups(TsuiUIStyle::DeepBlue);
+    EXPECT_EQ(lookups(TsuiUIStyle::FromThemeFile), deepBlue);
+    theme.SetThemeFile(Write("a.theme", Theme(11)));
+    EXPECT_EQ(lookups(TsuiUIStyle::FromThemeFile), (std::tuple{11, TColor(0xC82C00), true, 5}));
+    EXPECT_EQ(lookups(TsuiUIStyle::DeepBlue), deepBlue);
+    EXPECT_EQ(ThemeInt(nullptr, TsuiUIStyle::BlueGlass, SUI_THEME_FORM_ROUNDCORNER_INT), 11);
+
+    TBitmap whole;
+    ThemeBitmap(&theme, TsuiUIStyle::FromThemeFile, SUI_THEME_BUTTON_IMAGE, &whole);
+    EXPECT_EQ(whole.Width(), 15);
+    ThemeBitmap(nullptr, TsuiUIStyle::BlueGlass, SUI_THEME_BUTTON_IMAGE, &whole);
+    EXPECT_EQ(whole.Width(), 231);
+    EXPECT_THROW(ThemeBitmap(&theme, TsuiUIStyle::FromThemeFile, SUI_THEME_CHECKBOX_IMAGE, &whole),
+                 EResourceError);
 }
 
 TEST_F(SUIMgrTest, MissingOrBrokenImagesRaiseAndLeaveTheBitmap) {
