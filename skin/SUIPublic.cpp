@@ -23,18 +23,18 @@ constexpr TColor kSkinTransparentColor = clFuchsia;
 constexpr TColor kMenuBorderHighlight = clWhite;
 
 enum class MacMenuPicture : int { Bar = 0, BarItem = 1, Select = 2 };
-struct MacMenuPictureSpec {
+struct MacMenuPictureLayout {
     const char* ResourceName;
     int Rows; // the top rows kept before stretching
 };
-constexpr std::array<MacMenuPictureSpec, 3> kMacMenuPictures = {{
+constexpr std::array<MacMenuPictureLayout, 3> kMacMenuPictures = {{
     {"MACOS_MENU_BAR", 12},
     {"MACOS_MENU_BAR", 20},
     {"MACOS_MENU_SELECT", 20},
 }};
 
 void DrawMacMenuPicture(TCanvas& canvas, const TRect& rect, MacMenuPicture which) {
-    const MacMenuPictureSpec& entry = kMacMenuPictures[static_cast<std::size_t>(which)];
+    const MacMenuPictureLayout& entry = kMacMenuPictures[static_cast<std::size_t>(which)];
     TBitmap picture;
     picture.LoadFromResourceName(QString::fromLatin1(entry.ResourceName));
     picture.SetSize(picture.Width(), entry.Rows);

@@ -10,7 +10,7 @@
 
 namespace {
 
-struct IconImageSpec {
+struct IconImageShape {
     int size;
     int bitsPerPixel; // 4 or 8: a palette of which entry 0 is the colour
     QRgb colour;
@@ -19,10 +19,10 @@ struct IconImageSpec {
 // One image's data: its header (height doubled for the mask), palette, pixels all of palette
 // entry 0, and the mask, which leaves out the top-left 2 x 2 pixels: whichever of them a
 // halving samples, the corner stays out.
-QByteArray IconImageData(const IconImageSpec& spec) {
-    const int n = spec.size;
-    const int colours = 1 << spec.bitsPerPixel;
-    const int stride = (n * spec.bitsPerPixel + 31) / 32 * 4;
+QByteArray IconImageData(const IconImageShape& shape) {
+    const int n = shape.size;
+    const int colours = 1 << shape.bitsPerPixel;
+    const int stride = (n * shape.bitsPerPixel + 31) / 32 * 4;
     const int maskStride = (n + 31) / 32 * 4;
     QByteArray data(40 + 4 * colours + stride * n + maskStride * n, '\0');
     char* p = data.data();
@@ -30,26 +30,26 @@ QByteArray IconImageData(const IconImageSpec& spec) {
     qToLittleEndian<qint32>(n, p + 4);
     qToLittleEndian<qint32>(2 * n, p + 8);
     qToLittleEndian<quint16>(1, p + 12);
-    qToLittleEndian<quint16>(quint16(spec.bitsPerPixel), p + 14);
-    p[40] = char(qBlue(spec.colour)), p[41] = char(qGreen(spec.colour)),
-    p[42] = char(qRed(spec.colour));
+    qToLittleEndian<quint16>(quint16(shape.bitsPerPixel), p + 14);
+    p[40] = char(qBlue(shape.colour)), p[41] = char(qGreen(shape.colour)),
+    p[42] = char(qRed(shape.colour));
     // Rows go bottom-up: the top two rows' masks are the last two.
     char* mask = p + 40 + 4 * colours + stride * n;
     mask[maskStride * (n - 1)] = mask[maskStride * (n - 2)] = char(0xC0);
     return data;
 }
 
-QByteArray IcoBytes(const std::vector<IconImageSpec>& specs) {
-    QByteArray directory(6 + 16 * int(specs.size()), '\0');
+QByteArray IcoBytes(const std::vector<IconImageShape>& shapes) {
+    QByteArray directory(6 + 16 * int(shapes.size()), '\0');
     qToLittleEndian<quint16>(1, directory.data() + 2);
-    qToLittleEndian<quint16>(quint16(specs.size()), directory.data() + 4);
+    qToLittleEndian<quint16>(quint16(shapes.size()), directory.data() + 4);
     QByteArray images;
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        const QByteArray image = IconImageData(specs[i]);
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
+        const QByteArray image = IconImageData(shapes[i]);
         char* entry = directory.data() + 6 + 16 * i;
-        entry[0] = entry[1] = char(specs[i].size);
+        entry[0] = entry[1] = char(shapes[i].size);
         qToLittleEndian<quint16>(1, entry + 4);
-        qToLittleEndian<quint16>(quint16(specs[i].bitsPerPixel), entry + 6);
+        qToLittleEndian<quint16>(quint16(shapes[i].bitsPerPixel), entry + 6);
         qToLittleEndian<quint32>(quint32(image.size()), entry + 8);
         qToLittleEndian<quint32>(quint32(directory.size() + images.size()), entry + 12);
         images += image;
@@ -63,7 +63,7 @@ const QRgb kBlue = qRgb(0, 0, 255);
 const QRgb kYellow = qRgb(255, 255, 0);
 
 // The program icon's make-up: two 32-pixel images of different depths and a 48-pixel one.
-const std::vector<IconImageSpec> kProgramIcon{{32, 4, kRed}, {32, 8, kGreen}, {48, 8, kBlue}};
+const std::vector<IconImageShape> kProgramIcon{{32, 4, kRed}, {32, 8, kGreen}, {48, 8, kBlue}};
 
 } // namespace
 
