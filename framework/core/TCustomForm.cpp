@@ -158,7 +158,9 @@ TWindowState TCustomForm::WindowState() const {
     QWidget* w = self->Handle();
     if (w->isMinimized())
         return TWindowState::wsMinimized;
-    if (w->isMaximized())
+    // A form that maximised itself stays maximised when its bounds are set, as it would under a
+    // window manager; the toolkit forgets the state at the first new geometry.
+    if (w->isMaximized() || (normalBounds_ && !WindowSystem::PlacesWindows()))
         return TWindowState::wsMaximized;
     return TWindowState::wsNormal;
 }

@@ -201,6 +201,10 @@ TEST_F(TCustomFormTest, SystemCommandsMinimiseMaximiseRestoreAndClose) {
     form->Perform(WM_SYSCOMMAND, SC_MAXIMIZE); // again: the normal bounds stay remembered
     QCoreApplication::processEvents();
     EXPECT_EQ(form->BoundsRect(), work);
+    // New bounds keep it maximised (a bare skinned form leaves the bottom row free).
+    form->SetBounds(work.Left, work.Top, work.Width(), work.Height() - 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->WindowState(), TWindowState::wsMaximized);
 
     form->Perform(WM_SYSCOMMAND, SC_RESTORE);
     QCoreApplication::processEvents();

@@ -1,0 +1,831 @@
+#include "skin/SUITitleBar.h"
+
+#include "framework/core/TApplication.h"
+#include "framework/core/TCustomForm.h"
+#include "framework/forms/ClassRegistry.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TCanvas.h"
+#include "framework/graphics/TIcon.h"
+#include "framework/graphics/TRegion.h"
+#include "framework/menus/TMenuItem.h"
+#include "skin/SUIPublic.h"
+
+#include <algorithm>
+
+REGISTER_COMPONENT_CLASS(TsuiTitleBar)
+
+namespace {
+
+// The title-button strip: six pictures of three states each, in this order of types.
+constexpr int kButtonFrameCount = 18;
+constexpr int kControlBoxFrame = 1;
+constexpr int kHelpFrame = 4;
+constexpr int kMaximizeFrame = 7;
+constexpr int kRestoreFrame = 10;
+constexpr int kMinimizeFrame = 13;
+constexpr int kCloseFrame = 16;
+
+// Layout of the left end: the program icon sits 3 pixels into the control box's place and the
+// caption follows 21 pixels after; a control box picture is followed by a 5-pixel gap; without
+// anything at the left the caption starts 6 pixels in.
+constexpr int kAppIconInset = 3;
+constexpr int kAppIconSize = 16;
+constexpr int kAppIconAdvance = 21;
+constexpr int kControlBoxGap = 5;
+constexpr int kBareCaptionLeft = 6;
+constexpr char kAppIconResource[] = "MAINICON";
+constexpr char kEllipsis[] = "...";
+
+// The top rows of a sizeable window's bar that resize it, and the corners' width.
+constexpr int kResizeBand = 5;
+
+// The corner outline reaches well below the bar so that only its top arcs fall inside.
+constexpr int kOutlineOverhang = 50;
+
+constexpr char kOneControlBox[] = "Sorry, only one button's ButtonType property can be "
+                                  "\"suiControlBox\"";
+constexpr char kOneClientSection[] = "Sorry, only one section's Align property can be "
+                                     "\"suiClient\"";
+
+// The first of a type's three pictures; 0 for a custom button, which takes none from a style.
+int FirstFrame(TsuiTitleBarBtnType type) {
+    switch (type) {
+    case suiControlBox:
+        return kControlBoxFrame;
+    case suiHelp:
+        return kHelpFrame;
+    case suiMax:
+        return kMaximizeFrame;
+    case suiMin:
+        return kMinimizeFrame;
+    case suiClose:
+        return kCloseFrame;
+    case suiCustom:
+        break;
+    }
+    return 0;
+}
+
+bool IsMaximized(const TCustomForm& form) {
+    return form.WindowState() == TWindowState::wsMaximized;
+}
+
+// The main form minimises through its system command, as the window system's own button does.
+void MinimizeForm(TCustomForm& form) {
+    if (Application && Application->MainForm() == &form)
+        form.Perform(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    else
+        form.SetWindowState(TWindowState::wsMinimized);
+}
+
+bool HasButtonOfType(const TsuiTitleBarButtons& buttons, TsuiTitleBarBtnType type) {
+    for (int i = 0; i < buttons.Count(); ++i)
+        if (buttons.Items(i)->ButtonType() == type)
+            return true;
+    return false;
+}
+
+// Whole characters only: a character outside the first plane is dropped as one.
+void DropLastCharacter(QString& text) {
+    const qsizetype n = text.size();
+    const bool pair = n >= 2 && text.at(n - 1).isLowSurrogate() && text.at(n - 2).isHighSurrogate();
+    text.chop(pair ? 2 : 1);
+}
+
+// The caption as it fits into `room` pixels: whole, or cut short and ended with "...". When not
+// even "..." fits, nothing.
+QString FittedCaption(const TCanvas& canvas, const QString& caption, int room) {
+    if (canvas.TextWidth(caption) <= room)
+        return caption;
+    const QString ellipsis = QLatin1String(kEllipsis);
+    QString text = caption;
+    while (!text.isEmpty() && canvas.TextWidth(text + ellipsis) > room)
+        DropLastCharacter(text);
+    return canvas.TextWidth(text + ellipsis) <= room ? text + ellipsis : QString();
+}
+
+// Copies the picture into the slot starting at x, stretched or from its top-left corner.
+void DrawSection(TCanvas& canvas, const TsuiTitleBarSection& section, int x, int height) {
+    const TBitmap& picture = *section.Picture()->Bitmap();
+    if (picture.Empty())
+        return;
+    if (section.Stretch()) {
+        canvas.StretchDraw(Rect(x, 0, x + section.Width(), height), picture);
+        return;
+    }
+    const int w = std::min(section.Width(), picture.Width());
+    const int h = std::min(height, picture.Height());
+    canvas.CopyRect(Rect(x, 0, x + w, h), picture.Canvas(), Rect(0, 0, w, h));
+}
+
+} // namespace
+
+// ---- buttons ----
+
+TsuiTitleBarButton::TsuiTitleBarButton(TCollection* collection)
+    : TCollectionItem(collection), picNormal_(std::make_unique<TPicture>()),
+      picMouseOn_(std::make_unique<TPicture>()), picMouseDown_(std::make_unique<TPicture>()) {
+    for (TPicture* picture : {picNormal_.get(), picMouseOn_.get(), picMouseDown_.get()})
+        picture->OnChange = [this] { Changed(); };
+    SetUIStyle(TsuiUIStyle::DeepBlue);
+}
+
+TsuiTitleBar* TsuiTitleBarButton::TitleBar() const {
+    return Collection() ? qobject_cast<TsuiTitleBar*>(Collection()->Owner()) : nullptr;
+}
+
+void TsuiTitleBarButton::SetUIStyle(TsuiUIStyle style) {
+    uiStyle_ = style;
+    ApplyButtonStyle();
+}
+
+bool TsuiTitleBarButton::AnotherHasType(TsuiTitleBarBtnType type) const {
+    if (!Collection())
+        return false;
+    for (int i = 0; i < Collection()->Count(); ++i) {
+        const auto* other = static_cast<const TsuiTitleBarButton*>(Collection()->Items(i));
+        if (other != this && other->buttonType_ == type)
+            return true;
+    }
+    return false;
+}
+
+void TsuiTitleBarButton::SetButtonType(TsuiTitleBarBtnType type) {
+    if (type == suiControlBox && AnotherHasType(suiControlBox)) {
+        ShowError(QLatin1String(kOneControlBox));
+        return;
+    }
+    buttonType_ = type;
+    ApplyButtonStyle();
+    Changed();
+}
+
+void TsuiTitleBarButton::SetTransparent(bool transparent) {
+    transparent_ = transparent;
+    Changed();
+}
+
+void TsuiTitleBarButton::SetTop(int top) {
+    top_ = top;
+    Changed();
+}
+
+void TsuiTitleBarButton::SetVisible(bool visible) {
+    visible_ = visible;
+    Changed();
+}
+
+void TsuiTitleBarButton::ApplyButtonStyle() {
+    const TsuiTitleBar* bar = TitleBar();
+    const TsuiFileTheme* theme = bar ? bar->FileTheme() : nullptr;
+    transparent_ = ThemeBool(theme, uiStyle_, SUI_THEME_TITLEBAR_BUTTON_TRANSPARENT_BOOL);
+    const int first = FirstFrame(buttonType_);
+    if (first == 0)
+        return;
+    LoadPictures(first);
+    top_ = ThemeInt(theme, uiStyle_, SUI_THEME_TITLEBAR_BUTTON_TOP_INT);
+    if (buttonType_ == suiMax)
+        UpdateMaxPictures();
+}
+
+void TsuiTitleBarButton::LoadPictures(int firstFrame) {
+    const TsuiTitleBar* bar = TitleBar();
+    const TsuiFileTheme* theme = bar ? bar->FileTheme() : nullptr;
+    int frame = firstFrame;
+    for (TPicture* picture : {picNormal_.get(), picMouseOn_.get(), picMouseDown_.get()})
+        ThemeFrame(theme, uiStyle_, SUI_THEME_TITLEBAR_BUTTON_IMAGE, picture->Bitmap(), frame++,
+                   kButtonFrameCount);
+}
+
+void TsuiTitleBarButton::UpdateMaxPictures() {
+    const TsuiTitleBar* bar = TitleBar();
+    if (buttonType_ != suiMax || (bar && bar->Custom()))
+        return;
+    const TCustomForm* form = bar ? bar->ContainingForm() : nullptr;
+    LoadPictures(form && IsMaximized(*form) ? kRestoreFrame : kMaximizeFrame);
+}
+
+void TsuiTitleBarButton::PerformAction() {
+    TsuiTitleBar* bar = TitleBar();
+    TCustomForm* form = bar ? bar->ContainingForm() : nullptr;
+    if (!form)
+        return;
+    switch (buttonType_) {
+    case suiMax:
+        if (IsMaximized(*form)) {
+            form->SetWindowState(TWindowState::wsNormal);
+        } else {
+            form->SetWindowState(TWindowState::wsMaximized);
+            // A frame fits its maximised window itself; a bare form is given the work area,
+            // less its bottom row so that a hidden task bar can still be reached.
+            if (!bar->IsOnSkinnedForm()) {
+                TRect area = GetDesktopWorkArea();
+                area.Bottom -= 1;
+                SetFormBoundsRect(*form, area);
+            }
+        }
+        UpdateMaxPictures();
+        break;
+    case suiMin:
+        MinimizeForm(*form);
+        break;
+    case suiClose:
+        form->Close();
+        break;
+    case suiControlBox:
+        if (controlBoxMenu_) {
+            const TPoint at = bar->ClientToScreen({0, bar->Height()});
+            controlBoxMenu_->Popup(at.X, at.Y);
+        }
+        break;
+    case suiHelp:
+    case suiCustom:
+        break;
+    }
+}
+
+void TsuiTitleBarButton::Assign(const TPersistent* source) {
+    const auto* other = qobject_cast<const TsuiTitleBarButton*>(source);
+    if (!other) {
+        TCollectionItem::Assign(source);
+        return;
+    }
+    SetVisible(other->visible_);
+    SetButtonType(other->buttonType_);
+    SetTransparent(other->transparent_);
+    SetTop(other->top_);
+    SetUIStyle(other->uiStyle_);
+    SetPicNormal(other->PicNormal());
+    SetPicMouseOn(other->PicMouseOn());
+    SetPicMouseDown(other->PicMouseDown());
+    controlBoxMenu_ = other->controlBoxMenu_;
+}
+
+// ---- sections ----
+
+TsuiTitleBarSection::TsuiTitleBarSection(TCollection* collection)
+    : TCollectionItem(collection), picture_(std::make_unique<TPicture>()) {
+    picture_->OnChange = [this] { PictureChanged(); };
+}
+
+void TsuiTitleBarSection::PictureChanged() {
+    if (autoSize_ && !picture_->Empty())
+        width_ = picture_->Width();
+    Changed();
+}
+
+void TsuiTitleBarSection::SetAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    if (!picture_->Empty())
+        width_ = picture_->Width();
+    Changed();
+}
+
+void TsuiTitleBarSection::SetWidth(int width) {
+    width_ = width;
+    Changed();
+}
+
+void TsuiTitleBarSection::SetAlign(TsuiTitleBarAlign align) {
+    if (align == suiClient && Collection()) {
+        for (int i = 0; i < Collection()->Count(); ++i) {
+            const auto* other = static_cast<const TsuiTitleBarSection*>(Collection()->Items(i));
+            if (other != this && other->align_ == suiClient) {
+                ShowError(QLatin1String(kOneClientSection));
+                return;
+            }
+        }
+    }
+    align_ = align;
+    if (align_ == suiClient)
+        stretch_ = true;
+    Changed();
+}
+
+void TsuiTitleBarSection::SetStretch(bool stretch) {
+    stretch_ = stretch || align_ == suiClient;
+    Changed();
+}
+
+void TsuiTitleBarSection::Assign(const TPersistent* source) {
+    const auto* other = qobject_cast<const TsuiTitleBarSection*>(source);
+    if (!other) {
+        TCollectionItem::Assign(source);
+        return;
+    }
+    SetWidth(other->width_);
+    SetAlign(other->align_);
+    SetPicture(other->Picture());
+    SetStretch(other->stretch_);
+    SetAutoSize(other->autoSize_);
+}
+
+// ---- collections ----
+
+TsuiTitleBarButtons::TsuiTitleBarButtons(TsuiTitleBar* bar)
+    : TCollection(bar, [](TCollection* c) { return new TsuiTitleBarButton(c); }) {
+    OnChange = [bar] { bar->Invalidate(); };
+}
+
+TsuiTitleBarButton* TsuiTitleBarButtons::Items(int index) const {
+    return static_cast<TsuiTitleBarButton*>(TCollection::Items(index));
+}
+
+TsuiTitleBarSections::TsuiTitleBarSections(TsuiTitleBar* bar)
+    : TCollection(bar, [](TCollection* c) { return new TsuiTitleBarSection(c); }) {
+    OnChange = [bar] { bar->Invalidate(); };
+}
+
+TsuiTitleBarSection* TsuiTitleBarSections::Items(int index) const {
+    return static_cast<TsuiTitleBarSection*>(TCollection::Items(index));
+}
+
+// ---- system menu ----
+
+namespace {
+
+struct SystemMenuCommand {
+    const char* caption;
+    void (TsuiTitleBarPopupMenu::*run)();
+};
+
+} // namespace
+
+TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* bar) : TsuiPopupMenu(bar), bar_(bar) {
+    const SystemMenuCommand commands[] = {
+        {"Mi&nimize", &TsuiTitleBarPopupMenu::Minimize},
+        {"Ma&ximize/Restore", &TsuiTitleBarPopupMenu::MaximizeOrRestore},
+        {"-", nullptr},
+        {"&Close", &TsuiTitleBarPopupMenu::CloseForm},
+    };
+    for (const SystemMenuCommand& command : commands) {
+        auto* item = new TMenuItem(this);
+        item->SetCaption(QLatin1String(command.caption));
+        if (command.run)
+            item->OnClick = [this, run = command.run](TObject*) { (this->*run)(); };
+        Items()->Add(item);
+    }
+    InstallMenuItemHandlers();
+}
+
+void TsuiTitleBarPopupMenu::Popup(int x, int y) {
+    const TsuiTitleBarButtons& buttons = *bar_->Buttons();
+    Items()->Items(0)->SetEnabled(HasButtonOfType(buttons, suiMin));
+    Items()->Items(1)->SetEnabled(HasButtonOfType(buttons, suiMax));
+    Items()->Items(3)->SetEnabled(HasButtonOfType(buttons, suiClose));
+    TsuiPopupMenu::Popup(x, y);
+}
+
+void TsuiTitleBarPopupMenu::Minimize() {
+    if (TCustomForm* form = bar_->ContainingForm())
+        MinimizeForm(*form);
+}
+
+// Every maximise button acts, so two of them maximise and restore again.
+void TsuiTitleBarPopupMenu::MaximizeOrRestore() {
+    const TsuiTitleBarButtons& buttons = *bar_->Buttons();
+    for (int i = 0; i < buttons.Count(); ++i)
+        if (buttons.Items(i)->ButtonType() == suiMax)
+            buttons.Items(i)->PerformAction();
+}
+
+void TsuiTitleBarPopupMenu::CloseForm() {
+    if (TCustomForm* form = bar_->ContainingForm())
+        form->Close();
+}
+
+// ---- the bar ----
+
+TsuiTitleBar::TsuiTitleBar(TComponent* AOwner) : TCustomPanel(AOwner) {
+    // Holds no controls, and paints every pixel itself without erasing first.
+    SetControlStyle((ControlStyle() & ~TControlStyle(TControlStyleFlag::csAcceptsControls)) |
+                    TControlStyleFlag::csOpaque);
+    systemMenu_ = std::make_unique<TsuiTitleBarPopupMenu>(this);
+    sections_ = std::make_unique<TsuiTitleBarSections>(this);
+    buttons_ = std::make_unique<TsuiTitleBarButtons>(this);
+    for (TsuiTitleBarBtnType type : {suiControlBox, suiClose, suiMax, suiMin})
+        buttons_->Add()->SetButtonType(type);
+    SetAlign(TAlign::alTop);
+    SetParentFont(false);
+    Font()->SetColor(clWhite);
+    Font()->SetName(QStringLiteral("Tahoma"));
+    Font()->SetStyle(Framework::fsBold);
+    Font()->SetSize(8);
+    SetUIStyle(GetOwnerFormStyle(AOwner));
+}
+
+TsuiTitleBar::~TsuiTitleBar() = default;
+
+void TsuiTitleBar::SetFileTheme(TsuiFileTheme* theme) {
+    SetReference(fileTheme_, theme);
+    keepFontColor_ = true;
+    try {
+        SetUIStyle(uiStyle_);
+    } catch (...) {
+        keepFontColor_ = false;
+        throw;
+    }
+    keepFontColor_ = false;
+}
+
+void TsuiTitleBar::SetUIStyle(TsuiUIStyle style) {
+    uiStyle_ = style;
+    if (custom_)
+        return;
+    sections_->Clear();
+    TsuiUIStyle builtIn = style;
+    const TsuiUIStyle look =
+        ResolveStyle(fileTheme_, style, builtIn) ? TsuiUIStyle::FromThemeFile : builtIn;
+    ApplyStyleLook(style);
+    for (int i = 0; i < buttons_->Count(); ++i)
+        buttons_->Items(i)->SetUIStyle(look);
+    systemMenu_->SetUIStyle(look);
+    systemMenu_->SetFileTheme(fileTheme_);
+    if (IsOnSkinnedForm())
+        ApplyFormRegion(roundCorner_);
+    if (!keepFontColor_)
+        Font()->SetColor(style == TsuiUIStyle::MacOS ? clBlack : clWhite);
+    SetAutoSize(true);
+    Invalidate();
+}
+
+// Sections and metrics of the style or the file theme standing for it.
+void TsuiTitleBar::ApplyStyleLook(TsuiUIStyle style) {
+    AddStyleSection(suiLeft, SUI_THEME_TITLEBAR_LEFT_IMAGE, true);
+    AddStyleSection(suiRight, SUI_THEME_TITLEBAR_RIGHT_IMAGE, true);
+    AddStyleSection(suiClient, SUI_THEME_TITLEBAR_CLIENT_IMAGE, false);
+    leftBtnXOffset_ = ThemeInt(fileTheme_, style, SUI_THEME_TITLEBAR_BUTTON_LEFTOFFSET_INT);
+    rightBtnXOffset_ = ThemeInt(fileTheme_, style, SUI_THEME_TITLEBAR_BUTTON_RIGHTOFFSET_INT);
+    cornerColor_ = ThemeColor(fileTheme_, style, SUI_THEME_FORM_BORDER_COLOR);
+    TBitmap strip;
+    ThemeBitmap(fileTheme_, style, SUI_THEME_TITLEBAR_BUTTON_IMAGE, &strip);
+    captionBoxHeight_ = strip.Height();
+    captionTop_ = ThemeInt(fileTheme_, style, SUI_THEME_TITLEBAR_BUTTON_TOP_INT);
+    if (TCustomForm* form = ContainingForm())
+        form->Constraints()->SetMinWidth(ThemeInt(fileTheme_, style, SUI_THEME_FORM_MINWIDTH_INT));
+    roundCorner_ = ThemeInt(fileTheme_, style, SUI_THEME_FORM_ROUNDCORNER_INT);
+}
+
+void TsuiTitleBar::AddStyleSection(TsuiTitleBarAlign align, int role, bool autoSize) {
+    TsuiTitleBarSection* section = sections_->Add();
+    ThemeBitmap(fileTheme_, uiStyle_, role, section->Picture()->Bitmap());
+    if (autoSize)
+        section->SetAutoSize(true);
+    if (align != suiLeft)
+        section->SetAlign(align);
+}
+
+void TsuiTitleBar::SetAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    if (sections_->Count() == 0) {
+        autoSize_ = false;
+        return;
+    }
+    SetHeight(sections_->Items(0)->Picture()->Height());
+}
+
+void TsuiTitleBar::SetButtonInterval(int interval) {
+    buttonInterval_ = interval;
+    Invalidate();
+}
+
+void TsuiTitleBar::SetCaption(const QString& caption) {
+    caption_ = caption;
+    Invalidate();
+}
+
+void TsuiTitleBar::SetFormActive(bool active) {
+    formActive_ = active;
+    Invalidate();
+}
+
+void TsuiTitleBar::SetLeftBtnXOffset(int offset) {
+    leftBtnXOffset_ = offset;
+    Invalidate();
+}
+
+void TsuiTitleBar::SetRightBtnXOffset(int offset) {
+    rightBtnXOffset_ = offset;
+    Invalidate();
+}
+
+void TsuiTitleBar::SetDrawAppIcon(bool draw) {
+    drawAppIcon_ = draw;
+    Invalidate();
+}
+
+void TsuiTitleBar::SetRoundCorner(int radius) {
+    roundCorner_ = radius;
+    if (IsOnSkinnedForm())
+        ApplyFormRegion(radius);
+}
+
+TCustomForm* TsuiTitleBar::ContainingForm() const {
+    if (!Parent())
+        return nullptr;
+    return qobject_cast<TCustomForm*>(Parent()->TopLevelControl());
+}
+
+bool TsuiTitleBar::IsOnSkinnedForm() const {
+    return dynamic_cast<const TsuiTitleBarHost*>(Parent()) != nullptr;
+}
+
+bool TsuiTitleBar::FormMaximized() const {
+    const TCustomForm* form = ContainingForm();
+    return form && IsMaximized(*form);
+}
+
+void TsuiTitleBar::ApplyFormRegion(int radius) {
+    TCustomForm* form = ContainingForm();
+    if (!form)
+        return;
+    const int cw = form->ClientWidth();
+    const int ch = form->ClientHeight();
+    TRegion region = TRegion::CreateRoundRectRgn(0, 0, cw + 1, ch + 1, radius, radius);
+    // The bottom corners stay square.
+    const int corner = 2 * radius;
+    TRegion::CombineRgn(region, region, TRegion::CreateRectRgn(0, ch - corner, corner, ch), RGN_OR);
+    TRegion::CombineRgn(region, region, TRegion::CreateRectRgn(cw - corner, ch - corner, cw, ch),
+                        RGN_OR);
+    if (!IsDesigning())
+        form->SetWindowRegion(region);
+}
+
+void TsuiTitleBar::RefreshFormRegion() {
+    if (IsOnSkinnedForm())
+        ApplyFormRegion(roundCorner_);
+}
+
+void TsuiTitleBar::RefreshMaxButtons() {
+    for (int i = 0; i < buttons_->Count(); ++i)
+        if (buttons_->Items(i)->ButtonType() == suiMax)
+            buttons_->Items(i)->UpdateMaxPictures();
+}
+
+void TsuiTitleBar::PopupSystemMenuBelow() {
+    const TPoint at = ClientToScreen({0, Height()});
+    systemMenu_->Popup(at.X, at.Y);
+}
+
+// ---- painting ----
+
+void TsuiTitleBar::PaintWindow(TCanvas& canvas) {
+    TBitmap buffer;
+    buffer.SetSize(Width(), Height());
+    TCanvas& face = buffer.Canvas();
+    face.Brush().SetStyle(TBrushStyle::bsClear);
+    face.Font().Assign(Font());
+    DrawSections(buffer);
+    DrawButtonsAndCaption(buffer);
+    if (uiStyle_ != TsuiUIStyle::WinXP && roundCorner_ != 0 && IsOnSkinnedForm())
+        DrawCornerOutline(face);
+    canvas.Draw(0, 0, buffer);
+}
+
+void TsuiTitleBar::DrawCornerOutline(TCanvas& canvas) const {
+    canvas.Pen().SetColor(cornerColor_);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    canvas.RoundRect(-1, 0, Width() + 1, Height() + kOutlineOverhang, roundCorner_ + 1,
+                     roundCorner_);
+}
+
+// Left sections from the left edge, right ones from the right edge while there is room, the
+// middle one stretched over what remains.
+void TsuiTitleBar::DrawSections(TBitmap& buffer) {
+    TCanvas& canvas = buffer.Canvas();
+    const int w = buffer.Width();
+    const int h = buffer.Height();
+    int left = -1;
+    int right = w + 1;
+    const TsuiTitleBarSection* middle = nullptr;
+    for (int i = 0; i < sections_->Count(); ++i) {
+        const TsuiTitleBarSection& section = *sections_->Items(i);
+        switch (section.Align()) {
+        case suiLeft:
+            DrawSection(canvas, section, left + 1, h);
+            left += section.Width();
+            break;
+        case suiRight:
+            if (w - left >= section.Width()) {
+                DrawSection(canvas, section, right - 1 - section.Width(), h);
+                right -= section.Width();
+            }
+            break;
+        case suiClient:
+            middle = &section;
+            break;
+        }
+    }
+    if (middle && !middle->Picture()->Empty())
+        canvas.StretchDraw(Rect(left + 1, 0, right - 1, h), *middle->Picture()->Bitmap());
+}
+
+// Buttons from the right end leftwards, the control box or program icon at the left end, the
+// caption between them. Finds the button under the cursor on the way.
+void TsuiTitleBar::DrawButtonsAndCaption(TBitmap& buffer) {
+    TCanvas& canvas = buffer.Canvas();
+    const TPoint cursor = ScreenToClient(GetCursorPos());
+    const auto isHot = [&cursor](const TsuiTitleBarButton& button, int x) {
+        const TRect rect = Rect(x, button.Top(), x + button.PicNormal()->Width(),
+                                button.Top() + button.PicNormal()->Height());
+        return PointInRectInclusive(cursor, rect);
+    };
+    int right = buffer.Width() + 1 + rightBtnXOffset_;
+    int controlBox = -1;
+    hotButtonIndex_ = -1;
+    for (int i = 0; i < buttons_->Count(); ++i) {
+        const TsuiTitleBarButton& button = *buttons_->Items(i);
+        if (!button.Visible())
+            continue;
+        if (button.ButtonType() == suiControlBox) {
+            controlBox = i;
+            continue;
+        }
+        right -= button.PicNormal()->Width() + 1 + buttonInterval_;
+        const bool hot = isHot(button, right);
+        if (hot)
+            hotButtonIndex_ = i;
+        DrawButtonPicture(canvas, button, right, hot);
+    }
+    int left = leftBtnXOffset_;
+    if (controlBox != -1) {
+        const TsuiTitleBarButton& box = *buttons_->Items(controlBox);
+        const bool hot = isHot(box, left);
+        if (hot)
+            hotButtonIndex_ = controlBox;
+        if (drawAppIcon_) {
+            TIcon icon;
+            icon.LoadFromResourceName(QLatin1String(kAppIconResource));
+            icon.Draw(canvas, left + kAppIconInset, box.Top(), kAppIconSize);
+            left += kAppIconAdvance;
+        } else {
+            DrawButtonPicture(canvas, box, left, hot);
+            left += box.PicNormal()->Width() + kControlBoxGap;
+        }
+    }
+    if (left == 0)
+        left = kBareCaptionLeft;
+    DrawCaption(canvas, left, right);
+}
+
+// Through a scratch bitmap of the normal picture's size, which leaves out the colour of its
+// bottom-left pixel when the button is transparent.
+void TsuiTitleBar::DrawButtonPicture(TCanvas& canvas, const TsuiTitleBarButton& button, int x,
+                                     bool hot) const {
+    const TPicture& normal = *button.PicNormal();
+    if (normal.Empty())
+        return;
+    const TPicture& chosen = !hot       ? normal
+                             : pressed_ ? *button.PicMouseDown()
+                                        : *button.PicMouseOn();
+    TBitmap scratch;
+    scratch.SetSize(normal.Width(), normal.Height());
+    if (!chosen.Empty())
+        scratch.Canvas().Draw(0, 0, *chosen.Bitmap());
+    scratch.SetTransparent(button.Transparent());
+    canvas.Draw(x, button.Top(), scratch);
+}
+
+void TsuiTitleBar::DrawCaption(TCanvas& canvas, int left, int right) const {
+    canvas.Font().SetColor(formActive_ ? Font()->Color() : clInactiveCaption);
+    const QString text = FittedCaption(canvas, caption_, right - left);
+    if (text.isEmpty())
+        return;
+    const int y = (captionBoxHeight_ - canvas.TextHeight(text)) / 2 + captionTop_;
+    canvas.TextOut(left, y, text);
+}
+
+// ---- mouse ----
+
+void TsuiTitleBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    TCustomPanel::MouseDown(button, shift, x, y);
+    if (button != TMouseButton::mbLeft)
+        return;
+    pressed_ = true;
+    Repaint(); // finds the button under the cursor before anything reads it
+    TCustomForm* form = ContainingForm();
+    if (hotButtonIndex_ != -1 || !form || IsMaximized(*form))
+        return;
+    const QPointer<TsuiTitleBar> alive(this);
+    ReleaseCapture();
+    // Returns when the move ends, or at once where the window system runs it on its own.
+    form->Perform(WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    if (alive)
+        pressed_ = false;
+}
+
+void TsuiTitleBar::MouseMove(TShiftState shift, int x, int y) {
+    TCustomPanel::MouseMove(shift, x, y);
+    Repaint();
+}
+
+void TsuiTitleBar::MouseLeave() {
+    TCustomPanel::MouseLeave();
+    Repaint();
+}
+
+void TsuiTitleBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    TCustomPanel::MouseUp(button, shift, x, y);
+    if (button != TMouseButton::mbLeft)
+        return;
+    const QPointer<TsuiTitleBar> alive(this);
+    if (hotButtonIndex_ != -1 && hotButtonIndex_ < buttons_->Count())
+        ClickButton(hotButtonIndex_);
+    if (!alive)
+        return; // the action closed and destroyed the window
+    pressed_ = false;
+    Repaint();
+}
+
+void TsuiTitleBar::ClickButton(int index) {
+    TsuiTitleBarButton& button = *buttons_->Items(index);
+    if (button.ButtonType() == suiControlBox && !button.ControlBoxMenu()) {
+        PopupSystemMenuBelow();
+        return;
+    }
+    const QPointer<TsuiTitleBar> alive(this);
+    const TsuiTitleBarBtnType type = button.ButtonType();
+    button.PerformAction();
+    if (!alive)
+        return;
+    if (OnCustomBtnsClick && type == suiCustom)
+        OnCustomBtnsClick(this, index);
+    else if (OnHelpBtnClick && type == suiHelp)
+        OnHelpBtnClick(this, index);
+}
+
+void TsuiTitleBar::DblClick() {
+    TCustomPanel::DblClick();
+    if (hotButtonIndex_ == -1) {
+        MaximizeOrRestore();
+        return;
+    }
+    if (hotButtonIndex_ < buttons_->Count() &&
+        buttons_->Items(hotButtonIndex_)->ButtonType() == suiControlBox)
+        if (TCustomForm* form = ContainingForm())
+            form->Close();
+}
+
+void TsuiTitleBar::MaximizeOrRestore() {
+    for (int i = 0; i < buttons_->Count(); ++i) {
+        if (buttons_->Items(i)->ButtonType() == suiMax) {
+            buttons_->Items(i)->PerformAction();
+            return;
+        }
+    }
+}
+
+// ---- messages ----
+
+void TsuiTitleBar::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case WM_NCHITTEST:
+        TCustomPanel::WndProc(message);
+        message.Result = HitTest(message.LParam, message.Result);
+        return;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCMOUSEMOVE:
+        // Over the top-edge handles: the form moves its edge.
+        if (TCustomForm* form = ContainingForm()) {
+            message.Result = form->Perform(message.Msg, message.WParam, message.LParam);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    TCustomPanel::WndProc(message);
+}
+
+LRESULT TsuiTitleBar::HitTest(LPARAM screenPoint, LRESULT answer) const {
+    const TCustomForm* form = ContainingForm();
+    if (!form || IsMaximized(*form))
+        return answer;
+    if (form->FormStyle() == TFormStyle::fsMDIForm && answer == HTCLIENT)
+        answer = HTTRANSPARENT;
+    const auto* host = dynamic_cast<const TsuiTitleBarHost*>(Parent());
+    if (!host || host->DesignBorderStyle() != TFormBorderStyle::bsSizeable)
+        return answer;
+    const TPoint p = ScreenToClient({GetXLParam(screenPoint), GetYLParam(screenPoint)});
+    if (p.Y >= kResizeBand)
+        return answer;
+    if (p.X < kResizeBand)
+        return HTTOPLEFT;
+    if (p.X > form->ClientWidth() - kResizeBand)
+        return HTTOPRIGHT;
+    return HTTOP;
+}
+
+void TsuiTitleBar::FontChanged() {
+    TCustomPanel::FontChanged();
+    Invalidate();
+}
+
+void TsuiTitleBar::Notification(TComponent* AComponent, TOperation Operation) {
+    TCustomPanel::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == fileTheme_) {
+        fileTheme_ = nullptr;
+        SetUIStyle(TsuiUIStyle::DeepBlue);
+    }
+}

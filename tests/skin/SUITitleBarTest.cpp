@@ -1,0 +1,541 @@
+#include "skin/SUITitleBar.h"
+
+#include "framework/core/TApplication.h"
+#include "framework/core/TForm.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TCanvas.h"
+#include "framework/menus/TMenuItem.h"
+#include "framework/menus/TPopupMenuWindow.h"
+#include "skin/SUIMgr.h"
+#include "skin/SUIPublic.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kBarWidth = 498;
+constexpr TColor kMenuBar = 0xCED3D6;
+constexpr TColor kMenuBackground = 0xE7E7E7;
+constexpr TColor kMenuSelected = 0xEC5E5E;
+constexpr TColor kMenuSeparatorLine = 0x848284;
+
+// A skinned frame as far as the bar is concerned: a panel that tells the host's border style.
+class StandInFrame : public TCustomPanel, public TsuiTitleBarHost {
+public:
+    using TCustomPanel::TCustomPanel;
+    TFormBorderStyle DesignBorderStyle() const override { return borderStyle; }
+    TFormBorderStyle borderStyle = TFormBorderStyle::bsSingle;
+};
+
+// One of the 18 title-button pictures of a style.
+QImage ButtonFrame(TsuiUIStyle style, int frame) {
+    TBitmap bitmap;
+    GetStyleBitmap(style, SUI_THEME_TITLEBAR_BUTTON_IMAGE, &bitmap, frame, 18);
+    return bitmap.Image();
+}
+
+QImage ImageOf(const TPicture* picture) {
+    return picture->Bitmap()->Image();
+}
+
+bool SameImage(const QImage& a, const QImage& b) {
+    return a == b;
+}
+
+// The pixel as a colour value (0x00BBGGRR).
+TColor At(const QImage& image, int x, int y) {
+    const QRgb p = image.pixel(x, y);
+    return static_cast<TColor>((qBlue(p) << 16) | (qGreen(p) << 8) | qRed(p));
+}
+
+// Whether `picture` shows at (x, y) of `image`, its bottom-left colour left out.
+bool ShowsTransparently(const QImage& image, const QImage& picture, int x, int y) {
+    const TColor transparent = At(picture, 0, picture.height() - 1);
+    for (int py = 0; py < picture.height(); ++py)
+        for (int px = 0; px < picture.width(); ++px)
+            if (At(picture, px, py) != transparent &&
+                At(image, x + px, y + py) != At(picture, px, py))
+                return false;
+    return true;
+}
+
+// The program's window: a 500 x 453 frameless form, a frame at (1, 0) and on it a BlueGlass bar
+// with only the close and minimise buttons showing.
+class SUITitleBarTest : public testing::Test {
+protected:
+    SUITitleBarTest() {
+        app.SetMessageBoxPresenter(
+            [this](TMessageBoxKind, const QString& caption, const QString& text) {
+                boxes.push_back(caption + ": " + text);
+            });
+        form.SetBorderStyle(TFormBorderStyle::bsNone);
+        form.SetBounds(405, 172, 500, 453);
+        frame->SetParent(&form);
+        frame->SetBounds(1, 0, kBarWidth, 452);
+        bar->SetParent(frame);
+        bar->SetUIStyle(TsuiUIStyle::BlueGlass);
+        Button(0)->SetVisible(false);
+        Button(2)->SetVisible(false);
+        form.Show();
+        QCoreApplication::processEvents();
+        CursorTo(200, 30); // off the buttons
+    }
+    TsuiTitleBarButton* Button(int i) { return bar->Buttons()->Items(i); }
+    QImage Render() {
+        TBitmap image;
+        image.SetSize(bar->Width(), bar->Height());
+        bar->PaintWindowInto(image.Canvas());
+        return image.Image();
+    }
+    void CursorTo(int x, int y) {
+        const TPoint p = bar->ClientToScreen({x, y});
+        QCursor::setPos(p.X, p.Y);
+    }
+    LRESULT HitTestAt(int x, int y) {
+        const TPoint p = bar->ClientToScreen({x, y});
+        return bar->Perform(WM_NCHITTEST, 0, MakeLParam(p.X, p.Y));
+    }
+    void Mouse(UINT msg, int x, int y) {
+        CursorTo(x, y);
+        bar->Perform(msg, msg == WM_LBUTTONUP ? WPARAM(0) : WPARAM(MK_LBUTTON), MakeLParam(x, y));
+    }
+    void Click(int x, int y) {
+        Mouse(WM_LBUTTONDOWN, x, y);
+        Mouse(WM_LBUTTONUP, x, y);
+    }
+
+    TApplication app;
+    std::vector<QString> boxes;
+    TForm form{nullptr};
+    StandInFrame* frame = new StandInFrame(&form);
+    TsuiTitleBar* bar = new TsuiTitleBar(frame);
+};
+
+} // namespace
+
+TEST_F(SUITitleBarTest, ConstructionAndTheBlueGlassStyle) {
+    TsuiTitleBar plain(nullptr);
+    EXPECT_EQ(plain.UIStyle(), TsuiUIStyle::DeepBlue);
+    ASSERT_EQ(plain.Buttons()->Count(), 4);
+    const TsuiTitleBarBtnType order[] = {suiControlBox, suiClose, suiMax, suiMin};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(plain.Buttons()->Items(i)->ButtonType(), order[i]);
+    EXPECT_EQ(plain.HotButtonIndex(), -1);
+    EXPECT_TRUE(plain.FormActive());
+    EXPECT_EQ(plain.Font()->Name(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(plain.SystemMenu()->Owner(), &plain);
+
+    EXPECT_EQ(bar->Height(), 33);
+    EXPECT_TRUE(bar->AutoSize());
+    EXPECT_EQ(bar->CaptionBoxHeight(), 19);
+    EXPECT_EQ(bar->CaptionTop(), 6);
+    EXPECT_EQ(bar->LeftBtnXOffset(), 4);
+    EXPECT_EQ(bar->RightBtnXOffset(), -3);
+    EXPECT_EQ(bar->RoundCorner(), 11);
+    EXPECT_EQ(bar->Font()->Color(), clWhite);
+    EXPECT_EQ(form.Constraints()->MinWidth(), 270);
+    ASSERT_EQ(bar->Sections()->Count(), 3);
+    EXPECT_EQ(bar->Sections()->Items(0)->Width(), 162);
+    EXPECT_EQ(bar->Sections()->Items(1)->Align(), suiRight);
+    EXPECT_EQ(bar->Sections()->Items(1)->Width(), 101);
+    EXPECT_EQ(bar->Sections()->Items(2)->Width(), 10);
+    EXPECT_TRUE(bar->Sections()->Items(2)->Stretch());
+    EXPECT_TRUE(
+        SameImage(ImageOf(Button(1)->PicNormal()), ButtonFrame(TsuiUIStyle::BlueGlass, 16)));
+    EXPECT_TRUE(Button(1)->Transparent());
+    EXPECT_EQ(Button(1)->Top(), 6);
+    EXPECT_EQ(bar->SystemMenu()->UIStyle(), TsuiUIStyle::BlueGlass);
+
+    bar->SetUIStyle(TsuiUIStyle::MacOS);
+    EXPECT_EQ(bar->Font()->Color(), clBlack);
+}
+
+TEST_F(SUITitleBarTest, CustomFileThemeAndItsRemoval) {
+    bar->SetCustom(true);
+    bar->SetUIStyle(TsuiUIStyle::MacOS);
+    EXPECT_EQ(bar->UIStyle(), TsuiUIStyle::MacOS);
+    EXPECT_EQ(bar->Font()->Color(), clWhite);
+    EXPECT_EQ(bar->Height(), 33);
+    EXPECT_EQ(bar->Sections()->Items(0)->Width(), 162);
+    EXPECT_EQ(Button(1)->UIStyle(), TsuiUIStyle::BlueGlass);
+    bar->SetCustom(false);
+
+    // A file theme keeps the font colour; a style sets it.
+    auto* theme = new TsuiFileTheme(&form);
+    bar->Font()->SetColor(clRed);
+    bar->SetFileTheme(theme);
+    EXPECT_EQ(bar->Font()->Color(), clRed);
+    bar->SetUIStyle(TsuiUIStyle::FromThemeFile);
+    EXPECT_EQ(bar->Font()->Color(), clWhite);
+    // Without a valid theme file the look is DeepBlue's, the buttons told to read the theme.
+    EXPECT_EQ(Button(1)->UIStyle(), TsuiUIStyle::DeepBlue);
+
+    bar->SetUIStyle(TsuiUIStyle::BlueGlass);
+    delete theme;
+    EXPECT_EQ(bar->FileTheme(), nullptr);
+    EXPECT_EQ(bar->UIStyle(), TsuiUIStyle::DeepBlue);
+}
+
+TEST_F(SUITitleBarTest, ProgramLayoutButtonsCaptionAndCornerOutline) {
+    const QImage image = Render();
+    EXPECT_TRUE(ShowsTransparently(image, ButtonFrame(TsuiUIStyle::BlueGlass, 16), 476, 6));
+    EXPECT_TRUE(ShowsTransparently(image, ButtonFrame(TsuiUIStyle::BlueGlass, 13), 456, 6));
+    // The rounded outline's top edge in the border colour; none in WinXP or without rounding.
+    EXPECT_EQ(At(image, kBarWidth / 2, 0), clBlack);
+    bar->SetRoundCorner(0);
+    EXPECT_NE(At(Render(), kBarWidth / 2, 0), clBlack);
+
+    // The caption: white text from x = 4, centred in the 19-pixel box below y = 6.
+    bar->SetRoundCorner(11);
+    bar->SetCaption(QStringLiteral("短信查询 V1.0"));
+    const QImage expected = Render();
+    bar->SetCaption(QString());
+    QImage bare = Render();
+    TCanvas canvas(&bare);
+    canvas.Font().Assign(bar->Font());
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    const QString caption = QStringLiteral("短信查询 V1.0");
+    canvas.TextOut(4, (19 - canvas.TextHeight(caption)) / 2 + 6, caption);
+    EXPECT_TRUE(SameImage(bare, expected));
+}
+
+TEST_F(SUITitleBarTest, NoCornerOutlineInWinXP) {
+    bar->SetUIStyle(TsuiUIStyle::WinXP);
+    ASSERT_NE(bar->RoundCorner(), 0);
+    TBitmap top;
+    GetStyleBitmap(TsuiUIStyle::WinXP, SUI_THEME_TITLEBAR_CLIENT_IMAGE, &top);
+    EXPECT_EQ(At(Render(), kBarWidth / 2, 0), At(top.Image(), 0, 0));
+}
+
+TEST_F(SUITitleBarTest, CaptionAsWideAsItsSpaceIsWholeAndOnePixelMoreIsShortened) {
+    const QString caption = QStringLiteral("短信查询 V1.0 春节快乐");
+    TBitmap scratch;
+    TCanvas& measure = scratch.Canvas();
+    measure.Font().Assign(bar->Font());
+    // Two 19-pixel buttons from W - 42 rightwards, the caption from 4: W - 46 pixels of room.
+    const int width = measure.TextWidth(caption) + 46;
+    bar->Sections()->Clear(); // the same background whatever the width
+    bar->Font()->SetColor(clBlack);
+    const int shown = width - 43; // left of the buttons at every width used below
+    const auto captionArea = [&](int barWidth, const QString& text) {
+        frame->SetWidth(barWidth);
+        bar->SetCaption(text);
+        return Render().copy(0, 0, shown, 33);
+    };
+    const QImage whole = captionArea(width + 40, caption);
+    EXPECT_TRUE(SameImage(captionArea(width, caption), whole));
+    // One pixel less: characters go from the end until the rest with "..." fits.
+    QString shortened = caption;
+    while (measure.TextWidth(shortened + QStringLiteral("...")) > width - 47)
+        shortened.chop(1);
+    const QImage cut = captionArea(width - 1, caption);
+    EXPECT_FALSE(SameImage(cut, whole));
+    EXPECT_TRUE(SameImage(cut, captionArea(width - 1, shortened + QStringLiteral("..."))));
+    // Not even "..." fits: nothing is drawn.
+    frame->SetWidth(50); // 4 pixels of room
+    bar->SetCaption(caption);
+    const QImage tiny = Render();
+    bar->SetCaption(QString());
+    EXPECT_TRUE(SameImage(Render(), tiny));
+}
+
+TEST_F(SUITitleBarTest, SectionsFromBothEndsAndTheMiddleLast) {
+    bar->Sections()->Clear();
+    const auto add = [this](TColor colour, int w, TsuiTitleBarAlign align) {
+        TsuiTitleBarSection* s = bar->Sections()->Add();
+        s->Picture()->Bitmap()->SetSize(w, 33);
+        FillRectColor(s->Picture()->Bitmap()->Canvas(), Rect(0, 0, w, 33), colour);
+        s->SetAutoSize(true);
+        s->SetAlign(align);
+    };
+    add(clRed, 100, suiLeft);
+    add(clBlue, 50, suiRight);
+    add(clLime, 7, suiClient);
+    Button(1)->SetVisible(false);
+    Button(3)->SetVisible(false);
+    bar->SetRoundCorner(0);
+    QImage image = Render();
+    EXPECT_EQ(At(image, 99, 20), clRed);
+    EXPECT_EQ(At(image, 100, 20), clLime);
+    EXPECT_EQ(At(image, kBarWidth - 51, 20), clLime);
+    EXPECT_EQ(At(image, kBarWidth - 50, 20), clBlue);
+    EXPECT_EQ(At(image, kBarWidth - 1, 20), clBlue);
+
+    // Left sections as wide as the bar: the right one is skipped, the middle one gets no room.
+    bar->Sections()->Items(0)->SetAutoSize(false);
+    bar->Sections()->Items(0)->Picture()->Bitmap()->SetSize(kBarWidth, 33);
+    FillRectColor(bar->Sections()->Items(0)->Picture()->Bitmap()->Canvas(),
+                  Rect(0, 0, kBarWidth, 33), clRed);
+    bar->Sections()->Items(0)->SetWidth(kBarWidth);
+    image = Render();
+    EXPECT_EQ(At(image, kBarWidth - 1, 20), clRed);
+    EXPECT_EQ(At(image, kBarWidth / 2, 20), clRed);
+}
+
+TEST_F(SUITitleBarTest, HotAndPressedPicturesFollowTheCursor) {
+    CursorTo(480, 10);
+    QImage image = Render();
+    EXPECT_EQ(bar->HotButtonIndex(), 1);
+    EXPECT_TRUE(ShowsTransparently(image, ButtonFrame(TsuiUIStyle::BlueGlass, 17), 476, 6));
+    EXPECT_TRUE(ShowsTransparently(image, ButtonFrame(TsuiUIStyle::BlueGlass, 13), 456, 6));
+
+    // Right and bottom edges count: (494, 24) is the close button's corner.
+    CursorTo(476 + 19, 6 + 19);
+    Render();
+    EXPECT_EQ(bar->HotButtonIndex(), 1);
+
+    Mouse(WM_LBUTTONDOWN, 460, 10);
+    EXPECT_TRUE(bar->Pressed());
+    EXPECT_EQ(bar->HotButtonIndex(), 3); // the press repainted at once
+    EXPECT_TRUE(ShowsTransparently(Render(), ButtonFrame(TsuiUIStyle::BlueGlass, 15), 456, 6));
+    CursorTo(200, 10);
+    EXPECT_TRUE(ShowsTransparently(Render(), ButtonFrame(TsuiUIStyle::BlueGlass, 13), 456, 6));
+    Mouse(WM_LBUTTONUP, 200, 10); // off every button: nothing runs
+    EXPECT_FALSE(bar->Pressed());
+    EXPECT_EQ(form.WindowState(), TWindowState::wsNormal);
+}
+
+TEST_F(SUITitleBarTest, ReleaseRunsTheActionOfTheButtonUnderTheCursor) {
+    int closes = 0;
+    form.OnClose = [&closes](TObject*, TCloseAction& action) {
+        ++closes;
+        action = TCloseAction::caNone;
+    };
+    Click(480, 10);
+    EXPECT_EQ(closes, 1);
+
+    // Pressed on close, released on minimise: minimise runs.
+    Mouse(WM_LBUTTONDOWN, 480, 10);
+    Mouse(WM_MOUSEMOVE, 460, 10);
+    Mouse(WM_LBUTTONUP, 460, 10);
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(form.WindowState(), TWindowState::wsMinimized);
+    form.SetWindowState(TWindowState::wsNormal);
+
+    // Custom and help buttons report their index.
+    std::vector<int> custom;
+    std::vector<int> help;
+    bar->OnCustomBtnsClick = [&custom](TObject*, int index) { custom.push_back(index); };
+    bar->OnHelpBtnClick = [&help](TObject*, int index) { help.push_back(index); };
+    bar->Buttons()->Add();                         // index 4, custom, left of minimise
+    bar->Buttons()->Add()->SetButtonType(suiHelp); // index 5
+    Button(4)->PicNormal()->Bitmap()->SetSize(19, 19);
+    Click(440, 10);
+    Click(420, 10);
+    EXPECT_EQ(custom, std::vector<int>{4});
+    EXPECT_EQ(help, std::vector<int>{5});
+}
+
+TEST_F(SUITitleBarTest, DoubleClickMaximisesAndRestoresThroughTheFirstMaximiseButton) {
+    Mouse(WM_LBUTTONDBLCLK, 200, 10);
+    EXPECT_EQ(form.WindowState(), TWindowState::wsMaximized);
+    // Maximised: the restore pictures, no move and no resize handles.
+    EXPECT_TRUE(
+        SameImage(ImageOf(Button(2)->PicNormal()), ButtonFrame(TsuiUIStyle::BlueGlass, 10)));
+    frame->borderStyle = TFormBorderStyle::bsSizeable;
+    EXPECT_EQ(HitTestAt(200, 2), HTCLIENT);
+    Mouse(WM_LBUTTONUP, 200, 10);
+    Mouse(WM_LBUTTONDBLCLK, 200, 10);
+    Mouse(WM_LBUTTONUP, 200, 10);
+    EXPECT_EQ(form.WindowState(), TWindowState::wsNormal);
+    EXPECT_TRUE(SameImage(ImageOf(Button(2)->PicNormal()), ButtonFrame(TsuiUIStyle::BlueGlass, 7)));
+
+    // Two maximise buttons: the double click runs the first only, the system menu both.
+    bar->Buttons()->Add()->SetButtonType(suiMax);
+    Button(4)->SetVisible(false);
+    Mouse(WM_LBUTTONDBLCLK, 200, 10);
+    Mouse(WM_LBUTTONUP, 200, 10);
+    EXPECT_EQ(form.WindowState(), TWindowState::wsMaximized);
+    form.SetWindowState(TWindowState::wsNormal);
+    bar->SystemMenu()->Popup(0, 0);
+    bar->SystemMenu()->Items()->Items(1)->Click();
+    EXPECT_EQ(form.WindowState(), TWindowState::wsNormal);
+    bar->SystemMenu()->CloseMenu();
+
+    // Without a maximise button a double click does nothing.
+    bar->Buttons()->Delete(4);
+    bar->Buttons()->Delete(2);
+    Mouse(WM_LBUTTONDBLCLK, 200, 10);
+    Mouse(WM_LBUTTONUP, 200, 10);
+    EXPECT_EQ(form.WindowState(), TWindowState::wsNormal);
+}
+
+TEST_F(SUITitleBarTest, ControlBoxOpensTheSystemMenuAndCloseOnDoubleClick) {
+    Button(0)->SetVisible(true);
+    Click(6, 10); // the control box at x = LeftBtnXOffset = 4
+    TPopupMenuWindow* window = bar->SystemMenu()->PopupWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(bar->SystemMenu()->PopupPoint(), bar->ClientToScreen({0, 33}));
+    bar->SystemMenu()->CloseMenu();
+
+    int closes = 0;
+    form.OnClose = [&closes](TObject*, TCloseAction& action) {
+        ++closes;
+        action = TCloseAction::caNone;
+    };
+    CursorTo(6, 10);
+    Render();
+    Mouse(WM_LBUTTONDBLCLK, 6, 10);
+    EXPECT_EQ(closes, 1);
+    bar->SystemMenu()->CloseMenu();
+
+    // With DrawAppIcon the caption moves 21 pixels right of the offset.
+    bar->SetCaption(QStringLiteral("X"));
+    const QImage boxed = Render();
+    bar->SetDrawAppIcon(true);
+    EXPECT_FALSE(SameImage(Render(), boxed));
+}
+
+TEST_F(SUITitleBarTest, SystemMenuEnablingAndItsBlueGlassPixels) {
+    bar->Buttons()->Delete(3); // no minimise button
+    bar->PopupSystemMenuBelow();
+    TPopupMenuWindow* window = bar->SystemMenu()->PopupWindow();
+    ASSERT_NE(window, nullptr);
+    const TMenuItem& items = *bar->SystemMenu()->Items();
+    EXPECT_FALSE(items.Items(0)->Enabled());
+    EXPECT_TRUE(items.Items(1)->Enabled()); // the maximise button is hidden, but there
+    EXPECT_TRUE(items.Items(3)->Enabled());
+
+    QTest::keyClick(window, Qt::Key_Down); // highlights the first enabled item
+    const QImage image = window->Render();
+    const auto at = [&image](int x, int y) {
+        return static_cast<TColor>(image.pixel(x, y) & 0xFFFFFF);
+    };
+    const auto bgr = [](TColor c) {
+        return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+    };
+    const TRect minimize = window->ItemRect(0);
+    const TRect maximize = window->ItemRect(1);
+    const TRect line = window->ItemRect(2);
+    EXPECT_EQ(minimize.Height(), 21);
+    EXPECT_EQ(line.Height(), 5);
+    EXPECT_EQ(at(minimize.Left + 5, minimize.Top + 1), bgr(kMenuBar));
+    EXPECT_EQ(at(minimize.Left + 26, minimize.Top + 1), bgr(kMenuBackground));
+    EXPECT_EQ(at(maximize.Left + 1, maximize.Top + 1), bgr(kMenuSelected));
+    EXPECT_EQ(at(line.Left + 40, line.Top + 2), bgr(kMenuSeparatorLine));
+    bar->SystemMenu()->CloseMenu();
+}
+
+TEST_F(SUITitleBarTest, HitTestOffersTopHandlesOnlyOnASizeableFrame) {
+    EXPECT_EQ(HitTestAt(2, 2), HTCLIENT);
+    frame->borderStyle = TFormBorderStyle::bsSizeable;
+    EXPECT_EQ(HitTestAt(2, 2), HTTOPLEFT);
+    EXPECT_EQ(HitTestAt(200, 4), HTTOP);
+    EXPECT_EQ(HitTestAt(200, 5), HTCLIENT);
+    EXPECT_EQ(HitTestAt(495, 0), HTTOP);      // 500 - 5 is not past the edge
+    EXPECT_EQ(HitTestAt(496, 0), HTTOPRIGHT); // the form's width counts, not the bar's
+
+    // Non-client input over the handles goes to the form, whose answer comes back.
+    std::vector<UINT> heard;
+    const TWndMethod original = form.WindowProc;
+    form.WindowProc = [&heard, &original](TMessage& message) {
+        if (message.Msg == WM_NCMOUSEMOVE) {
+            heard.push_back(static_cast<UINT>(message.WParam));
+            message.Result = 7;
+            return;
+        }
+        original(message);
+    };
+    EXPECT_EQ(bar->Perform(WM_NCMOUSEMOVE, HTTOP, MakeLParam(600, 172)), 7);
+    EXPECT_EQ(heard, std::vector<UINT>{HTTOP});
+    form.WindowProc = original;
+}
+
+TEST_F(SUITitleBarTest, RegionRoundsTheTopCornersOfTheWindow) {
+    bar->ApplyFormRegion(11);
+    const QRegion mask = form.Handle()->mask();
+    const auto rowCount = [&mask](int y) {
+        int count = 0;
+        for (int x = 0; x < 500; ++x)
+            count += mask.contains(QPoint(x, y)) ? 1 : 0;
+        return count;
+    };
+    const int topRows[] = {494, 496, 498, 500};
+    for (int y = 0; y < 4; ++y)
+        EXPECT_EQ(rowCount(y), topRows[y]) << "row " << y;
+    EXPECT_FALSE(mask.contains(QPoint(2, 0)));
+    EXPECT_TRUE(mask.contains(QPoint(3, 0)));
+    for (int y : {440, 452})
+        EXPECT_EQ(rowCount(y), 500) << "row " << y;
+    EXPECT_FALSE(mask.contains(QPoint(0, 453)));
+}
+
+TEST_F(SUITitleBarTest, StandAloneBarMaximisesToTheWorkAreaLessItsBottomRow) {
+    auto* standAlone = new TsuiTitleBar(&form);
+    standAlone->SetParent(&form);
+    EXPECT_FALSE(standAlone->IsOnSkinnedForm());
+    EXPECT_TRUE(bar->IsOnSkinnedForm());
+    standAlone->Buttons()->Items(2)->PerformAction();
+    TRect expected = GetDesktopWorkArea();
+    expected.Bottom -= 1;
+    EXPECT_EQ(form.BoundsRect(), expected);
+    EXPECT_EQ(form.WindowState(), TWindowState::wsMaximized);
+}
+
+TEST_F(SUITitleBarTest, ButtonsAndSectionsRefuseASecondControlBoxOrMiddle) {
+    Button(1)->SetButtonType(suiControlBox);
+    EXPECT_EQ(Button(1)->ButtonType(), suiClose);
+    Button(0)->SetButtonType(suiControlBox); // the control box itself: accepted silently
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], QStringLiteral("Error: Sorry, only one button's ButtonType property can be "
+                                       "\"suiControlBox\""));
+
+    TsuiTitleBarSection* left = bar->Sections()->Items(0);
+    left->SetAlign(suiClient);
+    EXPECT_EQ(left->Align(), suiLeft);
+    EXPECT_FALSE(left->Stretch());
+    bar->Sections()->Items(2)->SetAlign(suiClient);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1], QStringLiteral("Error: Sorry, only one section's Align property can be "
+                                       "\"suiClient\""));
+    bar->Sections()->Items(2)->SetStretch(false);
+    EXPECT_TRUE(bar->Sections()->Items(2)->Stretch());
+
+    // AutoSize := False still takes the picture's width; a new picture only while it is on.
+    left->SetWidth(5);
+    left->SetAutoSize(false);
+    EXPECT_EQ(left->Width(), 162);
+    TPicture wide;
+    wide.Bitmap()->SetSize(200, 33);
+    left->SetPicture(&wide);
+    EXPECT_EQ(left->Width(), 162);
+    left->SetAutoSize(true);
+    EXPECT_EQ(left->Width(), 200);
+}
+
+TEST_F(SUITitleBarTest, NewButtonsCopiesAndTheControlBoxMenuReference) {
+    TsuiTitleBarButton* fresh = bar->Buttons()->Add();
+    EXPECT_EQ(fresh->ButtonType(), suiCustom);
+    EXPECT_TRUE(fresh->Visible());
+    EXPECT_EQ(fresh->Top(), 2);
+    EXPECT_TRUE(fresh->PicNormal()->Empty());
+    fresh->SetButtonType(suiClose);
+    EXPECT_TRUE(SameImage(ImageOf(fresh->PicMouseDown()), ButtonFrame(TsuiUIStyle::DeepBlue, 18)));
+    EXPECT_EQ(fresh->Top(), GetStyleInt(TsuiUIStyle::DeepBlue, SUI_THEME_TITLEBAR_BUTTON_TOP_INT));
+
+    // A copied collection keeps types, pictures and the menu reference, in order.
+    auto* menu = new TPopupMenu(&form);
+    Button(0)->SetControlBoxMenu(menu);
+    TsuiTitleBar copy(nullptr);
+    copy.SetButtons(bar->Buttons());
+    ASSERT_EQ(copy.Buttons()->Count(), 5);
+    EXPECT_EQ(copy.Buttons()->Items(0)->ControlBoxMenu(), menu);
+    EXPECT_FALSE(copy.Buttons()->Items(2)->Visible());
+    EXPECT_TRUE(
+        SameImage(ImageOf(copy.Buttons()->Items(1)->PicNormal()), ImageOf(Button(1)->PicNormal())));
+    EXPECT_TRUE(boxes.empty());
+
+    // A destroyed menu is never used: the reference reads none and a click opens the system menu.
+    delete menu;
+    EXPECT_EQ(Button(0)->ControlBoxMenu(), nullptr);
+    Button(0)->SetVisible(true);
+    Click(6, 10);
+    EXPECT_NE(bar->SystemMenu()->PopupWindow(), nullptr);
+    bar->SystemMenu()->CloseMenu();
+}
