@@ -36,6 +36,11 @@ constexpr int kBareCaptionLeft = 6;
 constexpr char kAppIconResource[] = "MAINICON";
 constexpr char kEllipsis[] = "...";
 
+// What accessibility tools call each type of button, in the order of the types.
+constexpr const char* kButtonNames[] = {"Maximize", "Minimize",    "Close",
+                                        "Help",     "System menu", "Custom button"};
+constexpr char kRestoreName[] = "Restore";
+
 // The top rows of a sizeable window's bar that resize it, and the corners' width.
 constexpr int kResizeBand = 5;
 
@@ -620,19 +625,10 @@ void TsuiTitleBar::DrawSections(TBitmap& buffer) {
         canvas.StretchDraw(Rect(left + 1, 0, right - 1, h), *middle->Picture()->Bitmap());
 }
 
-// Buttons from the right end leftwards, the control box or program icon at the left end, the
-// caption between them. Finds the button under the cursor on the way.
-void TsuiTitleBar::DrawButtonsAndCaption(TBitmap& buffer) {
-    TCanvas& canvas = buffer.Canvas();
-    const TPoint cursor = ScreenToClient(GetCursorPos());
-    const auto isHot = [&cursor](const TsuiTitleBarButton& button, int x) {
-        const TRect rect = Rect(x, button.Top(), x + button.PicNormal()->Width(),
-                                button.Top() + button.PicNormal()->Height());
-        return PointInRectInclusive(cursor, rect);
-    };
-    int right = buffer.Width() + 1 + rightBtnXOffset_;
+TsuiTitleBarLayout TsuiTitleBar::Layout(int width) const {
+    TsuiTitleBarLayout layout;
+    int right = width + 1 + rightBtnXOffset_;
     int controlBox = -1;
-    hotButtonIndex_ = -1;
     for (int i = 0; i < buttons_->Count(); ++i) {
         const TsuiTitleBarButton& button = *buttons_->Items(i);
         if (!button.Visible())
@@ -642,30 +638,42 @@ void TsuiTitleBar::DrawButtonsAndCaption(TBitmap& buffer) {
             continue;
         }
         right -= button.PicNormal()->Width() + 1 + buttonInterval_;
-        const bool hot = isHot(button, right);
-        if (hot)
-            hotButtonIndex_ = i;
-        DrawButtonPicture(canvas, button, right, hot);
+        layout.Buttons.push_back({i, right});
     }
     int left = leftBtnXOffset_;
     if (controlBox != -1) {
-        const TsuiTitleBarButton& box = *buttons_->Items(controlBox);
-        const bool hot = isHot(box, left);
+        layout.Buttons.push_back({controlBox, left});
+        left += drawAppIcon_ ? kAppIconAdvance
+                             : buttons_->Items(controlBox)->PicNormal()->Width() + kControlBoxGap;
+    }
+    layout.CaptionLeft = left == 0 ? kBareCaptionLeft : left;
+    layout.CaptionRight = right;
+    return layout;
+}
+
+// Buttons, the control box or program icon, then the caption between them. Finds the button
+// under the cursor on the way.
+void TsuiTitleBar::DrawButtonsAndCaption(TBitmap& buffer) {
+    TCanvas& canvas = buffer.Canvas();
+    const TPoint cursor = ScreenToClient(GetCursorPos());
+    const TsuiTitleBarLayout layout = Layout(buffer.Width());
+    hotButtonIndex_ = -1;
+    for (const TsuiTitleBarLayout::Place& place : layout.Buttons) {
+        const TsuiTitleBarButton& button = *buttons_->Items(place.Index);
+        const TRect rect = Rect(place.X, button.Top(), place.X + button.PicNormal()->Width(),
+                                button.Top() + button.PicNormal()->Height());
+        const bool hot = PointInRectInclusive(cursor, rect);
         if (hot)
-            hotButtonIndex_ = controlBox;
-        if (drawAppIcon_) {
+            hotButtonIndex_ = place.Index;
+        if (button.ButtonType() == suiControlBox && drawAppIcon_) {
             TIcon icon;
             icon.LoadFromResourceName(QLatin1String(kAppIconResource));
-            icon.Draw(canvas, left + kAppIconInset, box.Top(), kAppIconSize);
-            left += kAppIconAdvance;
+            icon.Draw(canvas, place.X + kAppIconInset, button.Top(), kAppIconSize);
         } else {
-            DrawButtonPicture(canvas, box, left, hot);
-            left += box.PicNormal()->Width() + kControlBoxGap;
+            DrawButtonPicture(canvas, button, place.X, hot);
         }
     }
-    if (left == 0)
-        left = kBareCaptionLeft;
-    DrawCaption(canvas, left, right);
+    DrawCaption(canvas, layout.CaptionLeft, layout.CaptionRight);
 }
 
 // Through a scratch bitmap of the normal picture's size, which leaves out the colour of its
@@ -815,6 +823,31 @@ LRESULT TsuiTitleBar::HitTest(LPARAM screenPoint, LRESULT answer) const {
     if (p.X > form->ClientWidth() - kResizeBand)
         return HTTOPRIGHT;
     return HTTOP;
+}
+
+// ---- accessibility ----
+
+int TsuiTitleBar::AccessiblePartCount() const {
+    return static_cast<int>(Layout(Width()).Buttons.size());
+}
+
+QString TsuiTitleBar::AccessiblePartName(int index) const {
+    const int button = Layout(Width()).Buttons.at(static_cast<std::size_t>(index)).Index;
+    const TsuiTitleBarBtnType type = buttons_->Items(button)->ButtonType();
+    if (type == suiMax && FormMaximized())
+        return QLatin1String(kRestoreName);
+    return QLatin1String(kButtonNames[static_cast<int>(type)]);
+}
+
+TRect TsuiTitleBar::AccessiblePartRect(int index) const {
+    const TsuiTitleBarLayout::Place place =
+        Layout(Width()).Buttons.at(static_cast<std::size_t>(index));
+    const TsuiTitleBarButton& button = *buttons_->Items(place.Index);
+    return Bounds(place.X, button.Top(), button.PicNormal()->Width(), button.PicNormal()->Height());
+}
+
+void TsuiTitleBar::PressAccessiblePart(int index) {
+    ClickButton(Layout(Width()).Buttons.at(static_cast<std::size_t>(index)).Index);
 }
 
 void TsuiTitleBar::FontChanged() {

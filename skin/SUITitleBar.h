@@ -6,6 +6,7 @@
 #pragma once
 
 #include "framework/controls/TCustomPanel.h"
+#include "framework/core/TAccessibleParts.h"
 #include "framework/core/TCollection.h"
 #include "framework/graphics/TPicture.h"
 #include "skin/SUIPopupMenu.h"
@@ -15,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class TBitmap;
 class TCustomForm;
@@ -180,7 +182,20 @@ private:
     TsuiTitleBar* bar_;
 };
 
-class TsuiTitleBar : public TCustomPanel {
+// Where the visible buttons of a bar sit: the right-hand ones from the right end leftwards, then
+// the control box at the left end; and the room left for the caption.
+struct TsuiTitleBarLayout {
+    struct Place {
+        int Index; // in Buttons
+        int X;
+    };
+    std::vector<Place> Buttons;
+    int CaptionLeft = 0;
+    int CaptionRight = 0;
+};
+
+// Accessibility tools see the visible buttons as push buttons named after their action.
+class TsuiTitleBar : public TCustomPanel, public TAccessibleParts {
     Q_OBJECT
     Q_PROPERTY(bool Custom READ Custom WRITE SetCustom)
     Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
@@ -252,6 +267,11 @@ public:
 
     void WndProc(TMessage& message) override;
 
+    int AccessiblePartCount() const override;
+    QString AccessiblePartName(int index) const override;
+    TRect AccessiblePartRect(int index) const override;
+    void PressAccessiblePart(int index) override;
+
     TsuiTitleBarButtonClickEvent OnCustomBtnsClick;
     TsuiTitleBarButtonClickEvent OnHelpBtnClick;
 
@@ -272,6 +292,7 @@ protected:
 private:
     void ApplyStyleLook(TsuiUIStyle style);
     void AddStyleSection(TsuiTitleBarAlign align, int role, bool autoSize);
+    TsuiTitleBarLayout Layout(int width) const;
     void DrawCornerOutline(TCanvas& canvas) const;
     void DrawButtonPicture(TCanvas& canvas, const TsuiTitleBarButton& button, int x,
                            bool hot) const;

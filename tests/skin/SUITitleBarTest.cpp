@@ -9,6 +9,7 @@
 #include "skin/SUIMgr.h"
 #include "skin/SUIPublic.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QTest>
@@ -538,4 +539,22 @@ TEST_F(SUITitleBarTest, NewButtonsCopiesAndTheControlBoxMenuReference) {
     Click(6, 10);
     EXPECT_NE(bar->SystemMenu()->PopupWindow(), nullptr);
     bar->SystemMenu()->CloseMenu();
+}
+
+TEST_F(SUITitleBarTest, AccessibilityToolsSeeTheVisibleButtonsByAction) {
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(bar->Handle());
+    ASSERT_NE(access, nullptr);
+    ASSERT_EQ(access->childCount(), 2);
+    EXPECT_EQ(access->child(0)->text(QAccessible::Name), QStringLiteral("Close"));
+    EXPECT_EQ(access->child(1)->text(QAccessible::Name), QStringLiteral("Minimize"));
+    const TPoint close = bar->ClientToScreen({476, 6});
+    EXPECT_EQ(access->child(0)->rect(), QRect(close.X, close.Y, 19, 19));
+
+    Button(2)->SetVisible(true);
+    ASSERT_EQ(access->childCount(), 3);
+    // In the order they sit from the right: close, maximise, minimise.
+    EXPECT_EQ(access->child(1)->text(QAccessible::Name), QStringLiteral("Maximize"));
+    access->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(form.WindowState(), TWindowState::wsMaximized);
+    EXPECT_EQ(access->child(1)->text(QAccessible::Name), QStringLiteral("Restore"));
 }

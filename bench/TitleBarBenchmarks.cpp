@@ -1,0 +1,65 @@
+// The title bar repaints on every mouse move over it with nothing cached, so one full paint of
+// the program's bar must be cheap; and one paint of its open system menu.
+#include "framework/core/TForm.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/menus/TPopupMenuWindow.h"
+#include "skin/SUITitleBar.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The frame the bar sits on in the program, as far as the bar asks about it.
+class Frame : public TCustomPanel, public TsuiTitleBarHost {
+public:
+    using TCustomPanel::TCustomPanel;
+    TFormBorderStyle DesignBorderStyle() const override { return TFormBorderStyle::bsSingle; }
+};
+
+// The program's window: 500 x 453, the 498-pixel BlueGlass bar with its caption, close and
+// minimise buttons.
+struct ProgramWindow {
+    ProgramWindow() {
+        form.SetBorderStyle(TFormBorderStyle::bsNone);
+        form.SetBounds(405, 172, 500, 453);
+        frame->SetParent(&form);
+        frame->SetBounds(1, 0, 498, 452);
+        bar->SetParent(frame);
+        bar->SetUIStyle(TsuiUIStyle::BlueGlass);
+        bar->SetCaption(QStringLiteral("短信查询 V1.0"));
+        bar->Buttons()->Items(0)->SetVisible(false);
+        bar->Buttons()->Items(2)->SetVisible(false);
+    }
+    TForm form{nullptr};
+    Frame* frame = new Frame(&form);
+    TsuiTitleBar* bar = new TsuiTitleBar(frame);
+};
+
+void TitleBarPaint(benchmark::State& state) {
+    ProgramWindow window;
+    TBitmap target;
+    target.SetSize(window.bar->Width(), window.bar->Height());
+    for (auto _ : state)
+        window.bar->PaintWindowInto(target.Canvas());
+    benchmark::DoNotOptimize(target.Pixels(250, 10));
+}
+BENCHMARK(TitleBarPaint)->Unit(benchmark::kMicrosecond);
+
+void SystemMenuPaint(benchmark::State& state) {
+    ProgramWindow window;
+    window.bar->PopupSystemMenuBelow();
+    TPopupMenuWindow* menu = window.bar->SystemMenu()->PopupWindow();
+    if (!menu) {
+        state.SkipWithError("the system menu did not open");
+        return;
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(menu->Render());
+    window.bar->SystemMenu()->CloseMenu();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+BENCHMARK(SystemMenuPaint)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,7 @@
+#include "framework/core/TAccessibleParts.h"
+
+#include "framework/platform/PartsAccessible.h"
+
+TAccessibleParts::TAccessibleParts() {
+    PartsAccessible::Install();
+}
