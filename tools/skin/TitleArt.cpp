@@ -13,6 +13,10 @@ namespace {
 
 // The sheen is strongest in the upper half, where glass catches the light.
 constexpr double kLowerSheen = 0.35;
+// Sheen levels across the left picture: with one colour per row and level, 33 rows stay
+// within 256 colours.
+constexpr double kSheenSteps = 6.0;
+constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
 
 struct ButtonKind {
     Glyph glyph;
@@ -34,15 +38,15 @@ int TitleHeight(const Look& look) {
     return SizeOf(look.style, Role::TitleLeft).height();
 }
 
-// weight(x, width) gives how much sheen column x of a picture gets.
-QImage PaintTitle(const Look& look, QSize size, const std::function<double(int)>& weight) {
+// weight(x, y) gives how much sheen pixel (x, y) of a picture gets.
+QImage PaintTitle(const Look& look, QSize size, const std::function<double(int, int)>& weight) {
     QImage image = NewImage(size, Qt::black);
     const int height = size.height();
     for (int y = 0; y < height; ++y) {
         const QColor row = TitleRow(look, y, height);
         const double profile = y < height / 2 ? 1.0 : kLowerSheen;
         for (int x = 0; x < size.width(); ++x) {
-            const double t = look.sheen.alphaF() * profile * weight(x);
+            const double t = look.sheen.alphaF() * profile * weight(x, y);
             image.setPixelColor(x, y, Mix(row, look.sheen, std::clamp(t, 0.0, 1.0)));
         }
     }
@@ -87,14 +91,18 @@ QColor TitleRow(const Look& look, int y, int height) {
 
 QImage PaintTitleLeft(const Look& look, QSize size) {
     const int last = size.width() - 1;
-    return PaintTitle(look, size, [last](int x) {
+    return PaintTitle(look, size, [last](int x, int y) {
         const double fade = 1.0 - static_cast<double>(x) / last; // 0 in the joining column
-        return fade * fade;
+        // In steps, so that the picture keeps to 256 colours and can be stored at 8 bits;
+        // ordered dithering between neighbouring steps keeps the fade smooth.
+        const double level = fade * fade * kSheenSteps;
+        const double threshold = (kBayer[y % 4][x % 4] + 0.5) / 16.0;
+        return (std::floor(level) + (level - std::floor(level) > threshold ? 1 : 0)) / kSheenSteps;
     });
 }
 
 QImage PaintTitlePlain(const Look& look, QSize size) {
-    return PaintTitle(look, size, [](int) { return 0.0; });
+    return PaintTitle(look, size, [](int, int) { return 0.0; });
 }
 
 QImage PaintTitleButtons(const Look& look, QSize size) {

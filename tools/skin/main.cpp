@@ -1,8 +1,11 @@
 // Paints the skin artwork and writes it into the source tree, or renders its contact sheet.
 //   duanxin-skin-art write ROOT        ROOT/resources/skin/*.bmp, ROOT/resources/icons/MAINICON.ico
 //   duanxin-skin-art sheet ROOT PNG    the contact sheet of what ROOT/resources holds
+//   duanxin-skin-art form ROOT         the title-bar pictures of the main window's form
+//                                      description, as form text on standard output
 #include "Catalogue.h"
 #include "ContactSheet.h"
+#include "FormPictures.h"
 #include "IconArt.h"
 
 #include <QDir>
@@ -72,6 +75,16 @@ bool WriteSheet(const QString& root, const QString& png) {
     return true;
 }
 
+bool PrintFormPictures(const QString& root) {
+    const QString text = art::MainWindowTitleBarText(SkinFolder(root));
+    if (text.isEmpty())
+        return Fail(QStringLiteral("the BlueGlass title bitmaps under %1 are missing or hold more "
+                                   "than 256 colours")
+                        .arg(SkinFolder(root)));
+    std::fputs(qPrintable(text), stdout);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -84,7 +97,10 @@ int main(int argc, char** argv) {
         ok = WriteAll(args[2]);
     else if (args.size() == 4 && args[1] == QLatin1String("sheet"))
         ok = WriteSheet(args[2], args[3]);
+    else if (args.size() == 3 && args[1] == QLatin1String("form"))
+        ok = PrintFormPictures(args[2]);
     else
-        ok = Fail(QStringLiteral("usage: duanxin-skin-art write ROOT | sheet ROOT PNG"));
+        ok =
+            Fail(QStringLiteral("usage: duanxin-skin-art write ROOT | sheet ROOT PNG | form ROOT"));
     return ok ? 0 : 1;
 }
