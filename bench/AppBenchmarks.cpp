@@ -3,6 +3,8 @@
 #include "app/library/CleanMessageText.h"
 #include "framework/core/TApplication.h"
 
+#include <QFile>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -13,14 +15,28 @@ bool Ready(TForm1& form) {
     return form.ADOQuery1->RecordCount() == kLibraryRows && !form.TJ->Text().isEmpty();
 }
 
+// Resident memory of the process, in kB, from the kernel's account; 0 when unreadable.
+long ResidentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
 void Startup(benchmark::State& state) {
+    long resident = 0;
     for (auto _ : state) {
         auto form = std::make_unique<TForm1>(Application);
         if (!Ready(*form)) {
             state.SkipWithError("the form did not reach the ready state");
             break;
         }
+        resident = std::max(resident, ResidentKilobytes());
     }
+    state.counters["resident_kB"] = static_cast<double>(resident);
 }
 BENCHMARK(Startup)->Unit(benchmark::kMillisecond);
 

@@ -57,6 +57,26 @@ void RawSpringFestivalSearch(benchmark::State& state) {
 }
 BENCHMARK(RawSpringFestivalSearch)->Unit(benchmark::kMillisecond);
 
+// A search without hits lists everything again: the no-hit statement, then the full listing,
+// on a connection that is already open.
+void RawNoHitSearch(benchmark::State& state) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(DUANXIN_LIBRARY_FILE, &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        state.SkipWithError("cannot read the library file");
+        return;
+    }
+    for (auto _ : state) {
+        const int hits =
+            FetchRows(db, "Select 短信内容 from data where 短信内容 like '%没有这样的短信%' ");
+        if (hits != 0 || FetchRows(db, "Select * from data") <= 0) {
+            state.SkipWithError("the statements did not give an empty and a full listing");
+            break;
+        }
+    }
+    sqlite3_close(db);
+}
+BENCHMARK(RawNoHitSearch)->Unit(benchmark::kMillisecond);
+
 void BareWindow(benchmark::State& state) {
     for (auto _ : state) {
         QWidget window;
