@@ -45,10 +45,15 @@ void TButton::Pressed() {
     TWinControl::Click();
 }
 
-void TButton::WndProc(TMessage& message) {
+bool IsButtonDialogKey(const TMessage& message, bool isDefault, bool isCancel) {
     const auto shift = EventTranslator::KeyShiftState(message);
     const bool plain =
         !(shift & (TShiftState(TShiftFlag::ssShift) | TShiftFlag::ssCtrl | TShiftFlag::ssAlt));
+    return plain && ((message.WParam == VK_RETURN && isDefault) ||
+                     (message.WParam == VK_ESCAPE && isCancel));
+}
+
+void TButton::WndProc(TMessage& message) {
     switch (message.Msg) {
     case CM_DIALOGCHAR:
         if (IsAccel(static_cast<char16_t>(message.WParam), Caption()) && CanFocus()) {
@@ -58,9 +63,7 @@ void TButton::WndProc(TMessage& message) {
         }
         break;
     case CM_DIALOGKEY:
-        if (plain && CanFocus() &&
-            ((message.WParam == VK_RETURN && default_) ||
-             (message.WParam == VK_ESCAPE && cancel_))) {
+        if (IsButtonDialogKey(message, default_, cancel_) && CanFocus()) {
             Click();
             message.Result = 1;
             return;

@@ -4,6 +4,10 @@
 
 #include "framework/core/TWinControl.h"
 
+// Whether CM_DIALOGKEY's key clicks a button that is the form's default or cancel button: Enter
+// for the default one, Escape for the cancel one, without Shift, Ctrl or Alt.
+bool IsButtonDialogKey(const TMessage& message, bool isDefault, bool isCancel);
+
 class TButton : public TWinControl {
     Q_OBJECT
     Q_PROPERTY(bool Default READ Default WRITE SetDefault)
