@@ -156,10 +156,8 @@ void TsuiCustomButton::SetFocusedRectMargin(int margin) {
 
 void TsuiCustomButton::Notification(TComponent* AComponent, TOperation Operation) {
     TCustomPushButton::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && AComponent == fileTheme_) {
-        fileTheme_ = nullptr;
+    if (DropRemovedFileTheme(fileTheme_, AComponent, Operation))
         SetUIStyle(TsuiUIStyle::DeepBlue);
-    }
 }
 
 // The built-in style's strip only: a file theme is never asked, so FromThemeFile finds nothing
@@ -321,20 +319,14 @@ void TsuiCustomButton::WndProc(TMessage& message) {
         KeyReleased(message);
         return;
     case CM_DIALOGCHAR:
+        // After the base's handling this button alone answers; a hidden one clicks nothing.
         TCustomPushButton::WndProc(message);
         message.Result = 0;
-        // A hidden button's accelerator clicks nothing.
-        if (IsAccel(static_cast<char16_t>(message.WParam), Caption()) && CanFocus()) {
-            Click();
-            message.Result = 1;
-        }
+        ClickOnDialogMessage(*this, message, default_, cancel_);
         return;
     case CM_DIALOGKEY:
-        if (IsButtonDialogKey(message, default_, cancel_) && CanFocus()) {
-            Click();
-            message.Result = 1;
+        if (ClickOnDialogMessage(*this, message, default_, cancel_))
             return;
-        }
         break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

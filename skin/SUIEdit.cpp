@@ -36,10 +36,8 @@ void TsuiEdit::SetBorderColor(TColor color) {
 
 void TsuiEdit::Notification(TComponent* AComponent, TOperation Operation) {
     TCustomEdit::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && AComponent == fileTheme_) {
-        fileTheme_ = nullptr;
+    if (DropRemovedFileTheme(fileTheme_, AComponent, Operation))
         SetUIStyle(TsuiUIStyle::DeepBlue);
-    }
 }
 
 // The frame goes on after the edit drew, whichever of the two messages came.

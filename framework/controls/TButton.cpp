@@ -45,7 +45,9 @@ void TButton::Pressed() {
     TWinControl::Click();
 }
 
-bool IsButtonDialogKey(const TMessage& message, bool isDefault, bool isCancel) {
+namespace {
+
+bool IsDialogKeyFor(const TMessage& message, bool isDefault, bool isCancel) {
     const auto shift = EventTranslator::KeyShiftState(message);
     const bool plain =
         !(shift & (TShiftState(TShiftFlag::ssShift) | TShiftFlag::ssCtrl | TShiftFlag::ssAlt));
@@ -53,24 +55,22 @@ bool IsButtonDialogKey(const TMessage& message, bool isDefault, bool isCancel) {
                      (message.WParam == VK_ESCAPE && isCancel));
 }
 
+} // namespace
+
+bool ClickOnDialogMessage(TWinControl& button, TMessage& message, bool isDefault, bool isCancel) {
+    const bool clicks =
+        (message.Msg == CM_DIALOGCHAR &&
+         IsAccel(static_cast<char16_t>(message.WParam), button.Caption())) ||
+        (message.Msg == CM_DIALOGKEY && IsDialogKeyFor(message, isDefault, isCancel));
+    if (!clicks || !button.CanFocus())
+        return false;
+    button.Click();
+    message.Result = 1;
+    return true;
+}
+
 void TButton::WndProc(TMessage& message) {
-    switch (message.Msg) {
-    case CM_DIALOGCHAR:
-        if (IsAccel(static_cast<char16_t>(message.WParam), Caption()) && CanFocus()) {
-            Click();
-            message.Result = 1;
-            return;
-        }
-        break;
-    case CM_DIALOGKEY:
-        if (IsButtonDialogKey(message, default_, cancel_) && CanFocus()) {
-            Click();
-            message.Result = 1;
-            return;
-        }
-        break;
-    default:
-        break;
-    }
+    if (ClickOnDialogMessage(*this, message, default_, cancel_))
+        return;
     TWinControl::WndProc(message);
 }

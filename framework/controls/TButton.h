@@ -4,9 +4,11 @@
 
 #include "framework/core/TWinControl.h"
 
-// Whether CM_DIALOGKEY's key clicks a button that is the form's default or cancel button: Enter
-// for the default one, Escape for the cancel one, without Shift, Ctrl or Alt.
-bool IsButtonDialogKey(const TMessage& message, bool isDefault, bool isCancel);
+// A push button's answer to the form's dialog messages: CM_DIALOGCHAR with the accelerator of its
+// caption, or CM_DIALOGKEY with Enter for the default button or Escape for the cancel button
+// (without Shift, Ctrl or Alt), clicks a button that can take the focus and answers 1 (true).
+// Anything else is left as it was (false).
+bool ClickOnDialogMessage(TWinControl& button, TMessage& message, bool isDefault, bool isCancel);
 
 class TButton : public TWinControl {
     Q_OBJECT

@@ -160,6 +160,17 @@ protected:
         QApplication::setActiveWindow(form.Handle());
     }
     QWidget* Window() { return button->Handle(); }
+    // Red up to column `redColumns`, blue after it, and lime, the colour left out, at the top left.
+    void SetGlyph(int width, int height, int redColumns) {
+        TBitmap glyph;
+        glyph.SetSize(width, height);
+        glyph.Canvas().Brush().SetColor(clBlue);
+        glyph.Canvas().FillRect(Rect(0, 0, width, height));
+        glyph.Canvas().Brush().SetColor(clRed);
+        glyph.Canvas().FillRect(Rect(0, 0, redColumns, height));
+        glyph.SetPixels(0, 0, clLime);
+        button->SetGlyph(glyph);
+    }
     QImage Face() { return Window()->grab().toImage(); }
     // Where the caption's ink lies: the pixels that differ from the same face without it.
     Pixels CaptionInk(const QString& caption) {
@@ -337,14 +348,7 @@ TEST_F(SUIButtonTest, FocusIsABoldCaptionInBlueGlassAndMacOSAndADottedFrameOther
 TEST_F(SUIButtonTest, GlyphsOfTwoImagesSwapWhenDisabledAndSingleOnesAreGreyed) {
     button->SetUIStyle(TsuiUIStyle::WinXP);
     button->SetBounds(10, 5, 80, 27);
-    TBitmap glyph;
-    glyph.SetSize(32, 16);
-    glyph.Canvas().Brush().SetColor(clRed);
-    glyph.Canvas().FillRect(Rect(0, 0, 16, 16));
-    glyph.Canvas().Brush().SetColor(clBlue);
-    glyph.Canvas().FillRect(Rect(16, 0, 32, 16));
-    glyph.SetPixels(0, 0, clLime); // the colour left out
-    button->SetGlyph(glyph);
+    SetGlyph(32, 16, 16);
 
     // Left of an empty caption: (80 - (0 + 16 + 4)) / 2 = 30, (27 - 16) / 2 = 5.
     QImage face = Face();
@@ -359,8 +363,7 @@ TEST_F(SUIButtonTest, GlyphsOfTwoImagesSwapWhenDisabledAndSingleOnesAreGreyed) {
     EXPECT_EQ(PixelOf(Face(), 31, 6), clBlue);
 
     // 30 x 16 is one image, centred at (80 - 34) / 2 = 23; disabled, it is greyed.
-    glyph.SetSize(30, 16);
-    button->SetGlyph(glyph);
+    SetGlyph(30, 16, 16);
     EXPECT_EQ(PixelOf(Face(), 25, 6), ColorToRGB(clBtnShadow));
     button->SetEnabled(true);
     face = Face();
@@ -371,12 +374,7 @@ TEST_F(SUIButtonTest, GlyphsOfTwoImagesSwapWhenDisabledAndSingleOnesAreGreyed) {
 TEST_F(SUIButtonTest, GlyphLayoutsPlaceGlyphAndCaptionAroundEachOther) {
     button->SetUIStyle(TsuiUIStyle::WinXP);
     button->SetBounds(10, 5, 80, 60);
-    TBitmap glyph;
-    glyph.SetSize(10, 10);
-    glyph.Canvas().Brush().SetColor(clRed);
-    glyph.Canvas().FillRect(Rect(0, 0, 10, 10));
-    glyph.SetPixels(0, 0, clLime);
-    button->SetGlyph(glyph);
+    SetGlyph(10, 10, 10);
     button->SetSpacing(6);
     TBitmap measure;
     measure.Canvas().Font().Assign(button->Font());
@@ -466,11 +464,21 @@ TEST_F(SUIButtonTest, KeysPressAndClickAndTheFormsDefaultAndCancelButtonsAnswerE
     other->SetCancel(true);
     int otherClicks = 0;
     other->OnClick = [&](TObject*) { ++otherClicks; };
-    button->SetDefault(true);
     ShowForm();
     edit->SetTabOrder(0);
     button->SetTabOrder(1);
     edit->SetFocus();
+    // Becoming the default tells the whole form where the focus is.
+    LPARAM toldFocus = 0;
+    const TWndMethod previous = other->WindowProc;
+    other->WindowProc = [&](TMessage& m) {
+        if (m.Msg == CM_FOCUSCHANGED)
+            toldFocus = m.LParam;
+        previous(m);
+    };
+    button->SetDefault(true);
+    other->WindowProc = previous;
+    EXPECT_EQ(toldFocus, reinterpret_cast<LPARAM>(edit));
 
     TypeKey(edit->Handle(), Qt::Key_Return, QStringLiteral("\r"));
     TypeKey(edit->Handle(), Qt::Key_Escape, QStringLiteral("\x1b"));
