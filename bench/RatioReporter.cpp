@@ -33,10 +33,10 @@ bool PrintRatio(const char* label, double measured, double baseline, double targ
 
 bool PrintLimit(const char* label, double measured, double limit) {
     if (measured <= 0.0) {
-        std::printf("%s time unavailable (limit %.1f ms)\n", label, limit * 1e3);
+        std::printf("%s time unavailable (limit %g ms)\n", label, limit * 1e3);
         return false;
     }
-    std::printf("%s %.3f ms (limit %.1f ms)%s\n", label, measured * 1e3, limit * 1e3,
+    std::printf("%s %.3f ms (limit %g ms)%s\n", label, measured * 1e3, limit * 1e3,
                 measured <= limit ? "" : " MISSED");
     return true;
 }
@@ -69,8 +69,10 @@ bool RatioReporter::PrintRatios() const {
         PrintRatio("no-hit search", Seconds("NoHitSearch"), Seconds("RawNoHitSearch"), 1.3);
     const bool menuKnown =
         PrintLimit("owner-drawn popup menu", Seconds("OwnerDrawnPopupMenu"), 0.002);
+    const bool buttonKnown = PrintFrameShare("skinned button paint", Seconds("SkinnedButtonPaint"));
+    const bool editKnown = PrintFrameShare("skinned edit paint", Seconds("SkinnedEditPaint"));
     const bool barKnown = PrintFrameShare("title bar paint", Seconds("TitleBarPaint"));
     const bool systemMenuKnown = PrintFrameShare("system menu paint", Seconds("SystemMenuPaint"));
-    return startupKnown && reopenKnown && searchKnown && noHitKnown && menuKnown && barKnown &&
-           systemMenuKnown;
+    return startupKnown && reopenKnown && searchKnown && noHitKnown && menuKnown && buttonKnown &&
+           editKnown && barKnown && systemMenuKnown;
 }

@@ -93,10 +93,8 @@ void TsuiPopupMenu::Loaded() {
 
 void TsuiPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
     TPopupMenu::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && AComponent == fileTheme_) {
-        fileTheme_ = nullptr;
+    if (DropRemovedFileTheme(fileTheme_, AComponent, Operation))
         SetUIStyle(TsuiUIStyle::DeepBlue);
-    }
 }
 
 void TsuiPopupMenu::InstallMenuItemHandlers() {

@@ -214,6 +214,14 @@ void ApplyStyleToChildren(const TWinControl& skinForm, TsuiUIStyle style,
     }
 }
 
+bool DropRemovedFileTheme(TsuiFileTheme*& fileTheme, const TComponent* removed,
+                          TOperation operation) {
+    if (operation != TOperation::opRemove || !removed || removed != fileTheme)
+        return false;
+    fileTheme = nullptr;
+    return true;
+}
+
 TColor ThemeColor(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role) {
     TsuiUIStyle style;
     return ResolveStyle(fileTheme, uiStyle, style) ? fileTheme->GetColor(role)

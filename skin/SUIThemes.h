@@ -3,6 +3,7 @@
 // a built-in style.
 #pragma once
 
+#include "framework/core/TComponent.h"
 #include "framework/core/Types.h"
 
 #include <QObject>
@@ -10,7 +11,6 @@
 #include <cstdint>
 
 class TBitmap;
-class TComponent;
 class TWinControl;
 class TsuiFileTheme;
 
@@ -117,6 +117,11 @@ TsuiUIStyle GetOwnerFormStyle(const TComponent* owner);
 // Every direct child control of `skinForm` publishing both FileTheme and UIStyle gets FileTheme,
 // then UIStyle, through the property setters so that it re-skins itself.
 void ApplyStyleToChildren(const TWinControl& skinForm, TsuiUIStyle style, TsuiFileTheme* fileTheme);
+
+// A skinned component's FileTheme is owned elsewhere: when the removal notification names it,
+// the reference is cleared and the answer is true, and the component turns DeepBlue.
+bool DropRemovedFileTheme(TsuiFileTheme*& fileTheme, const TComponent* removed,
+                          TOperation operation);
 
 // The role's value as a component with this file theme and style sees it: from the file theme
 // when ResolveStyle says so, from the catalogue of the resolved style otherwise. Every skinned

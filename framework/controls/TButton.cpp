@@ -45,29 +45,32 @@ void TButton::Pressed() {
     TWinControl::Click();
 }
 
-void TButton::WndProc(TMessage& message) {
+namespace {
+
+bool IsDialogKeyFor(const TMessage& message, bool isDefault, bool isCancel) {
     const auto shift = EventTranslator::KeyShiftState(message);
     const bool plain =
         !(shift & (TShiftState(TShiftFlag::ssShift) | TShiftFlag::ssCtrl | TShiftFlag::ssAlt));
-    switch (message.Msg) {
-    case CM_DIALOGCHAR:
-        if (IsAccel(static_cast<char16_t>(message.WParam), Caption()) && CanFocus()) {
-            Click();
-            message.Result = 1;
-            return;
-        }
-        break;
-    case CM_DIALOGKEY:
-        if (plain && CanFocus() &&
-            ((message.WParam == VK_RETURN && default_) ||
-             (message.WParam == VK_ESCAPE && cancel_))) {
-            Click();
-            message.Result = 1;
-            return;
-        }
-        break;
-    default:
-        break;
-    }
+    return plain && ((message.WParam == VK_RETURN && isDefault) ||
+                     (message.WParam == VK_ESCAPE && isCancel));
+}
+
+} // namespace
+
+bool ClickOnDialogMessage(TWinControl& button, TMessage& message, bool isDefault, bool isCancel) {
+    const bool clicks =
+        (message.Msg == CM_DIALOGCHAR &&
+         IsAccel(static_cast<char16_t>(message.WParam), button.Caption())) ||
+        (message.Msg == CM_DIALOGKEY && IsDialogKeyFor(message, isDefault, isCancel));
+    if (!clicks || !button.CanFocus())
+        return false;
+    button.Click();
+    message.Result = 1;
+    return true;
+}
+
+void TButton::WndProc(TMessage& message) {
+    if (ClickOnDialogMessage(*this, message, default_, cancel_))
+        return;
     TWinControl::WndProc(message);
 }

@@ -4,6 +4,12 @@
 
 #include "framework/core/TWinControl.h"
 
+// A push button's answer to the form's dialog messages: CM_DIALOGCHAR with the accelerator of its
+// caption, or CM_DIALOGKEY with Enter for the default button or Escape for the cancel button
+// (without Shift, Ctrl or Alt), clicks a button that can take the focus and answers 1 (true).
+// Anything else is left as it was (false).
+bool ClickOnDialogMessage(TWinControl& button, TMessage& message, bool isDefault, bool isCancel);
+
 class TButton : public TWinControl {
     Q_OBJECT
     Q_PROPERTY(bool Default READ Default WRITE SetDefault)

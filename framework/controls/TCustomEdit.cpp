@@ -82,6 +82,10 @@ void TCustomEdit::ApplyLook() {
         editor->setStyleSheet(QStringLiteral("QLineEdit{background:%1;color:%2;}").arg(base, text));
 }
 
+void TCustomEdit::SetFrameMargin(int pixels) {
+    Editor()->setContentsMargins(pixels, pixels, pixels, pixels);
+}
+
 void TCustomEdit::SelectAll() {
     Editor()->selectAll();
 }

@@ -23,6 +23,10 @@ public:
     bool Ctl3D() const { return ctl3D_; }
     void SetCtl3D(bool v);
 
+    // Keeps `pixels` on every side between the window's edge and the text area, so that a frame
+    // drawn there after the toolkit's paint never covers text.
+    void SetFrameMargin(int pixels);
+
     void SelectAll();
     QString SelText() const;
     void CopyToClipboard();

@@ -87,6 +87,11 @@ void TImageList::Clear() {
     images_.clear();
 }
 
+void TImageList::GetBitmap(int index, TBitmap& image) const {
+    if (index >= 0 && index < Count())
+        image.Assign(*images_[static_cast<std::size_t>(index)]);
+}
+
 void TImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled) const {
     if (index < 0 || index >= Count())
         return;

@@ -38,6 +38,10 @@ public:
     void Delete(int index);
     void Clear();
 
+    // A copy of the image at `index`, its transparent colour included; an index out of range
+    // leaves `image` as it is.
+    void GetBitmap(int index, TBitmap& image) const;
+
     // The image with its top-left corner at (x, y). A disabled image is drawn greyed, as Windows
     // draws disabled pictures: its shape in the button-shadow colour over the same shape in the
     // button-highlight colour one pixel right and down. An index out of range draws nothing.

@@ -56,3 +56,23 @@ TEST_F(TCustomEditTest, AReadOnlyEditTakesNoTyping) {
     TypeText(edit->Handle(), QStringLiteral("ab"));
     EXPECT_EQ(edit->Text(), QStringLiteral("x"));
 }
+
+TEST_F(TCustomEditTest, AFrameMarginMovesTheTextInwardAndKeepsItCentred) {
+    const auto inkOrigin = [](TEdit& e) {
+        const QImage image = e.Handle()->grab().toImage();
+        QPoint origin(image.width(), image.height());
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 128)
+                    origin = QPoint(std::min(origin.x(), x), std::min(origin.y(), y));
+        return origin;
+    };
+    for (TEdit* e : {edit, new TEdit(&owner)}) {
+        e->SetBorderStyle(TBorderStyle::bsNone);
+        e->SetBounds(0, 0, 120, 21);
+        e->SetText(QStringLiteral("框"));
+    }
+    auto* framed = qobject_cast<TEdit*>(owner.Components(1));
+    framed->SetFrameMargin(3);
+    EXPECT_EQ(inkOrigin(*framed), inkOrigin(*edit) + QPoint(3, 0));
+}

@@ -102,3 +102,18 @@ TEST_F(ImageListTest, BadInputIsRefusedOrDrawsNothing) {
     images.SetHeight(5); // the images no longer fit
     EXPECT_EQ(images.Count(), 0);
 }
+
+TEST_F(ImageListTest, GetBitmapCopiesOneImageWithItsTransparentColour) {
+    TBitmap strip;
+    MakeStrip(strip, 3);
+    images.AddMasked(strip, kBack);
+    TBitmap copy;
+    images.GetBitmap(2, copy);
+    ASSERT_EQ(copy.Width(), 4);
+    ASSERT_EQ(copy.Height(), 3);
+    EXPECT_EQ(copy.Pixels(1, 1), TColor(0x30));
+    EXPECT_TRUE(copy.Transparent());
+    EXPECT_EQ(copy.TransparentColor(), kBack);
+    images.GetBitmap(3, copy); // out of range: unchanged
+    EXPECT_EQ(copy.Pixels(1, 1), TColor(0x30));
+}
