@@ -5,6 +5,8 @@
 #include "framework/core/Exception.h"
 #include "framework/core/TApplication.h"
 #include "framework/core/TForm.h"
+#include "framework/forms/FormParser.h"
+#include "framework/forms/FormReader.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
 #include "framework/menus/TMenuItem.h"
@@ -13,8 +15,10 @@
 #include "skin/support/ThemeFileWriter.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <QWidget>
+#include <QtEndian>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -533,6 +537,153 @@ TEST_F(SUIFormTest, AnMdiChildsFrameStaysInsideAndSquare) {
     EXPECT_NE(At(face, cw - 5, 100), kRed);
     EXPECT_EQ(At(face, 100, ch - 4), kRed);
     EXPECT_NE(At(face, 100, ch - 5), kRed);
+}
+
+// A picture as a form description stores it, in hex: the graphic's class name counted by one
+// byte, the bitmap file's length in four bytes, the file.
+QString StoredPicture(int width, int height, QRgb colour, QImage::Format format) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray file;
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::WriteOnly);
+    image.convertToFormat(format).save(&buffer, "BMP");
+    const QByteArray className = QByteArrayLiteral("TBitmap");
+    QByteArray length(4, '\0');
+    qToLittleEndian<quint32>(quint32(file.size()), length.data());
+    return QString::fromLatin1((char(className.size()) + className + length + file).toHex());
+}
+
+QString ButtonItem(const char* type, bool visible, QRgb colour) {
+    const QString picture = StoredPicture(19, 19, colour, QImage::Format_RGB32);
+    return QStringLiteral("      item\n"
+                          "        UIStyle = BlueGlass\n"
+                          "        ButtonType = %1\n"
+                          "        Transparent = True\n"
+                          "        Top = 6\n"
+                          "        Visible = %2\n"
+                          "        PicNormal.Data = {%3}\n"
+                          "        PicMouseOn.Data = {%3}\n"
+                          "        PicMouseDown.Data = {%3}\n"
+                          "      end\n")
+        .arg(QLatin1String(type), visible ? QStringLiteral("True") : QStringLiteral("False"),
+             picture);
+}
+
+QString SectionItem(bool autoSize, int width, const char* align, int pictureWidth, bool stretch) {
+    const auto boolean = [](bool b) {
+        return b ? QStringLiteral("True") : QStringLiteral("False");
+    };
+    return QStringLiteral("      item\n"
+                          "        AutoSize = %1\n"
+                          "        Width = %2\n"
+                          "        Align = %3\n"
+                          "        Picture.Data = {%4}\n"
+                          "        Stretch = %5\n"
+                          "      end\n")
+        .arg(boolean(autoSize))
+        .arg(width)
+        .arg(QLatin1String(align),
+             StoredPicture(pictureWidth, 33, qRgb(0, 0x40, 0x80), QImage::Format_Indexed8),
+             boolean(stretch));
+}
+
+// The main window's frame as its description stores it, in the stored order.
+QString ProgramDescription() {
+    return QStringLiteral("object Form1: TForm\n"
+                          "  Left = 405\n"
+                          "  Top = 172\n"
+                          "  BorderStyle = bsSingle\n"
+                          "  Caption = '短信查询 V1.0'\n"
+                          "  ClientHeight = 453\n"
+                          "  ClientWidth = 500\n"
+                          "  object suiForm1: TsuiForm\n"
+                          "    Left = 1\n"
+                          "    Top = 0\n"
+                          "    Width = 498\n"
+                          "    Height = 452\n"
+                          "    TitleBarCustom = False\n"
+                          "    UIStyle = BlueGlass\n"
+                          "    UIStyleAutoUpdateSub = False\n"
+                          "    BorderColor = clBlack\n"
+                          "    BorderWidth = 1\n"
+                          "    Color = 15198183\n"
+                          "    Caption = '短信查询 V1.0'\n"
+                          "    TitleBarButtons = <\n") +
+           ButtonItem("suiControlBox", false, qRgb(1, 0, 0)) +
+           ButtonItem("suiClose", true, qRgb(2, 0, 0)) +
+           ButtonItem("suiMax", false, qRgb(3, 0, 0)) + ButtonItem("suiMin", true, qRgb(4, 0, 0)) +
+           QStringLiteral("    >\n"
+                          "    TitleBarSections = <\n") +
+           SectionItem(true, 162, "suiLeft", 162, false) +
+           SectionItem(true, 101, "suiRight", 101, false) +
+           SectionItem(false, 10, "suiClient", 179, true) +
+           QStringLiteral("    >\n"
+                          "    TitleBarDrawAppIcon = False\n"
+                          "    Font.Charset = DEFAULT_CHARSET\n"
+                          "    Font.Color = clWhite\n"
+                          "    Font.Height = -11\n"
+                          "    Font.Name = 'Tahoma'\n"
+                          "    Font.Style = [fsBold]\n"
+                          "    MenuBarColor = 15198183\n"
+                          "    MenuBarHeight = 22\n"
+                          "    RoundCorner = 11\n"
+                          "    Version = '4.30'\n"
+                          "  end\n"
+                          "end\n");
+}
+
+TEST(SUIFormReadingTest, TheProgramsStoredFrameGivesItsWindow) {
+    TApplication app;
+    TForm form(nullptr);
+    FormReader::ReadInto(&form, FormParser::Parse(ProgramDescription()));
+    auto* frame = qobject_cast<TsuiForm*>(form.FindComponent(QStringLiteral("suiForm1")));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->Parent(), &form);
+    EXPECT_EQ(form.Width(), 500);
+    EXPECT_EQ(form.Height(), 453);
+    EXPECT_EQ(form.BorderStyle(), TFormBorderStyle::bsNone);
+    EXPECT_EQ(frame->DesignBorderStyle(), TFormBorderStyle::bsSingle);
+    EXPECT_EQ(frame->BoundsRect(), Bounds(1, 0, 498, 452));
+    EXPECT_EQ(frame->UIStyle(), TsuiUIStyle::BlueGlass);
+    EXPECT_EQ(frame->Color(), 15198183);
+    EXPECT_EQ(frame->Caption(), kCaption);
+    EXPECT_EQ(form.Caption(), kCaption);
+    EXPECT_EQ(form.Constraints()->MinWidth(), 270);
+    EXPECT_EQ(frame->RoundCorner(), 11);
+    EXPECT_EQ(frame->MenuBarColor(), 15198183);
+    EXPECT_EQ(frame->MenuBarHeight(), 22);
+    EXPECT_FALSE(frame->TitleBarDrawAppIcon());
+
+    const TsuiTitleBarButtons& buttons = *frame->TitleBarButtons();
+    ASSERT_EQ(buttons.Count(), 4);
+    const TsuiTitleBarBtnType types[] = {suiControlBox, suiClose, suiMax, suiMin};
+    for (int i = 0; i < 4; ++i) {
+        const TsuiTitleBarButton& button = *buttons.Items(i);
+        EXPECT_EQ(button.ButtonType(), types[i]);
+        EXPECT_EQ(button.Visible(), i == 1 || i == 3);
+        EXPECT_TRUE(button.Transparent());
+        EXPECT_EQ(button.Top(), 6);
+        // The stored pictures replace those the type loaded from the style.
+        EXPECT_EQ(button.PicNormal()->Bitmap()->Pixels(0, 0), i + 1);
+        EXPECT_EQ(button.PicMouseDown()->Bitmap()->Pixels(18, 18), i + 1);
+    }
+    const TsuiTitleBarSections& sections = *frame->TitleBarSections();
+    ASSERT_EQ(sections.Count(), 3);
+    EXPECT_EQ(sections.Items(0)->Width(), 162);
+    EXPECT_EQ(sections.Items(1)->Width(), 101);
+    EXPECT_EQ(sections.Items(1)->Align(), suiRight);
+    EXPECT_EQ(sections.Items(2)->Width(), 10);
+    EXPECT_EQ(sections.Items(2)->Align(), suiClient);
+    EXPECT_TRUE(sections.Items(2)->Stretch());
+    EXPECT_EQ(sections.Items(2)->Picture()->Width(), 179);
+    EXPECT_EQ(frame->TitleBar()->Height(), 33);
+
+    const TFont& font = *frame->TitleBar()->Font();
+    EXPECT_EQ(font.Name(), QStringLiteral("Tahoma"));
+    EXPECT_EQ(font.Height(), -11);
+    EXPECT_EQ(font.Color(), clWhite);
+    EXPECT_TRUE(font.Style().testFlag(Framework::fsBold));
 }
 
 } // namespace
