@@ -19,6 +19,8 @@ namespace SkinMetrics {
 inline constexpr int kSeparatorLeftGap = 4;
 inline constexpr int kSeparatorRightGap = 2;
 inline constexpr int kSeparatorRow = 2;
+// How deep the resize bands along a sizeable skinned window's edges are.
+inline constexpr int kResizeBand = 5;
 } // namespace SkinMetrics
 
 class TBitmap;

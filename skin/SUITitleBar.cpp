@@ -41,9 +41,6 @@ constexpr const char* kButtonNames[] = {"Maximize", "Minimize",    "Close",
                                         "Help",     "System menu", "Custom button"};
 constexpr char kRestoreName[] = "Restore";
 
-// The top rows of a sizeable window's bar that resize it, and the corners' width.
-constexpr int kResizeBand = 5;
-
 // The corner outline reaches well below the bar so that only its top arcs fall inside.
 constexpr int kOutlineOverhang = 50;
 
@@ -816,11 +813,12 @@ LRESULT TsuiTitleBar::HitTest(LPARAM screenPoint, LRESULT answer) const {
     if (!host || host->DesignBorderStyle() != TFormBorderStyle::bsSizeable)
         return answer;
     const TPoint p = ScreenToClient({GetXLParam(screenPoint), GetYLParam(screenPoint)});
-    if (p.Y >= kResizeBand)
+    const int band = SkinMetrics::kResizeBand;
+    if (p.Y >= band)
         return answer;
-    if (p.X < kResizeBand)
+    if (p.X < band)
         return HTTOPLEFT;
-    if (p.X > form->ClientWidth() - kResizeBand)
+    if (p.X > form->ClientWidth() - band)
         return HTTOPRIGHT;
     return HTTOP;
 }

@@ -183,6 +183,10 @@ void TCustomForm::SetWindowState(TWindowState state) {
     w->setWindowState(QtWindowState(state));
 }
 
+TRect TCustomForm::NormalBounds() const {
+    return normalBounds_ ? *normalBounds_ : BoundsRect();
+}
+
 void TCustomForm::SetBorderWidth(int v) {
     borderWidth_ = v;
     RealignControls();

@@ -60,6 +60,9 @@ public:
     // Where no window manager places windows, the form maximises itself to the work area and
     // takes back the bounds it had when it is restored.
     void SetWindowState(TWindowState state);
+    // The bounds it takes back when restored from a maximised state it gave itself; otherwise
+    // the bounds it has (a hidden form maximised by a window manager keeps them until shown).
+    TRect NormalBounds() const;
     TSizeConstraints* Constraints() const { return constraints_.get(); }
     bool Scaled() const { return scaled_; }
     void SetScaled(bool v) { scaled_ = v; }

@@ -193,9 +193,11 @@ TEST_F(TCustomFormTest, SystemCommandsMinimiseMaximiseRestoreAndClose) {
     ASSERT_FALSE(WindowSystem::PlacesWindows());
     const TRect work = WindowSystem::WorkArea();
 
+    EXPECT_EQ(form->NormalBounds(), Bounds(50, 60, 300, 200));
     form->Perform(WM_SYSCOMMAND, SC_MAXIMIZE);
     EXPECT_EQ(form->WindowState(), TWindowState::wsMaximized);
     EXPECT_EQ(form->BoundsRect(), work);
+    EXPECT_EQ(form->NormalBounds(), Bounds(50, 60, 300, 200));
     ASSERT_FALSE(sizes.empty());
     EXPECT_EQ(sizes.back(), SIZE_MAXIMIZED);
     form->Perform(WM_SYSCOMMAND, SC_MAXIMIZE); // again: the normal bounds stay remembered

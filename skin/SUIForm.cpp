@@ -1,0 +1,489 @@
+#include "skin/SUIForm.h"
+
+#include "framework/controls/TPanel.h"
+#include "framework/core/EventTranslator.h"
+#include "framework/core/Exception.h"
+#include "framework/core/TApplication.h"
+#include "framework/core/TCustomForm.h"
+#include "framework/forms/ClassRegistry.h"
+#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TCanvas.h"
+#include "skin/SUIPublic.h"
+
+REGISTER_COMPONENT_CLASS(TsuiForm)
+
+namespace {
+
+constexpr char kVersion[] = "4.30";
+constexpr char kNotOnAForm[] = "Sorry, a TsuiForm component can only be placed on a form!";
+constexpr char kOnlyOneFrame[] = "Sorry, You can create only one TsuiForm component in one form!";
+constexpr char kFrameAsFormPanel[] =
+    "Sorry, you can't select the Form assign to FormPanel property";
+
+// The host's size limits while the frame runs it.
+constexpr int kHostMinWidth = 125;
+constexpr int kHostMinHeight = 50;
+constexpr int kMenuBarHeight = 22;
+
+// The caption bits of the window style; clearing them leaves a window without system frame.
+constexpr TWindowStyle kCaptionBitsMask = 0xFF3FFFFF;
+
+// An MDI child's frame stops this far short of the right and bottom edges, and its left border
+// stops this far above the bottom.
+constexpr int kMdiInset = 3;
+constexpr int kMdiLeftBorderGap = 2;
+
+// The 8 x 8 tiles behind the patterned styles.
+constexpr char kMacOSBackground[] = "MACOS_FORM_BACKGROUND";
+constexpr char kProteinBackground[] = "PROTEIN_FORM_BACKGROUND";
+
+// Alt+Space arrives as this system character.
+constexpr WPARAM kSystemMenuChar = u' ';
+
+// Shared by every frame of the process: whether a maximised MDI child's content is scrolled up
+// by the title bar's height.
+bool gMdiTitleScrolled = false;
+
+TCustomForm* AsForm(TComponent* owner) {
+    auto* form = qobject_cast<TCustomForm*>(owner);
+    if (!form)
+        throw EComponentError(QLatin1String(kNotOnAForm));
+    return form;
+}
+
+} // namespace
+
+TsuiForm::TsuiForm(TComponent* AOwner)
+    : TCustomPanel(AOwner), hostForm_(AsForm(AOwner)),
+      hookLink_(std::make_shared<TsuiForm*>(nullptr)) {
+    // Refused before anything of the host changes, so that a host that survives the error is
+    // left as it was.
+    for (int i = 0; i < hostForm_->ControlCount(); ++i)
+        if (qobject_cast<TsuiForm*>(hostForm_->Controls(i)))
+            throw EComponentError(QLatin1String(kOnlyOneFrame));
+    if (!IsDesigning()) {
+        hostForm_->Constraints()->SetMinHeight(kHostMinHeight);
+        hostForm_->Constraints()->SetMinWidth(kHostMinWidth);
+    }
+    hostForm_->SetBorderWidth(0);
+    createBounds_ = hostForm_->NormalBounds();
+    startedMaximized_ = HostMaximized();
+    titleBar_ = new TsuiTitleBar(this);
+    titleBar_->SetParent(this);
+    menuBarColor_ = Color();
+    menuBarHeight_ = kMenuBarHeight;
+    designBorderStyle_ = hostForm_->BorderStyle();
+    SetUIStyle(TsuiUIStyle::DeepBlue);
+    uiStyleAutoUpdateSub_ = false;
+    nonClientHeight_ = hostForm_->Height() - hostForm_->ClientHeight();
+    nonClientWidth_ = hostForm_->Width() - hostForm_->ClientWidth();
+    SetBevelOuter(TBevelCut::bvNone);
+    SetBevelInner(TBevelCut::bvNone);
+    SetBorderStyle(Framework::TBorderStyle::bsNone);
+    SetAlign(TAlign::alNone);
+    SetCaption(hostForm_->Caption());
+    SetTitleBarVisible(true);
+    SetText(QStringLiteral(" ")); // the panel's own text, never painted
+    hostForm_->SetScaled(false);
+    if (IsDesigning())
+        return;
+    if (!HostIsMdiChild() && hostForm_->FormStyle() != TFormStyle::fsMDIForm)
+        hostForm_->SetBorderStyle(TFormBorderStyle::bsNone);
+    hostForm_->SetAutoScroll(false);
+    HookHost();
+    hostForm_->SetWindowStyle(hostForm_->WindowStyle() & kCaptionBitsMask);
+    InstallAppHook();
+}
+
+TsuiForm::~TsuiForm() {
+    *hookLink_ = nullptr;
+    if (appHookInstalled_ && Application)
+        Application->OnMessage = nullptr;
+    delete titleBar_;
+    hostForm_->Invalidate();
+}
+
+// The hook keeps the host's previous procedure itself, so that it still works once the frame
+// is gone: the framework destroys a form's controls before the form's window.
+void TsuiForm::HookHost() {
+    *hookLink_ = this;
+    hostForm_->Handle();
+    hostForm_->WindowProc = [previous = hostForm_->WindowProc, link = hookLink_](TMessage& m) {
+        previous(m);
+        if (TsuiForm* frame = *link)
+            frame->HostMessage(m);
+    };
+}
+
+void TsuiForm::InstallAppHook() {
+    if (!Application || Application->OnMessage)
+        return;
+    Application->OnMessage = [link = hookLink_](TMsg& message, bool& handled) {
+        if (TsuiForm* frame = *link)
+            frame->AppMessage(message, handled);
+    };
+    appHookInstalled_ = true;
+}
+
+// ---- properties ----
+
+void TsuiForm::SetFileTheme(TsuiFileTheme* theme) {
+    if (!SetReference(fileTheme_, theme))
+        return;
+    SetUIStyle(uiStyle_);
+}
+
+void TsuiForm::SetUIStyle(TsuiUIStyle style) {
+    const TRect hostBounds = hostForm_->BoundsRect();
+    uiStyle_ = style;
+    SetBorderColor(ThemeColor(fileTheme_, style, SUI_THEME_FORM_BORDER_COLOR));
+    SetBorderWidth(ThemeInt(fileTheme_, style, SUI_THEME_FORM_BORDERWIDTH_INT));
+    SetColor(ThemeColor(fileTheme_, style, SUI_THEME_FORM_BACKGROUND_COLOR));
+    SetMenuBarColor(Color());
+    titleBar_->SetFileTheme(fileTheme_);
+    titleBar_->SetUIStyle(style);
+    if (HostIsMdiChild())
+        titleBar_->SetRoundCorner(0);
+    if (uiStyleAutoUpdateSub_)
+        ApplyStyleToChildren(*this, style, fileTheme_);
+    if (HostIsMdiChild())
+        hostForm_->SetBoundsRect(hostBounds);
+    PlaceFrame();
+    Invalidate();
+    DrawBorder();
+}
+
+void TsuiForm::SetBorderColor(TColor color) {
+    borderColor_ = color;
+    PlaceFrame();
+    DrawBorder();
+}
+
+// Each re-assignment reads the frame's size first, so the host follows the new border.
+void TsuiForm::SetBorderWidth(int width) {
+    borderWidth_ = width;
+    SetWidth(Width());
+    PlaceFrame();
+    SetHeight(Height());
+    DrawBorder();
+}
+
+void TsuiForm::SetTitleBarVisible(bool visible) {
+    if (visible == titleBar_->Visible())
+        return;
+    titleBar_->SetVisible(visible);
+    titleBar_->SetTop(0);
+    PlaceFrame();
+    DrawBorder();
+}
+
+void TsuiForm::SetCaption(const QString& caption) {
+    titleBar_->SetCaption(caption);
+    hostForm_->SetCaption(caption);
+}
+
+void TsuiForm::SetFormPanel(TCustomPanel* panel) {
+    if (panel == this) {
+        ShowError(QLatin1String(kFrameAsFormPanel));
+        return;
+    }
+    SetReference(formPanel_, panel);
+    if (!panel)
+        return;
+    panel->SetAlign(TAlign::alClient);
+    if (qobject_cast<TPanel*>(panel)) {
+        panel->SetBevelOuter(TBevelCut::bvNone);
+        panel->SetBevelInner(TBevelCut::bvNone);
+        panel->SetBorderStyle(Framework::TBorderStyle::bsNone);
+        panel->SetCaption(QString());
+    }
+}
+
+void TsuiForm::SetWidth(int width) {
+    const int nonClient = IsDesigning() ? nonClientWidth_ : 0;
+    hostForm_->SetWidth(width + 2 * borderWidth_ + nonClient);
+    PlaceFrame();
+}
+
+void TsuiForm::SetHeight(int height) {
+    const int nonClient = IsDesigning() ? nonClientHeight_ : 0;
+    hostForm_->SetHeight(height + borderWidth_ + borderWidth_ / 2 + nonClient);
+    PlaceFrame();
+}
+
+void TsuiForm::SetRoundCorner(int radius) {
+    if (!HostIsMdiChild())
+        titleBar_->SetRoundCorner(radius);
+}
+
+QString TsuiForm::Version() const {
+    return QLatin1String(kVersion);
+}
+
+bool TsuiForm::BindEvent(const QByteArray& name, const TMethod& method) {
+    static const TEventTable<TsuiForm> kEvents{
+        {"OnTitleBarCustomBtnsClick",
+         [](TsuiForm& frame, const TMethod& m) {
+             frame.titleBar_->OnCustomBtnsClick = MethodToEvent<TObject*, int>(m);
+         }},
+        {"OnTitleBarHelpBtnClick",
+         [](TsuiForm& frame, const TMethod& m) {
+             frame.titleBar_->OnHelpBtnClick = MethodToEvent<TObject*, int>(m);
+         }},
+    };
+    return kEvents.Bind(*this, name, method) || TCustomPanel::BindEvent(name, method);
+}
+
+// ---- geometry and border ----
+
+bool TsuiForm::HostMaximized() const {
+    return hostForm_->WindowState() == TWindowState::wsMaximized;
+}
+
+bool TsuiForm::HostIsMdiChild() const {
+    return hostForm_->FormStyle() == TFormStyle::fsMDIChild;
+}
+
+void TsuiForm::PlaceFrame() {
+    const int bw = borderWidth_;
+    const int top = titleBar_->Visible() ? 0 : bw;
+    const int inset = HostIsMdiChild() ? kMdiInset : 0;
+    SetBounds(bw, top, hostForm_->ClientWidth() - 2 * bw - inset,
+              hostForm_->ClientHeight() - bw - top - inset);
+}
+
+// Left, bottom and right; an MDI child's frame ends short of the right and bottom edges.
+std::vector<TRect> TsuiForm::BorderRects() const {
+    const int bw = borderWidth_;
+    const int cw = hostForm_->ClientWidth();
+    const int ch = hostForm_->ClientHeight();
+    if (HostIsMdiChild())
+        return {Rect(0, 0, bw, ch - kMdiLeftBorderGap), Rect(0, ch - bw - kMdiInset, cw, ch),
+                Rect(cw - bw - kMdiInset, 0, cw, ch)};
+    return {Rect(0, 0, bw, ch), Rect(0, ch - bw, cw, ch), Rect(cw - bw, 0, cw, ch)};
+}
+
+void TsuiForm::PaintBorder(TCanvas& hostCanvas) const {
+    hostCanvas.Pen().SetColor(borderColor_);
+    hostCanvas.Pen().SetWidth(borderWidth_);
+    hostCanvas.Pen().SetStyle(TPenStyle::psSolid);
+    hostCanvas.Brush().SetColor(borderColor_);
+    hostCanvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    hostCanvas.Brush().SetPattern({});
+    for (const TRect& rect : BorderRects())
+        hostCanvas.FillRect(rect);
+    hostCanvas.MoveTo(0, 0);
+    hostCanvas.LineTo(hostForm_->ClientWidth(), 0);
+}
+
+// Only the host's area around the frame is asked for: the frame repaints itself, and asking
+// for its area from its own erase would never end.
+void TsuiForm::DrawBorder() {
+    const int cw = hostForm_->ClientWidth();
+    const int ch = hostForm_->ClientHeight();
+    const TRect frame = BoundsRect();
+    hostForm_->InvalidateArea(Rect(0, 0, cw, frame.Top));
+    hostForm_->InvalidateArea(Rect(0, frame.Bottom, cw, ch));
+    hostForm_->InvalidateArea(Rect(0, frame.Top, frame.Left, frame.Bottom));
+    hostForm_->InvalidateArea(Rect(frame.Right, frame.Top, cw, frame.Bottom));
+}
+
+// ---- painting ----
+
+void TsuiForm::PaintWindow(TCanvas& canvas) {
+    switch (uiStyle_) {
+    case TsuiUIStyle::MacOS:
+        PaintPattern(canvas, kMacOSBackground);
+        break;
+    case TsuiUIStyle::Protein:
+        PaintPattern(canvas, kProteinBackground);
+        break;
+    default:
+        FillRectColor(canvas, ClientRect(), Color());
+        break;
+    }
+    if (IsDesigning()) {
+        PlaceFrame();
+        DrawBorder();
+    }
+}
+
+// Composed off-screen and copied in one block; the tile starts at the frame's top-left corner.
+void TsuiForm::PaintPattern(TCanvas& canvas, const char* resourceName) const {
+    TBitmap buffer;
+    buffer.SetSize(Width(), Height());
+    TBitmap tile;
+    tile.LoadFromResourceName(QLatin1String(resourceName));
+    buffer.Canvas().Brush().SetPattern(tile.Image());
+    buffer.Canvas().FillRect(ClientRect());
+    canvas.Draw(0, 0, buffer);
+}
+
+// ---- messages ----
+
+void TsuiForm::WndProc(TMessage& message) {
+    switch (message.Msg) {
+    case WM_CREATE:
+        TCustomPanel::WndProc(message);
+        PlaceFrame();
+        DrawBorder();
+        return;
+    case WM_ERASEBKGND:
+        // The frame is never erased: its paint covers it.
+        DrawBorder();
+        message.Result = 1;
+        return;
+    default:
+        break;
+    }
+    TCustomPanel::WndProc(message);
+}
+
+void TsuiForm::HostMessage(TMessage& message) {
+    switch (message.Msg) {
+    case WM_KEYDOWN:
+        message.Result = DispatchMenuShortCut(message);
+        break;
+    case WM_SHOWWINDOW:
+        // A menu shows in the frame's menu bar, never in one of the window system's.
+        hostForm_->SetMenu(nullptr);
+        break;
+    case WM_ACTIVATE:
+        titleBar_->SetFormActive(LoWord(message.WParam) != 0);
+        break;
+    case WM_SIZE:
+        HostSized();
+        break;
+    case WM_ERASEBKGND:
+        if (message.WParam)
+            PaintBorder(*reinterpret_cast<TCanvas*>(message.WParam));
+        break;
+    case WM_NCHITTEST:
+        message.Result = HostHitTest(message.LParam, message.Result);
+        break;
+    default:
+        break;
+    }
+}
+
+void TsuiForm::AppMessage(TMsg& message, bool& handled) {
+    switch (message.message) {
+    case WM_SYSCHAR:
+        if (LoWord(message.wParam) != kSystemMenuChar)
+            break;
+        {
+            // Without a main form the host stands in for it.
+            const TCustomForm* main = Application->MainForm() ? Application->MainForm() : hostForm_;
+            titleBar_->SystemMenu()->Popup(main->Left(), main->Top() + titleBar_->Height());
+        }
+        handled = true;
+        break;
+    case WM_KEYDOWN:
+        handled = DispatchMenuShortCut({message.message, message.wParam, message.lParam}) == 1;
+        break;
+    default:
+        break;
+    }
+}
+
+int TsuiForm::DispatchMenuShortCut(const TMessage& key) {
+    if (!IsFormActive(hostForm_) || !hostForm_->Active() || !menu_)
+        return 0;
+    const auto code = static_cast<std::uint16_t>(key.WParam);
+    return menu_->IsShortCut(code, EventTranslator::KeyShiftState(key)) ? 1 : 0;
+}
+
+// A window created maximised goes back to its designed bounds the first time it is restored; a
+// maximised window with a border leaves the task bar free.
+void TsuiForm::HostSized() {
+    if (startedMaximized_) {
+        if (!HostMaximized()) {
+            startedMaximized_ = false;
+            SetFormBoundsRect(*hostForm_, createBounds_);
+        }
+        gMdiTitleScrolled = true;
+    }
+    if (HostMaximized() && !HostIsMdiChild() && designBorderStyle_ != TFormBorderStyle::bsNone)
+        SetFormBoundsRect(*hostForm_, GetDesktopWorkArea());
+    PlaceFrame();
+    DrawBorder();
+    titleBar_->RefreshMaxButtons();
+    if (HostIsMdiChild())
+        FollowMdiState();
+    titleBar_->RefreshFormRegion();
+}
+
+// A maximised MDI child hides its title bar and scrolls its content up in its place. The
+// framework has no MDI client window, so there is nobody to send the child notices to.
+void TsuiForm::FollowMdiState() {
+    const int barHeight = titleBar_->Height();
+    if (HostMaximized()) {
+        SetTitleBarVisible(false);
+        if (!gMdiTitleScrolled) {
+            ScrollChildren(-barHeight);
+            gMdiTitleScrolled = true;
+        }
+        return;
+    }
+    SetTitleBarVisible(true);
+    if (gMdiTitleScrolled) {
+        ScrollChildren(barHeight);
+        gMdiTitleScrolled = false;
+        titleBar_->RefreshMaxButtons();
+    }
+}
+
+void TsuiForm::ScrollChildren(int dy) {
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* child = Controls(i);
+        child->SetTop(child->Top() + dy);
+    }
+}
+
+// Resize bands along the edges of a sizeable host; the title bar answers for its own area.
+LRESULT TsuiForm::HostHitTest(LPARAM screenPoint, LRESULT answer) const {
+    if (HostMaximized())
+        return answer;
+    if (hostForm_->FormStyle() == TFormStyle::fsMDIForm && answer == HTCLIENT)
+        answer = HTTRANSPARENT;
+    if (designBorderStyle_ != TFormBorderStyle::bsSizeable)
+        return answer;
+    const TPoint p = hostForm_->ScreenToClient({GetXLParam(screenPoint), GetYLParam(screenPoint)});
+    const int band = SkinMetrics::kResizeBand;
+    const bool left = p.X < band;
+    const bool top = p.Y < band;
+    const bool right = p.X > hostForm_->ClientWidth() - band;
+    const bool bottom = p.Y > hostForm_->ClientHeight() - band;
+    if (left && top)
+        return HTTOPLEFT;
+    if (right && top)
+        return HTTOPRIGHT;
+    if (right && bottom)
+        return HTBOTTOMRIGHT;
+    if (left && bottom)
+        return HTBOTTOMLEFT;
+    if (left)
+        return HTLEFT;
+    if (top)
+        return HTTOP;
+    if (right)
+        return HTRIGHT;
+    if (bottom)
+        return HTBOTTOM;
+    return answer;
+}
+
+void TsuiForm::Notification(TComponent* AComponent, TOperation Operation) {
+    TCustomPanel::Notification(AComponent, Operation);
+    if (!AComponent || Operation != TOperation::opRemove)
+        return;
+    if (AComponent == formPanel_)
+        formPanel_ = nullptr;
+    if (AComponent == menu_)
+        menu_ = nullptr;
+    if (AComponent == fileTheme_) {
+        fileTheme_ = nullptr;
+        ApplyStyleToChildren(*this, TsuiUIStyle::DeepBlue, nullptr);
+        SetUIStyle(TsuiUIStyle::DeepBlue);
+    }
+}
