@@ -43,7 +43,7 @@ template <class T> T* TForm1::Component(const char* name) {
 }
 
 void TForm1::BindComponents() {
-    suiForm1 = Component<TPanel>("suiForm1");
+    suiForm1 = Component<TsuiForm>("suiForm1");
     Label2 = Component<TLabel>("Label2");
     Label1 = Component<TLabel>("Label1");
     Label3 = Component<TLabel>("Label3");
@@ -53,16 +53,16 @@ void TForm1::BindComponents() {
     Label7 = Component<TLabel>("Label7");
     Label8 = Component<TLabel>("Label8");
     Label9 = Component<TLabel>("Label9");
-    searchkeyword = Component<TEdit>("searchkeyword");
-    Button4 = Component<TButton>("Button4");
-    Button1 = Component<TButton>("Button1");
+    searchkeyword = Component<TsuiEdit>("searchkeyword");
+    Button4 = Component<TsuiButton>("Button4");
+    Button1 = Component<TsuiButton>("Button1");
     DBGrid_duanxinlist = Component<TDBGrid>("DBGrid_duanxinlist");
     TJ = Component<TEdit>("TJ");
     DBMemo_Duanxin = Component<TDBMemo>("DBMemo_Duanxin");
-    suiButton_Copy = Component<TButton>("suiButton_Copy");
-    suiButton_About = Component<TButton>("suiButton_About");
-    suiButton_Close = Component<TButton>("suiButton_Close");
-    suiButton1 = Component<TButton>("suiButton1");
+    suiButton_Copy = Component<TsuiButton>("suiButton_Copy");
+    suiButton_About = Component<TsuiButton>("suiButton_About");
+    suiButton_Close = Component<TsuiButton>("suiButton_Close");
+    suiButton1 = Component<TsuiButton>("suiButton1");
     ADOConnection1 = Component<TADOConnection>("ADOConnection1");
     ADOQuery1 = Component<TADOQuery>("ADOQuery1");
     DataSource1 = Component<TDataSource>("DataSource1");

@@ -2,16 +2,17 @@
 // the buttons, and the handlers that prepare and release the message library.
 #pragma once
 
-#include "framework/controls/TButton.h"
 #include "framework/controls/TDBGrid.h"
 #include "framework/controls/TDBMemo.h"
 #include "framework/controls/TEdit.h"
 #include "framework/controls/TLabel.h"
-#include "framework/controls/TPanel.h"
 #include "framework/core/TForm.h"
 #include "framework/data/TADOConnection.h"
 #include "framework/data/TADOQuery.h"
 #include "framework/data/TDataSource.h"
+#include "skin/SUIButton.h"
+#include "skin/SUIEdit.h"
+#include "skin/SUIForm.h"
 
 class TForm1 : public TForm {
     Q_OBJECT
@@ -20,7 +21,7 @@ public:
 
     // The components of the form description, found by name once it has been read; owned by
     // the form.
-    TPanel* suiForm1 = nullptr;
+    TsuiForm* suiForm1 = nullptr;
     TLabel* Label2 = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label3 = nullptr;
@@ -30,16 +31,16 @@ public:
     TLabel* Label7 = nullptr;
     TLabel* Label8 = nullptr;
     TLabel* Label9 = nullptr;
-    TEdit* searchkeyword = nullptr;
-    TButton* Button4 = nullptr;
-    TButton* Button1 = nullptr;
+    TsuiEdit* searchkeyword = nullptr;
+    TsuiButton* Button4 = nullptr;
+    TsuiButton* Button1 = nullptr;
     TDBGrid* DBGrid_duanxinlist = nullptr;
     TEdit* TJ = nullptr;
     TDBMemo* DBMemo_Duanxin = nullptr;
-    TButton* suiButton_Copy = nullptr;
-    TButton* suiButton_About = nullptr;
-    TButton* suiButton_Close = nullptr;
-    TButton* suiButton1 = nullptr;
+    TsuiButton* suiButton_Copy = nullptr;
+    TsuiButton* suiButton_About = nullptr;
+    TsuiButton* suiButton_Close = nullptr;
+    TsuiButton* suiButton1 = nullptr;
     TADOConnection* ADOConnection1 = nullptr;
     TADOQuery* ADOQuery1 = nullptr;
     TDataSource* DataSource1 = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <utility>
 
 namespace {
@@ -114,6 +115,31 @@ bool X11Desktop::click(const QString& window, QPoint at) const {
         .ok;
 }
 
+bool X11Desktop::doubleClick(const QString& window, QPoint at) const {
+    return run(QStringLiteral("xdotool"),
+               {QStringLiteral("mousemove"), QStringLiteral("--window"), window,
+                QString::number(at.x()), QString::number(at.y()), QStringLiteral("click"),
+                QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("--delay"),
+                QStringLiteral("80"), QStringLiteral("1")})
+        .ok;
+}
+
+bool X11Desktop::drag(QPoint from, QPoint to) const {
+    constexpr int kSteps = 8;
+    QStringList args{QStringLiteral("mousemove"), QString::number(from.x()),
+                     QString::number(from.y()),   QStringLiteral("sleep"),
+                     QStringLiteral("0.2"),       QStringLiteral("mousedown"),
+                     QStringLiteral("1")};
+    for (int step = 1; step <= kSteps; ++step) {
+        const QPoint at = from + (to - from) * step / kSteps;
+        args << QStringLiteral("sleep") << QStringLiteral("0.05") << QStringLiteral("mousemove")
+             << QString::number(at.x()) << QString::number(at.y());
+    }
+    args << QStringLiteral("sleep") << QStringLiteral("0.2") << QStringLiteral("mouseup")
+         << QStringLiteral("1");
+    return run(QStringLiteral("xdotool"), args).ok;
+}
+
 bool X11Desktop::keys(const QStringList& combos) const {
     QStringList args{QStringLiteral("key"), QStringLiteral("--clearmodifiers"),
                      QStringLiteral("--delay"), QStringLiteral("50")};
@@ -137,6 +163,12 @@ std::optional<QString> X11Desktop::clipboardText() const {
     if (!text.ok)
         return std::nullopt;
     return text.output;
+}
+
+QImage X11Desktop::screen() const {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("screen.png"));
+    return folder.isValid() && screenshot(file) ? QImage(file) : QImage();
 }
 
 bool X11Desktop::screenshot(const QString& file) const {

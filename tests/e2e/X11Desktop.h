@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -30,6 +31,11 @@ public:
     bool focus(const QString& window) const;
     // Moves the pointer to a point in window coordinates and clicks the left button there.
     bool click(const QString& window, QPoint at) const;
+    // Two clicks there, as quickly as a person double-clicks.
+    bool doubleClick(const QString& window, QPoint at) const;
+    // Presses the left button at a screen point, moves the pointer in steps to another one and
+    // releases it there, as a person drags.
+    bool drag(QPoint from, QPoint to) const;
     // Presses key combinations such as "ctrl+a", one after the other, on the focused window.
     bool keys(const QStringList& combos) const;
     // Types text on the focused window as a keyboard would, remapping spare keys for
@@ -40,6 +46,8 @@ public:
     std::optional<QString> clipboardText() const;
     // Saves a picture of the whole screen.
     bool screenshot(const QString& file) const;
+    // The whole screen as a picture; a null image when it cannot be taken.
+    QImage screen() const;
 
 private:
     QString display_;
