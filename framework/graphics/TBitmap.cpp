@@ -6,7 +6,9 @@
 #include "framework/platform/QtResources.h"
 
 #include <QFile>
+#include <QHash>
 #include <QPainter>
+#include <QResource>
 #include <QtEndian>
 
 namespace {
@@ -19,6 +21,34 @@ QImage ReadBitmap(const QByteArray& bytes) {
     QImage image;
     image.loadFromData(bytes, kBitmapFormat);
     return image.isNull() ? image : image.convertToFormat(kPixelFormat);
+}
+
+// Compiled-in pictures do not change while the program runs, and the skin reads the same strips
+// at every paint: each is decoded once. A resource registered afresh under the same path holds
+// other bytes, so it is decoded again.
+struct DecodedResource {
+    QByteArray stored; // the resource's bytes as registered (compressed or not)
+    QImage image;
+};
+
+QImage ResourceImage(const QString& name) {
+    static QHash<QString, DecodedResource> decoded;
+    const std::optional<QString> path =
+        QtResources::Locate(QStringLiteral("skin"), name, QStringLiteral("bmp"));
+    if (!path)
+        throw EResourceError(QStringLiteral("Resource %1 not found").arg(name));
+    const QResource resource(*path);
+    const QByteArray stored =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size());
+    if (const auto found = decoded.constFind(*path);
+        found != decoded.cend() && found->stored == stored)
+        return found->image;
+    QFile file(*path);
+    const QImage image = file.open(QIODevice::ReadOnly) ? ReadBitmap(file.readAll()) : QImage();
+    if (image.isNull())
+        throw EResourceError(QStringLiteral("Resource %1 is not a valid bitmap").arg(name));
+    decoded.insert(*path, {QByteArray(stored.constData(), stored.size()), image});
+    return image;
 }
 
 } // namespace
@@ -53,13 +83,7 @@ void TBitmap::SetPixels(int x, int y, TColor color) {
 }
 
 void TBitmap::LoadFromResourceName(const QString& name) {
-    const auto bytes = QtResources::Read(QStringLiteral("skin"), name, QStringLiteral("bmp"));
-    if (!bytes)
-        throw EResourceError(QStringLiteral("Resource %1 not found").arg(name));
-    const QImage image = ReadBitmap(*bytes);
-    if (image.isNull())
-        throw EResourceError(QStringLiteral("Resource %1 is not a valid bitmap").arg(name));
-    SetImage(image);
+    SetImage(ResourceImage(name));
 }
 
 void TBitmap::LoadFromFile(const QString& path) {

@@ -8,6 +8,9 @@
 
 class QtResources {
 public:
+    // The resource's path, or nothing when there is no such resource.
+    static std::optional<QString> Locate(const QString& folder, const QString& name,
+                                         const QString& suffix);
     // The file's bytes, or nothing when there is no such resource.
     static std::optional<QByteArray> Read(const QString& folder, const QString& name,
                                           const QString& suffix);

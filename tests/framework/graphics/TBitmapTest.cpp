@@ -2,6 +2,7 @@
 
 #include "ResourceFile.h"
 #include "framework/core/Exception.h"
+#include "framework/graphics/TCanvas.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>
@@ -72,6 +73,28 @@ TEST(TBitmap, FindsResourcesByTheUpperCaseName) {
     EXPECT_EQ(bitmap.Pixels(0, 0), clBlue);
     const ResourceFile broken("skin", "BROKEN.bmp", "BM garbage");
     EXPECT_THROW(bitmap.LoadFromResourceName("BROKEN"), EResourceError);
+}
+
+TEST(TBitmap, ResourcesLoadedAgainAreUntouchedByChangesToEarlierCopies) {
+    {
+        const ResourceFile resource("skin", "TEST_STRIP.bmp",
+                                    BmpBytes(4, 2, qRgb(255, 0, 0), qRgb(255, 0, 0)));
+        TBitmap first;
+        first.LoadFromResourceName("TEST_STRIP");
+        first.SetPixels(0, 0, clWhite);
+        first.Canvas().Brush().SetColor(clBlack);
+        first.Canvas().FillRect(Rect(1, 0, 4, 2));
+        TBitmap second;
+        second.LoadFromResourceName("TEST_STRIP");
+        EXPECT_EQ(second.Pixels(0, 0), clRed);
+        EXPECT_EQ(second.Pixels(3, 1), clRed);
+    }
+    // Registered afresh with other pixels under the same name: the new pixels.
+    const ResourceFile changed("skin", "TEST_STRIP.bmp",
+                               BmpBytes(4, 2, qRgb(0, 0, 255), qRgb(0, 0, 255)));
+    TBitmap third;
+    third.LoadFromResourceName("TEST_STRIP");
+    EXPECT_EQ(third.Pixels(0, 0), clBlue);
 }
 
 TEST(TBitmap, AssignCopiesPixelsAndTransparencyIndependently) {
