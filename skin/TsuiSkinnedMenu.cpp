@@ -1,17 +1,11 @@
-#include "skin/SUIPopupMenu.h"
+#include "skin/TsuiSkinnedMenu.h"
 
 #include "framework/controls/TImageList.h"
-#include "framework/forms/ClassRegistry.h"
 #include "framework/graphics/DrawTextFlags.h"
-#include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
 #include "framework/menus/TMenuItem.h"
 #include "framework/menus/TShortCut.h"
 #include "skin/SUIPublic.h"
-
-#include <memory>
-
-REGISTER_COMPONENT_CLASS(TsuiPopupMenu)
 
 namespace {
 
@@ -32,36 +26,23 @@ constexpr TColor kCheckBoxFrameColor = 0x000000;
 constexpr TRect kCheckBoxFrame{2, 1, 21, 20}; // relative to the item's top-left
 constexpr TPoint kImageAt{4, 3};
 
-// The one check mark every skinned menu draws, white being its transparent colour.
-const TImageList& CheckMarks() {
-    static const std::unique_ptr<TImageList> list = [] {
-        auto images = std::make_unique<TImageList>(nullptr);
-        TBitmap mark;
-        mark.LoadFromResourceName(QStringLiteral("MENU_CHECKED"));
-        images->SetWidth(mark.Width());
-        images->SetHeight(mark.Height());
-        images->AddMasked(mark, clWhite);
-        return images;
-    }();
-    return *list;
-}
-
 TRect Moved(const TRect& r, const TRect& by) {
     return Rect(r.Left + by.Left, r.Top + by.Top, r.Left + by.Right, r.Top + by.Bottom);
 }
 
 } // namespace
 
-TsuiPopupMenu::TsuiPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) {
+template <class MenuBase>
+TsuiSkinnedMenu<MenuBase>::TsuiSkinnedMenu(TComponent* AOwner) : MenuBase(AOwner) {
     SetUIStyle(GetOwnerFormStyle(AOwner));
 }
 
-void TsuiPopupMenu::SetFileTheme(TsuiFileTheme* theme) {
-    SetReference(fileTheme_, theme);
+template <class MenuBase> void TsuiSkinnedMenu<MenuBase>::SetFileTheme(TsuiFileTheme* theme) {
+    this->SetReference(fileTheme_, theme);
     SetUIStyle(uiStyle_);
 }
 
-void TsuiPopupMenu::SetUIStyle(TsuiUIStyle style) {
+template <class MenuBase> void TsuiSkinnedMenu<MenuBase>::SetUIStyle(TsuiUIStyle style) {
     uiStyle_ = style;
     barWidth_ = kBarWidth;
     // Straight into the fields: the setters refuse heights in MacOS.
@@ -76,33 +57,34 @@ void TsuiPopupMenu::SetUIStyle(TsuiUIStyle style) {
     selectedFontColor_ = ThemeColor(fileTheme_, style, SUI_THEME_MENU_SELECTED_FONT_COLOR);
 }
 
-void TsuiPopupMenu::SetMenuItemHeight(int height) {
+template <class MenuBase> void TsuiSkinnedMenu<MenuBase>::SetMenuItemHeight(int height) {
     if (!IsMacOS())
         menuItemHeight_ = height;
 }
 
-void TsuiPopupMenu::SetSeparatorHeight(int height) {
+template <class MenuBase> void TsuiSkinnedMenu<MenuBase>::SetSeparatorHeight(int height) {
     if (!IsMacOS())
         separatorHeight_ = height;
 }
 
-void TsuiPopupMenu::Loaded() {
-    TPopupMenu::Loaded();
+template <class MenuBase> void TsuiSkinnedMenu<MenuBase>::Loaded() {
+    MenuBase::Loaded();
     InstallMenuItemHandlers();
 }
 
-void TsuiPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
-    TPopupMenu::Notification(AComponent, Operation);
+template <class MenuBase>
+void TsuiSkinnedMenu<MenuBase>::Notification(TComponent* AComponent, TOperation Operation) {
+    MenuBase::Notification(AComponent, Operation);
     if (DropRemovedFileTheme(fileTheme_, AComponent, Operation))
         SetUIStyle(TsuiUIStyle::DeepBlue);
 }
 
-void TsuiPopupMenu::InstallMenuItemHandlers() {
-    for (int i = 0; i < Items()->Count(); ++i)
-        InstallHandlers(Items()->Items(i));
+template <class MenuBase> void TsuiSkinnedMenu<MenuBase>::InstallMenuItemHandlers() {
+    for (int i = 0; i < this->Items()->Count(); ++i)
+        InstallHandlers(this->Items()->Items(i));
 }
 
-void TsuiPopupMenu::InstallHandlers(TMenuItem* item) {
+template <class MenuBase> void TsuiSkinnedMenu<MenuBase>::InstallHandlers(TMenuItem* item) {
     item->OnMeasureItem = [this](TObject* sender, TCanvas& canvas, int& width, int& height) {
         MeasureItem(sender, canvas, width, height);
     };
@@ -113,15 +95,18 @@ void TsuiPopupMenu::InstallHandlers(TMenuItem* item) {
         InstallHandlers(item->Items(i));
 }
 
-void TsuiPopupMenu::MeasureItem(TObject* sender, TCanvas& canvas, int& width, int& height) const {
+template <class MenuBase>
+void TsuiSkinnedMenu<MenuBase>::MeasureItem(TObject* sender, TCanvas& canvas, int& width,
+                                            int& height) const {
     const auto* item = static_cast<const TMenuItem*>(sender);
     height = item->IsLine() ? separatorHeight_ : menuItemHeight_;
     width = canvas.TextWidth(item->Caption()) + canvas.TextWidth(ShortCutToText(item->ShortCut())) +
             barWidth_ + kWidthRoom;
 }
 
-void TsuiPopupMenu::DrawItem(TObject* sender, TCanvas& canvas, const TRect& rect,
-                             bool selected) const {
+template <class MenuBase>
+void TsuiSkinnedMenu<MenuBase>::DrawItem(TObject* sender, TCanvas& canvas, const TRect& rect,
+                                         bool selected) const {
     const auto& item = *static_cast<const TMenuItem*>(sender);
     if (flatMenu_ && canvas.PaintsWindow())
         DrawMenuWindowBorder(canvas, canvas.WindowRect(), 0x000000,
@@ -147,15 +132,17 @@ void TsuiPopupMenu::DrawItem(TObject* sender, TCanvas& canvas, const TRect& rect
     DrawCheckAndImage(canvas, rect, item);
 }
 
-void TsuiPopupMenu::DrawBarAndBackground(TCanvas& canvas, const TRect& rect) const {
+template <class MenuBase>
+void TsuiSkinnedMenu<MenuBase>::DrawBarAndBackground(TCanvas& canvas, const TRect& rect) const {
     if (barWidth_ > 0)
         FillRectColor(canvas, Rect(rect.Left, rect.Top, rect.Left + barWidth_, rect.Bottom),
                       barColor_);
     FillRectColor(canvas, Rect(rect.Left + barWidth_, rect.Top, rect.Right, rect.Bottom), color_);
 }
 
-void TsuiPopupMenu::DrawItemBackground(TCanvas& canvas, const TRect& rect, const TMenuItem& item,
-                                       bool selected) const {
+template <class MenuBase>
+void TsuiSkinnedMenu<MenuBase>::DrawItemBackground(TCanvas& canvas, const TRect& rect,
+                                                   const TMenuItem& item, bool selected) const {
     if (selected && item.Enabled()) {
         if (IsMacOS()) {
             DrawMacMenuSelect(canvas, rect);
@@ -171,7 +158,9 @@ void TsuiPopupMenu::DrawItemBackground(TCanvas& canvas, const TRect& rect, const
         DrawBarAndBackground(canvas, rect);
 }
 
-void TsuiPopupMenu::SetItemFont(TCanvas& canvas, const TMenuItem& item, bool selected) const {
+template <class MenuBase>
+void TsuiSkinnedMenu<MenuBase>::SetItemFont(TCanvas& canvas, const TMenuItem& item,
+                                            bool selected) const {
     TFont& font = canvas.Font();
     if (useSystemFont_) {
         AssignSystemMenuFont(font);
@@ -188,23 +177,28 @@ void TsuiPopupMenu::SetItemFont(TCanvas& canvas, const TMenuItem& item, bool sel
         font.SetStyle(font.Style() | Framework::fsBold);
 }
 
-bool TsuiPopupMenu::HasImage(const TMenuItem& item) const {
-    return item.ImageIndex() != -1 && Images() && item.ImageIndex() < Images()->Count();
+template <class MenuBase> bool TsuiSkinnedMenu<MenuBase>::HasImage(const TMenuItem& item) const {
+    const TImageList* images = ItemImages();
+    return item.ImageIndex() != -1 && images && item.ImageIndex() < images->Count();
 }
 
-void TsuiPopupMenu::DrawCheckAndImage(TCanvas& canvas, const TRect& rect,
-                                      const TMenuItem& item) const {
+template <class MenuBase>
+void TsuiSkinnedMenu<MenuBase>::DrawCheckAndImage(TCanvas& canvas, const TRect& rect,
+                                                  const TMenuItem& item) const {
     const bool image = HasImage(item);
     if (item.Checked()) {
         if (image) {
             FrameRectColor(canvas, Moved(rect, kCheckBoxFrame), kCheckBoxFrameColor);
             FillRectColor(canvas, Moved(rect, Inset(kCheckBoxFrame, 1)), selectedColor_);
         } else {
-            CheckMarks().Draw(canvas, rect.Left + kImageAt.X, rect.Top + kImageAt.Y, 0,
-                              item.Enabled());
+            CheckMarkImages().Draw(canvas, rect.Left + kImageAt.X, rect.Top + kImageAt.Y, 0,
+                                   item.Enabled());
         }
     }
     if (image)
-        Images()->Draw(canvas, rect.Left + kImageAt.X, rect.Top + kImageAt.Y, item.ImageIndex(),
-                       item.Enabled());
+        ItemImages()->Draw(canvas, rect.Left + kImageAt.X, rect.Top + kImageAt.Y, item.ImageIndex(),
+                           item.Enabled());
 }
+
+template class TsuiSkinnedMenu<TPopupMenu>;
+template class TsuiSkinnedMenu<TMainMenu>;
