@@ -4,7 +4,7 @@ object GalleryForm: TGalleryForm
   BorderStyle = bsSingle
   BorderIcons = [biSystemMenu, biMinimize]
   Caption = 'duanxin skin gallery - BlueGlass'
-  ClientHeight = 170
+  ClientHeight = 210
   ClientWidth = 400
   Color = clBtnFace
   Font.Charset = DEFAULT_CHARSET
@@ -17,7 +17,7 @@ object GalleryForm: TGalleryForm
     Left = 1
     Top = 0
     Width = 398
-    Height = 169
+    Height = 209
     UIStyle = BlueGlass
     UIStyleAutoUpdateSub = True
     Caption = 'duanxin skin gallery - BlueGlass'
@@ -68,6 +68,15 @@ object GalleryForm: TGalleryForm
       Height = 21
       TabOrder = 4
       Text = 'A skinned edit'
+    end
+    object HintLabel: TLabel
+      Left = 16
+      Top = 152
+      Width = 360
+      Height = 13
+      AutoSize = False
+      Caption = 'Ctrl+1 to Ctrl+5 switch the style, Ctrl+O reads a theme file.'
+      Transparent = True
     end
   end
   object MainMenu1: TsuiMainMenu
