@@ -2,6 +2,7 @@
 
 #include "framework/core/Exception.h"
 #include "framework/core/TApplication.h"
+#include "framework/forms/DescribedComponent.h"
 #include "framework/menus/TMenuItem.h"
 #include "skin/SUIThemeFile.h"
 
@@ -29,20 +30,12 @@ QString StyleName(TsuiUIStyle style) {
 
 TGalleryForm::TGalleryForm(TComponent* AOwner) : TForm(AOwner) {
     InitializeFromDescription();
-    suiForm1 = Component<TsuiForm>("suiForm1");
-    MainMenu1 = Component<TsuiMainMenu>("MainMenu1");
-    StyleMenu = Component<TMenuItem>("StyleMenu");
-    Edit1 = Component<TsuiEdit>("Edit1");
-    ThemeDialog = Component<TOpenDialog>("ThemeDialog");
+    suiForm1 = DescribedComponent<TsuiForm>(*this, "suiForm1");
+    MainMenu1 = DescribedComponent<TsuiMainMenu>(*this, "MainMenu1");
+    StyleMenu = DescribedComponent<TMenuItem>(*this, "StyleMenu");
+    Edit1 = DescribedComponent<TsuiEdit>(*this, "Edit1");
+    ThemeDialog = DescribedComponent<TOpenDialog>(*this, "ThemeDialog");
     ShowStyle(suiForm1->UIStyle());
-}
-
-template <class T> T* TGalleryForm::Component(const char* name) {
-    auto* component = qobject_cast<T*>(FindComponent(QString::fromLatin1(name)));
-    if (!component)
-        throw EReadError(
-            QStringLiteral("Form description of TGalleryForm lacks %1").arg(QLatin1String(name)));
-    return component;
 }
 
 void TGalleryForm::ShowStyle(TsuiUIStyle style) {

@@ -33,7 +33,6 @@ public slots:
     void ExitClick(TObject* Sender);
 
 private:
-    template <class T> T* Component(const char* name);
     // The whole window in the style; its item checked, its name in the caption.
     void ShowStyle(TsuiUIStyle style);
     // A file that cannot be read or applied leaves the window as it was, with an error box.

@@ -6,13 +6,13 @@
 #include "framework/core/TForm.h"
 #include "framework/forms/FormParser.h"
 #include "framework/forms/FormReader.h"
-#include "framework/graphics/Colors.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
 #include "framework/graphics/TTextLayout.h"
 #include "framework/menus/TMenuItem.h"
 #include "framework/menus/TPopupMenuWindow.h"
 #include "skin/SUIMainMenu.h"
+#include "support/MenuTestSupport.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -20,6 +20,7 @@
 #include <set>
 
 using namespace TestSupport;
+using namespace MenuTestSupport;
 
 namespace {
 
@@ -54,18 +55,6 @@ const QString kDescription = QStringLiteral("object Form1: TForm\n"
                                             "    end\n"
                                             "  end\n"
                                             "end\n");
-
-TColor PixelAt(const QImage& image, int x, int y) {
-    return FromQRgb(image.pixel(x, y));
-}
-
-std::set<TColor> ColoursIn(const QImage& image, const TRect& r) {
-    std::set<TColor> colours;
-    for (int y = r.Top; y < r.Bottom; ++y)
-        for (int x = r.Left; x < r.Right; ++x)
-            colours.insert(PixelAt(image, x, y));
-    return colours;
-}
 
 class SUIFormMenuBarTest : public testing::Test {
 protected:

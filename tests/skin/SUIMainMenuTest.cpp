@@ -3,25 +3,20 @@
 #include "../framework/core/TestSupport.h"
 #include "framework/controls/TImageList.h"
 #include "framework/core/TForm.h"
-#include "framework/graphics/Colors.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
 #include "framework/menus/TMenuItem.h"
 #include "skin/SUIForm.h"
+#include "support/MenuTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <set>
 
+using namespace MenuTestSupport;
+
 namespace {
 
 constexpr TColor kBlueGlassBar = 0xCED3D6;
-
-TMenuItem* Add(TMenuItem* parent, const QString& caption) {
-    auto* item = new TMenuItem(nullptr);
-    item->SetCaption(caption);
-    parent->Add(item);
-    return item;
-}
 
 // The item drawn alone into a bitmap 120 pixels wide and as high as it measures.
 QImage DrawnItem(TMenuItem* item, bool selected) {
@@ -33,18 +28,6 @@ QImage DrawnItem(TMenuItem* item, bool selected) {
     bitmap.SetSize(120, height);
     item->OnDrawItem(item, bitmap.Canvas(), Rect(0, 0, 120, height), selected);
     return bitmap.Image();
-}
-
-TColor At(const QImage& image, int x, int y) {
-    return FromQRgb(image.pixel(x, y));
-}
-
-std::set<TColor> ColoursIn(const QImage& image, const TRect& r) {
-    std::set<TColor> colours;
-    for (int y = r.Top; y < r.Bottom; ++y)
-        for (int x = r.Left; x < r.Right; ++x)
-            colours.insert(At(image, x, y));
-    return colours;
 }
 
 class SUIMainMenuTest : public testing::Test {
@@ -69,7 +52,7 @@ TEST_F(SUIMainMenuTest, ADroppedMenuBecomesTheFramesMenuInPlaceOfTheFormsOwn) {
     ASSERT_NE(frame->MenuBar(), nullptr);
     EXPECT_EQ(frame->MenuBar()->ButtonCount(), 0); // until it is loaded
 
-    Add(menu->Items(), QStringLiteral("&File"));
+    AddMenuItem(menu->Items(), QStringLiteral("&File"));
     menu->Loaded();
     EXPECT_EQ(frame->MenuBar()->ButtonCount(), 1);
 
@@ -87,14 +70,14 @@ TEST_F(SUIMainMenuTest, ADroppedMenuBecomesTheFramesMenuInPlaceOfTheFormsOwn) {
 TEST_F(SUIMainMenuTest, ItsOwnCheckMarkListIsNeverTheUsersImages) {
     TsuiMainMenu menu(&host);
     menu.SetUIStyle(TsuiUIStyle::BlueGlass);
-    TMenuItem* item = Add(menu.Items(), QStringLiteral("&Bold"));
+    TMenuItem* item = AddMenuItem(menu.Items(), QStringLiteral("&Bold"));
     menu.InstallMenuItemHandlers();
     EXPECT_EQ(menu.Images(), nullptr);
     item->SetChecked(true);
     item->SetImageIndex(0); // no user list: the check mark, not a picture
     const QImage checked = DrawnItem(item, false);
     EXPECT_GT(ColoursIn(checked, Rect(4, 3, 20, 19)).size(), 1u);
-    EXPECT_EQ(At(checked, 2, 1), kBlueGlassBar); // no box
+    EXPECT_EQ(PixelAt(checked, 2, 1), kBlueGlassBar); // no box
 
     auto* images = new TImageList(&host);
     TBitmap green;
@@ -106,8 +89,8 @@ TEST_F(SUIMainMenuTest, ItsOwnCheckMarkListIsNeverTheUsersImages) {
     menu.SetImages(images);
     EXPECT_EQ(menu.Images(), images);
     const QImage boxed = DrawnItem(item, false);
-    EXPECT_EQ(At(boxed, 2, 1), clBlack);
-    EXPECT_EQ(At(boxed, 8, 8), clLime);
+    EXPECT_EQ(PixelAt(boxed, 2, 1), clBlack);
+    EXPECT_EQ(PixelAt(boxed, 8, 8), clLime);
 
     menu.SetImages(nullptr);
     EXPECT_EQ(menu.Images(), nullptr);
