@@ -11,7 +11,7 @@
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
-FORMAT_DIRS = framework skin app tools tests bench fuzz
+FORMAT_DIRS = framework skin app gallery tools tests bench fuzz
 
 .PHONY: all setup build run test bench asan fuzz format gallery-shots
 
