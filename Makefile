@@ -5,14 +5,15 @@
 #   make asan   unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   make fuzz   build the fuzz targets with clang
 #   make format clang-format the C++ sources
+#   make gallery-shots  build the skin gallery and save its picture in each style in docs/
 # JOBS sets the build's parallelism (default: the number of processors).
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
-FORMAT_DIRS = framework skin app tools tests bench fuzz
+FORMAT_DIRS = framework skin app gallery tools tests bench fuzz
 
-.PHONY: all setup build run test bench asan fuzz format
+.PHONY: all setup build run test bench asan fuzz format gallery-shots
 
 all: build
 
@@ -32,6 +33,10 @@ run: build
 	else \
 		echo "No display: running headless (scripts/run-headless)"; scripts/run-headless; \
 	fi
+
+gallery-shots: setup build/build.ninja
+	cmake --build build -j $(JOBS) --target duanxin-gallery
+	scripts/gallery-shots
 
 test: build
 	ctest --test-dir build --output-on-failure -j2

@@ -8,6 +8,8 @@
 #include "framework/forms/ClassRegistry.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
+#include "skin/MenuBarPainter.h"
+#include "skin/SUIMainMenu.h"
 #include "skin/SUIPublic.h"
 
 REGISTER_COMPONENT_CLASS(TsuiForm)
@@ -36,6 +38,22 @@ constexpr int kMdiLeftBorderGap = 2;
 // The 8 x 8 tiles behind the patterned styles.
 constexpr char kMacOSBackground[] = "MACOS_FORM_BACKGROUND";
 constexpr char kProteinBackground[] = "PROTEIN_FORM_BACKGROUND";
+
+// What a form designer is told when a plain main menu joins a skinned form, in pieces around the
+// host's and the frame's names.
+constexpr char kRecommendSkinnedMenu[] =
+    "Strongly recommend you to use \"TsuiMainMenu\" instead of \"TMainMenu\".\r\n\r\n"
+    "If you still want to use TMainForm, \r\n\r\nset ";
+constexpr char kRecommendHostMenuNil[] = "'s MENU property to NIL please.";
+constexpr char kRecommendParagraph[] = "\r\n\r\n";
+constexpr char kRecommendSetFrame[] = "And set ";
+constexpr char kRecommendFrameMenu[] =
+    "'s MENU property to this Menu when you finished designing the menu.";
+constexpr char kSkinnedMenuClass[] = "TsuiMainMenu";
+// A component is inserted while its base is being built, before its class is known: the frame
+// posts itself this private message to look at it once construction is over. lParam: the
+// component.
+constexpr UINT kRecommendMenuMessage = 0x1333;
 
 // Alt+Space arrives as this system character.
 constexpr WPARAM kSystemMenuChar = u' ';
@@ -99,6 +117,7 @@ TsuiForm::~TsuiForm() {
     *hookLink_ = nullptr;
     if (appHookInstalled_ && Application)
         Application->OnMessage = nullptr;
+    delete menuBar_;
     delete titleBar_;
     hostForm_->Invalidate();
 }
@@ -144,6 +163,10 @@ void TsuiForm::SetUIStyle(TsuiUIStyle style) {
     titleBar_->SetUIStyle(style);
     if (HostIsMdiChild())
         titleBar_->SetRoundCorner(0);
+    if (TsuiMainMenu* menu = SkinnedMenu()) {
+        menu->SetUIStyle(style);
+        menu->SetFileTheme(fileTheme_);
+    }
     if (uiStyleAutoUpdateSub_)
         ApplyStyleToChildren(*this, style, fileTheme_);
     if (HostIsMdiChild())
@@ -333,6 +356,9 @@ void TsuiForm::WndProc(TMessage& message) {
         DrawBorder();
         message.Result = 1;
         return;
+    case kRecommendMenuMessage:
+        RecommendSkinnedMenu(reinterpret_cast<const TComponent*>(message.LParam));
+        return;
     default:
         break;
     }
@@ -473,14 +499,212 @@ LRESULT TsuiForm::HostHitTest(LPARAM screenPoint, LRESULT answer) const {
     return answer;
 }
 
+// ---- menu bar ----
+
+TsuiMainMenu* TsuiForm::SkinnedMenu() const {
+    return qobject_cast<TsuiMainMenu*>(menu_);
+}
+
+void TsuiForm::SetMenu(TMainMenu* menu) {
+    if (TsuiMainMenu* old = SkinnedMenu())
+        old->SetFormLink(nullptr);
+    SetReference(menu_, menu);
+    if (TsuiMainMenu* skinned = SkinnedMenu())
+        skinned->SetFormLink(this);
+    if (!menu_) {
+        ReleaseMenu();
+        return;
+    }
+    if (!menuBar_)
+        CreateMenuBar();
+    RebuildMenuBar();
+}
+
+void TsuiForm::SetMenuBarColor(TColor color) {
+    menuBarColor_ = color;
+    if (menuBar_)
+        menuBar_->SetColor(color);
+}
+
+void TsuiForm::SetMenuBarHeight(int height) {
+    menuBarHeight_ = height;
+    if (!menuBar_)
+        return;
+    menuBar_->SetHeight(height);
+    for (int i = 0; i < menuBar_->ButtonCount(); ++i)
+        menuBar_->Buttons(i)->SetHeight(height);
+}
+
+void TsuiForm::CreateMenuBar() {
+    if (menuBar_ || HostIsMdiChild())
+        return;
+    menuBar_ = new TToolBar(this);
+    menuBar_->SetParent(this);
+    menuBar_->SetAlign(TAlign::alTop);
+    menuBar_->SetFlat(true);
+    menuBar_->SetEdgeBorders({});
+    menuBar_->SetShowCaptions(true);
+    menuBar_->SetHeight(menuBarHeight_);
+    menuBar_->SetColor(menuBarColor_);
+    if (!IsDesigning())
+        menuBar_->OnCustomDrawButton = [this](TObject* sender, TToolButton* button,
+                                              TCustomDrawState state, bool& defaultDraw) {
+            DrawMenuBarButton(sender, button, state, defaultDraw);
+        };
+    menuBar_->OnCustomDraw = [this](TObject* sender, const TRect& rect, bool& defaultDraw) {
+        DrawMenuBarBackground(sender, rect, defaultDraw);
+    };
+    titleBar_->SetTop(0);
+}
+
+// A skinned menu that is let go no longer points back here, so that it never reaches a frame
+// that has gone since.
+void TsuiForm::ReleaseMenu() {
+    if (!HostIsMdiChild()) {
+        delete menuBar_;
+        menuBar_ = nullptr;
+    }
+    if (TsuiMainMenu* skinned = SkinnedMenu(); skinned && skinned->FormLink() == this)
+        skinned->SetFormLink(nullptr);
+    SetReference(menu_, static_cast<TMainMenu*>(nullptr));
+}
+
+// From the last item to the first, each new button going in front of those on the bar.
+void TsuiForm::RebuildMenuBar() {
+    if (!menuBar_)
+        return;
+    if (!menu_) {
+        ReleaseMenu();
+        return;
+    }
+    while (menuBar_->ButtonCount() > 0)
+        delete menuBar_->Buttons(0);
+    TMenuItem* items = menu_->Items();
+    for (int i = items->Count() - 1; i >= 0; --i) {
+        auto* button = new TToolButton(this);
+        button->SetParent(menuBar_);
+        button->SetGrouped(true);
+        button->SetMenuItem(items->Items(i));
+        button->SetAutoSize(true);
+    }
+}
+
+void TsuiForm::SyncMenuBar() {
+    if (!menuBar_)
+        return;
+    for (int i = 0; i < menuBar_->ButtonCount(); ++i) {
+        TToolButton* button = menuBar_->Buttons(i);
+        if (const TMenuItem* item = button->MenuItem()) {
+            button->SetCaption(item->Caption());
+            button->SetEnabled(item->Enabled());
+        }
+    }
+}
+
+void TsuiForm::ApplyMenuBarFont() {
+    if (!menuBar_ || !menu_)
+        return;
+    AssignMenuFont(*menuBar_->Font());
+    menuBar_->Invalidate();
+}
+
+bool TsuiForm::AssignMenuFont(TFont& font) const {
+    const TsuiMainMenu* skinned = SkinnedMenu();
+    if (!skinned)
+        return false;
+    if (skinned->UseSystemFont()) {
+        AssignSystemMenuFont(font);
+    } else {
+        font.SetName(skinned->FontName());
+        font.SetSize(skinned->FontSize());
+        font.SetCharset(skinned->FontCharset());
+    }
+    return true;
+}
+
+TsuiUIStyle TsuiForm::MenuBarStyle() const {
+    const TsuiMainMenu* skinned = SkinnedMenu();
+    return skinned ? skinned->UIStyle() : uiStyle_;
+}
+
+TsuiFileTheme* TsuiForm::MenuBarFileTheme() const {
+    const TsuiMainMenu* skinned = SkinnedMenu();
+    return skinned ? skinned->FileTheme() : fileTheme_;
+}
+
+// The stored style decides, not the resolved one: a file theme never shows the MacOS picture.
+void TsuiForm::DrawMenuBarBackground(TObject*, const TRect& ARect, bool&) {
+    if (MenuBarStyle() == TsuiUIStyle::MacOS)
+        MenuBarPainter::DrawMacBar(menuBar_->Canvas(), ARect);
+}
+
+// A skinned menu lends the bar its font, plain menus leave the button's own. Buttons that are
+// neither hot nor pressed keep the bar's own look.
+void TsuiForm::DrawMenuBarButton(TObject*, TToolButton* Button, TCustomDrawState State,
+                                 bool& DefaultDraw) {
+    TCanvas& canvas = menuBar_->Canvas();
+    const TsuiMainMenu* skinned = SkinnedMenu();
+    if (AssignMenuFont(canvas.Font()) && !skinned->UseSystemFont())
+        canvas.Font().SetColor(skinned->FontColor());
+    const bool selected = State.testFlag(TCustomDrawStateFlag::cdsSelected);
+    if (!selected && !State.testFlag(TCustomDrawStateFlag::cdsHot)) {
+        DefaultDraw = true;
+        return;
+    }
+    DefaultDraw = false;
+    const TsuiUIStyle style = MenuBarStyle();
+    const TsuiFileTheme* theme = MenuBarFileTheme();
+    const MenuBarPainter::SelectionColors colors{
+        ThemeColor(theme, style, SUI_THEME_MENU_SELECTED_BORDER_COLOR),
+        ThemeColor(theme, style, SUI_THEME_MENU_SELECTED_BACKGROUND_COLOR),
+        ThemeColor(theme, style, SUI_THEME_MENU_SELECTED_FONT_COLOR)};
+    if (style != TsuiUIStyle::MacOS) {
+        MenuBarPainter::DrawButton(canvas, Button->BoundsRect(), Button->Caption(), selected,
+                                   colors);
+        return;
+    }
+    TFont font;
+    font.Assign(&canvas.Font());
+    if (skinned) {
+        font.SetName(skinned->FontName());
+        font.SetSize(skinned->FontSize());
+        font.SetCharset(skinned->FontCharset());
+    }
+    MenuBarPainter::DrawMacButton(canvas, Button->BoundsRect(), Button->Caption(), font,
+                                  colors.font);
+}
+
+// Only plain main menus joining the host while it is designed earn the advice. The component
+// is looked for among the host's before anything of it is read: it may have gone since.
+void TsuiForm::RecommendSkinnedMenu(const TComponent* inserted) const {
+    const TComponent* menu = nullptr;
+    for (int i = 0; i < hostForm_->ComponentCount() && !menu; ++i)
+        if (hostForm_->Components(i) == inserted)
+            menu = inserted;
+    if (!qobject_cast<const TMainMenu*>(menu) ||
+        QLatin1String(menu->metaObject()->className()) == QLatin1String(kSkinnedMenuClass))
+        return;
+    ShowInformation(QLatin1String(kRecommendSkinnedMenu) + hostForm_->Name() +
+                    QLatin1String(kRecommendHostMenuNil) + QLatin1String(kRecommendParagraph) +
+                    QLatin1String(kRecommendSetFrame) + Name() +
+                    QLatin1String(kRecommendFrameMenu));
+}
+
 void TsuiForm::Notification(TComponent* AComponent, TOperation Operation) {
     TCustomPanel::Notification(AComponent, Operation);
-    if (!AComponent || Operation != TOperation::opRemove)
+    if (!AComponent)
         return;
+    if (Operation == TOperation::opInsert) {
+        if (IsDesigning() && !IsLoading())
+            PostMessage(kRecommendMenuMessage, 0, reinterpret_cast<LPARAM>(AComponent));
+        return;
+    }
     if (AComponent == formPanel_)
         formPanel_ = nullptr;
-    if (AComponent == menu_)
-        menu_ = nullptr;
+    if (AComponent == menu_) {
+        menu_ = nullptr; // going: nothing of it is to be touched
+        ReleaseMenu();
+    }
     if (AComponent == fileTheme_) {
         fileTheme_ = nullptr;
         ApplyStyleToChildren(*this, TsuiUIStyle::DeepBlue, nullptr);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "framework/controls/TCustomPanel.h"
+#include "framework/controls/TToolBar.h"
 #include "framework/menus/TMainMenu.h"
 #include "skin/SUIMgr.h"
 #include "skin/SUITitleBar.h"
@@ -13,6 +14,7 @@
 #include <vector>
 
 class TCustomForm;
+class TsuiMainMenu;
 struct TMsg;
 
 class TsuiForm : public TCustomPanel, public TsuiTitleBarHost {
@@ -77,13 +79,15 @@ public:
     // The title bar's caption font, in place of the panel's own.
     TFont* Font() const { return titleBar_->Font(); }
     void SetFont(const TFont* font) { titleBar_->Font()->Assign(font); }
-    // Not owned; dropped when it goes. The menu bar that shows it is built elsewhere.
+    // Not owned; shown in the menu bar under the title bar, which comes and goes with it. A
+    // skinned main menu is linked back to the frame while it is shown here.
     TMainMenu* Menu() const { return menu_; }
-    void SetMenu(TMainMenu* menu) { SetReference(menu_, menu); }
+    void SetMenu(TMainMenu* menu);
     TColor MenuBarColor() const { return menuBarColor_; }
-    void SetMenuBarColor(TColor color) { menuBarColor_ = color; }
+    void SetMenuBarColor(TColor color);
+    // The bar's height and each of its buttons'.
     int MenuBarHeight() const { return menuBarHeight_; }
-    void SetMenuBarHeight(int height) { menuBarHeight_ = height; }
+    void SetMenuBarHeight(int height);
     // The host is sized so that the frame gets this size inside the border: twice the border
     // across, one and a half borders (rounded down) in height.
     void SetWidth(int width);
@@ -109,6 +113,25 @@ public:
     // only while the host is the active form.
     int DispatchMenuShortCut(const TMessage& key);
 
+    // The menu bar: a flat tool bar along the frame's top, under the title bar, with one button
+    // per top-level item of Menu. Owned; none without a menu and always on an MDI child.
+    TToolBar* MenuBar() const { return menuBar_; }
+    // Makes the bar unless there is one (never on an MDI child).
+    void CreateMenuBar();
+    // Destroys the bar and forgets Menu.
+    void ReleaseMenu();
+    // New buttons for the current top-level items, in menu order.
+    void RebuildMenuBar();
+    // Each button takes its item's caption and enabled state again.
+    void SyncMenuBar();
+    // The bar's font from a skinned menu's font settings; the bar repaints.
+    void ApplyMenuBarFont();
+    // The bar's custom drawing: the MacOS bar picture behind the buttons, and hot and pressed
+    // buttons in the style's menu-selection look.
+    void DrawMenuBarBackground(TObject* Sender, const TRect& ARect, bool& DefaultDraw);
+    void DrawMenuBarButton(TObject* Sender, TToolButton* Button, TCustomDrawState State,
+                           bool& DefaultDraw);
+
     void WndProc(TMessage& message) override;
     bool BindEvent(const QByteArray& name, const TMethod& method) override;
 
@@ -127,11 +150,19 @@ private:
     LRESULT HostHitTest(LPARAM screenPoint, LRESULT answer) const;
     void ScrollChildren(int dy);
     void PaintPattern(TCanvas& canvas, const char* resourceName) const;
+    TsuiMainMenu* SkinnedMenu() const;
+    // The style and file theme the bar is drawn in: the skinned menu's, else the frame's.
+    TsuiUIStyle MenuBarStyle() const;
+    TsuiFileTheme* MenuBarFileTheme() const;
+    // A skinned menu's font settings onto `font`; false for a plain menu, which gives none.
+    bool AssignMenuFont(TFont& font) const;
+    void RecommendSkinnedMenu(const TComponent* inserted) const;
     std::vector<TRect> BorderRects() const;
     bool HostMaximized() const;
     bool HostIsMdiChild() const;
 
     TsuiTitleBar* titleBar_ = nullptr; // owned (as a component and as a child control)
+    TToolBar* menuBar_ = nullptr;      // owned, with its buttons
     TMainMenu* menu_ = nullptr;
     TCustomForm* hostForm_ = nullptr; // the owner
     TFormBorderStyle designBorderStyle_ = TFormBorderStyle::bsNone;

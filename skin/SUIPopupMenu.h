@@ -2,121 +2,17 @@
 // pictures of a skin style. Its measuring and drawing are shared with the skinned main menu.
 #pragma once
 
-#include "framework/menus/TPopupMenu.h"
-#include "skin/SUIMgr.h"
-#include "skin/SUIThemes.h"
+#include "skin/TsuiSkinnedMenu.h"
 
-class TCanvas;
-class TMenuItem;
-
-class TsuiPopupMenu : public TPopupMenu {
+class TsuiPopupMenu : public TsuiSkinnedMenu<TPopupMenu> {
     Q_OBJECT
-    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
-    Q_PROPERTY(SUIThemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
-    Q_PROPERTY(int MenuItemHeight READ MenuItemHeight WRITE SetMenuItemHeight)
-    Q_PROPERTY(int SeparatorHeight READ SeparatorHeight WRITE SetSeparatorHeight)
-    Q_PROPERTY(int BarWidth READ BarWidth WRITE SetBarWidth)
-    Q_PROPERTY(int BarColor READ BarColor WRITE SetBarColor)
-    Q_PROPERTY(int Color READ Color WRITE SetColor)
-    Q_PROPERTY(int SeparatorColor READ SeparatorColor WRITE SetSeparatorColor)
-    Q_PROPERTY(int SelectedBorderColor READ SelectedBorderColor WRITE SetSelectedBorderColor)
-    Q_PROPERTY(int SelectedColor READ SelectedColor WRITE SetSelectedColor)
-    Q_PROPERTY(int SelectedFontColor READ SelectedFontColor WRITE SetSelectedFontColor)
-    Q_PROPERTY(int FontColor READ FontColor WRITE SetFontColor)
-    Q_PROPERTY(int BorderColor READ BorderColor WRITE SetBorderColor)
-    Q_PROPERTY(bool FlatMenu READ FlatMenu WRITE SetFlatMenu)
-    Q_PROPERTY(QString FontName READ FontName WRITE SetFontName)
-    Q_PROPERTY(int FontSize READ FontSize WRITE SetFontSize)
-    Q_PROPERTY(Framework::TFontCharset FontCharset READ FontCharset WRITE SetFontCharset)
-    Q_PROPERTY(bool UseSystemFont READ UseSystemFont WRITE SetUseSystemFont)
+    TSUI_SKINNED_MENU_PROPERTIES
 public:
     explicit TsuiPopupMenu(TComponent* AOwner);
 
-    // Always owner-drawn: reading gives true, assigning is ignored.
-    bool OwnerDraw() const override { return true; }
-    void SetOwnerDraw(bool) override {}
-
-    TsuiFileTheme* FileTheme() const { return fileTheme_; }
-    // Stores the theme, then applies the current style again.
-    void SetFileTheme(TsuiFileTheme* theme);
-    TsuiUIStyle UIStyle() const { return uiStyle_; }
-    // Applies the style: bar width, heights, separator colour and the six colours by role.
-    void SetUIStyle(TsuiUIStyle style);
-
-    // Ignored while the style is MacOS, whose heights are fixed.
-    int MenuItemHeight() const { return menuItemHeight_; }
-    void SetMenuItemHeight(int height);
-    int SeparatorHeight() const { return separatorHeight_; }
-    void SetSeparatorHeight(int height);
-
-    int BarWidth() const { return barWidth_; }
-    void SetBarWidth(int width) { barWidth_ = width; }
-    TColor BarColor() const { return barColor_; }
-    void SetBarColor(TColor color) { barColor_ = color; }
-    TColor Color() const { return color_; }
-    void SetColor(TColor color) { color_ = color; }
-    TColor SeparatorColor() const { return separatorColor_; }
-    void SetSeparatorColor(TColor color) { separatorColor_ = color; }
-    TColor SelectedBorderColor() const { return selectedBorderColor_; }
-    void SetSelectedBorderColor(TColor color) { selectedBorderColor_ = color; }
-    TColor SelectedColor() const { return selectedColor_; }
-    void SetSelectedColor(TColor color) { selectedColor_ = color; }
-    TColor SelectedFontColor() const { return selectedFontColor_; }
-    void SetSelectedFontColor(TColor color) { selectedFontColor_ = color; }
-    TColor FontColor() const { return fontColor_; }
-    void SetFontColor(TColor color) { fontColor_ = color; }
-    // Stored only: no drawing reads it.
-    TColor BorderColor() const { return borderColor_; }
-    void SetBorderColor(TColor color) { borderColor_ = color; }
-    bool FlatMenu() const { return flatMenu_; }
-    void SetFlatMenu(bool flat) { flatMenu_ = flat; }
-    QString FontName() const { return fontName_; }
-    void SetFontName(const QString& name) { fontName_ = name; }
-    int FontSize() const { return fontSize_; }
-    void SetFontSize(int points) { fontSize_ = points; }
-    TFontCharset FontCharset() const { return fontCharset_; }
-    void SetFontCharset(TFontCharset charset) { fontCharset_ = charset; }
-    bool UseSystemFont() const { return useSystemFont_; }
-    void SetUseSystemFont(bool use) { useSystemFont_ = use; }
-
-    // Gives every item, an item before its sub-items and siblings in order, this menu's measure
-    // and draw handlers. Items added later keep the framework's default drawing.
-    void InstallMenuItemHandlers();
-    void Loaded() override;
-
-    // The handlers, shared with the skinned main menu.
-    void MeasureItem(TObject* sender, TCanvas& canvas, int& width, int& height) const;
-    void DrawItem(TObject* sender, TCanvas& canvas, const TRect& rect, bool selected) const;
-
 protected:
-    void Notification(TComponent* AComponent, TOperation Operation) override;
-
-private:
-    void InstallHandlers(TMenuItem* item);
-    bool IsMacOS() const { return uiStyle_ == TsuiUIStyle::MacOS; }
-    void DrawBarAndBackground(TCanvas& canvas, const TRect& rect) const;
-    void DrawItemBackground(TCanvas& canvas, const TRect& rect, const TMenuItem& item,
-                            bool selected) const;
-    void SetItemFont(TCanvas& canvas, const TMenuItem& item, bool selected) const;
-    void DrawCheckAndImage(TCanvas& canvas, const TRect& rect, const TMenuItem& item) const;
-    bool HasImage(const TMenuItem& item) const;
-
-    TsuiFileTheme* fileTheme_ = nullptr;
-    TsuiUIStyle uiStyle_ = TsuiUIStyle::DeepBlue;
-    int menuItemHeight_ = 21;
-    int separatorHeight_ = 21;
-    int barWidth_ = 0;
-    TColor barColor_ = clBtnFace;
-    TColor color_ = clWhite;
-    TColor separatorColor_ = 0x808080;
-    TColor selectedBorderColor_ = clHighlight;
-    TColor selectedColor_ = clHighlight;
-    TColor selectedFontColor_ = clWhite;
-    TColor fontColor_ = clWhite;
-    TColor borderColor_ = 0x000000;
-    bool flatMenu_ = false;
-    QString fontName_ = QStringLiteral("MS Sans Serif");
-    int fontSize_ = 8;
-    TFontCharset fontCharset_ = TFontCharset::DEFAULT_CHARSET;
-    bool useSystemFont_ = true;
+    // The menu's Images.
+    const TImageList* ItemImages() const override;
+    // The one check mark every skinned popup menu shares.
+    const TImageList& CheckMarkImages() const override;
 };

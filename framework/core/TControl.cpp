@@ -258,6 +258,11 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
     return message.Result;
 }
 
+void TControl::PostMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    QMetaObject::invokeMethod(
+        this, [this, msg, wParam, lParam] { Perform(msg, wParam, lParam); }, Qt::QueuedConnection);
+}
+
 void TControl::WndProc(TMessage& message) {
     if (IsMouseMessage(message.Msg))
         HandleMouseMessage(message);

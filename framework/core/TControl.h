@@ -115,6 +115,10 @@ public:
     TWndMethod WindowProc;
     // Sends a message straight to the window procedure, as SendMessage does.
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Queues a message for the window procedure, as PostMessage does: it arrives once the
+    // event loop runs again, after the messages posted before it, and never once the control
+    // is gone.
+    void PostMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
     // The control's own procedure: what WindowProc holds until somebody replaces it.
     virtual void WndProc(TMessage& message);
     // The end of every chain: what the toolkit would have done with the message.

@@ -26,7 +26,7 @@ QString ProgramUnderTest::path() {
 }
 
 bool ProgramUnderTest::start() {
-    const QString program = path();
+    const QString& program = program_;
     if (!QFile::exists(program)) {
         error_ = QStringLiteral("the program has not been built: no file %1").arg(program);
         return false;

@@ -18,6 +18,8 @@ public:
 
     // A folder searched first for the programs this one starts (a stand-in web browser).
     void prependToPath(const QString& folder) { pathPrefix_ = folder; }
+    // Another program to run in place of path(), such as the skin gallery.
+    void setProgram(const QString& program) { program_ = program; }
     // Starts the program and waits until the process runs; on failure see error().
     bool start();
     bool running() const;
@@ -43,5 +45,6 @@ private:
     QProcess process_;
     QString error_;
     QString pathPrefix_;
+    QString program_ = path();
     bool started_ = false;
 };

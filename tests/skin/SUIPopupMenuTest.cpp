@@ -5,10 +5,13 @@
 #include "framework/graphics/TCanvas.h"
 #include "framework/menus/TMenuItem.h"
 #include "framework/menus/TPopupMenuWindow.h"
+#include "support/MenuTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
+
+using MenuTestSupport::AddMenuItem;
 
 namespace {
 
@@ -17,18 +20,11 @@ constexpr TColor kBackground = 0xE7E7E7;
 constexpr TColor kSelected = 0xEC5E5E;
 constexpr TColor kSeparatorLine = 0x848284;
 
-TMenuItem* Add(TMenuItem* parent, const QString& caption) {
-    auto* item = new TMenuItem(parent);
-    item->SetCaption(caption);
-    parent->Add(item);
-    return item;
-}
-
 class SUIPopupMenuTest : public testing::Test {
 protected:
     SUIPopupMenuTest() {
         for (const char* caption : {"Mi&nimize", "Ma&ximize/Restore", "-", "&Close"})
-            Add(menu.Items(), QString::fromLatin1(caption));
+            AddMenuItem(menu.Items(), QString::fromLatin1(caption));
         menu.SetUIStyle(TsuiUIStyle::BlueGlass);
         menu.InstallMenuItemHandlers();
     }
@@ -44,11 +40,7 @@ protected:
         Item(index)->OnDrawItem(Item(index), bitmap.Canvas(), Rect(0, 0, 120, height), selected);
     }
     static std::set<TColor> ColoursIn(const TBitmap& b, const TRect& r) {
-        std::set<TColor> colours;
-        for (int y = r.Top; y < r.Bottom; ++y)
-            for (int x = r.Left; x < r.Right; ++x)
-                colours.insert(b.Pixels(x, y));
-        return colours;
+        return MenuTestSupport::ColoursIn(b.Image(), r);
     }
 
     TComponent owner{nullptr};
@@ -98,11 +90,11 @@ TEST_F(SUIPopupMenuTest, ARemovedFileThemeTurnsTheMenuDeepBlue) {
 
 TEST_F(SUIPopupMenuTest, HandlersGoToEveryItemDepthFirstButNotToLaterOnes) {
     TsuiPopupMenu nested(nullptr);
-    TMenuItem* parent = Add(nested.Items(), QStringLiteral("&File"));
-    TMenuItem* child = Add(parent, QStringLiteral("&Open"));
+    TMenuItem* parent = AddMenuItem(nested.Items(), QStringLiteral("&File"));
+    TMenuItem* child = AddMenuItem(parent, QStringLiteral("&Open"));
     nested.InstallMenuItemHandlers();
     EXPECT_TRUE(parent->OnDrawItem && child->OnDrawItem && child->OnMeasureItem);
-    TMenuItem* later = Add(nested.Items(), QStringLiteral("&Later"));
+    TMenuItem* later = AddMenuItem(nested.Items(), QStringLiteral("&Later"));
     EXPECT_FALSE(later->OnDrawItem);
 }
 

@@ -4,8 +4,10 @@
 #include "framework/controls/TLabel.h"
 #include "framework/controls/TPanel.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <vector>
 
 class TControlTest : public testing::Test {
 protected:
@@ -63,4 +65,24 @@ TEST_F(TControlTest, ParentColorFollowsTheParentUntilAColourIsSet) {
     EXPECT_EQ(label->Color(), clRed);
     label->SetParentColor(true);
     EXPECT_EQ(label->Color(), clWhite);
+}
+
+TEST_F(TControlTest, PostedMessagesArriveLaterInOrderAndNeverAfterTheControlIsGone) {
+    std::vector<UINT> seen;
+    const TWndMethod previous = label->WindowProc;
+    label->WindowProc = [&seen, previous](TMessage& message) {
+        if (message.Msg >= WM_USER)
+            seen.push_back(message.Msg);
+        previous(message);
+    };
+    label->PostMessage(WM_USER + 1);
+    label->PostMessage(WM_USER + 2);
+    EXPECT_TRUE(seen.empty());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(seen, (std::vector<UINT>{WM_USER + 1, WM_USER + 2}));
+
+    label->PostMessage(WM_USER + 3);
+    delete label;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(seen.size(), 2u);
 }

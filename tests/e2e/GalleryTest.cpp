@@ -1,0 +1,192 @@
+// The skin gallery on a private X server: its menu bar, its menus and shortcuts, and its style
+// switches, driven and looked at as a person would.
+#include "MainWindowFixture.h"
+
+#include <QImage>
+#include <map>
+
+#ifndef DUANXIN_GALLERY
+#error "DUANXIN_GALLERY must name the skin gallery program"
+#endif
+
+namespace {
+
+const QString kGalleryTitle = QStringLiteral("duanxin skin gallery - %1");
+
+// Window coordinates in BlueGlass: the frame at (1, 0), its title bar 33 high and the menu bar
+// 22 high under it. "&File" is the first button, "&Style" the second.
+const QPoint kStyleButton(1 + 52, 33 + 11);
+// The Style menu drops down from the bar's bottom edge, under its button; its first item is
+// MacOS, 21 pixels high.
+const QPoint kMacOSItem(1 + 75, 55 + 10);
+// A row through the first item, across where the menu's left bar lies.
+constexpr int kMenuRow = 55 + 5;
+constexpr int kMenuRowFrom = 20;
+constexpr int kMenuRowTo = 100;
+constexpr QRgb kBlueGlassMenuBar = qRgb(0xD6, 0xD3, 0xCE);
+
+constexpr int kSettleTimeoutMs = 5000;
+constexpr int kPollMs = 200;
+
+struct StyleKey {
+    const char* style;
+    const char* key;
+};
+constexpr StyleKey kStyles[] = {{"MacOS", "ctrl+1"},
+                                {"WinXP", "ctrl+2"},
+                                {"DeepBlue", "ctrl+3"},
+                                {"Protein", "ctrl+4"},
+                                {"BlueGlass", "ctrl+5"}};
+
+// The frame sizes its host to one and a half border widths below it and then sits one border
+// width above the host's bottom, so each time the 3-pixel WinXP border comes or goes the
+// window may end up a pixel taller. The pictures are compared over the area both share, less
+// the bottom border band that moves with it.
+constexpr int kBottomBand = 4;
+
+// Where two pictures differ: the count of pixels and the rectangle around them.
+QString Differences(const QImage& first, const QImage& second) {
+    const QRect shared(0, 0, std::min(first.width(), second.width()),
+                       std::min(first.height(), second.height()) - kBottomBand);
+    const QImage a = first.copy(shared);
+    const QImage b = second.copy(shared);
+    int count = 0;
+    QRect around;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                ++count;
+                around |= QRect(x, y, 1, 1);
+            }
+    if (count == 0)
+        return {};
+    return QStringLiteral("%1 pixels in (%2, %3) %4 x %5")
+        .arg(count)
+        .arg(around.x())
+        .arg(around.y())
+        .arg(around.width())
+        .arg(around.height());
+}
+
+class GalleryTest : public MainWindowFixture {
+protected:
+    void launchGallery() {
+        const QString log = work_.filePath(QStringLiteral("gallery.log"));
+        programs_.push_back(std::make_unique<ProgramUnderTest>(xvfb_.display(), runtime_, log));
+        gallery_ = programs_.back().get();
+        gallery_->setProgram(QStringLiteral(DUANXIN_GALLERY));
+        ASSERT_TRUE(gallery_->start()) << gallery_->error().toStdString();
+        const QString title = kGalleryTitle.arg(QStringLiteral("BlueGlass"));
+        QDeadlineTimer deadline(kWindowTimeoutMs);
+        std::optional<QString> found;
+        while (!found && gallery_->running() && !deadline.hasExpired()) {
+            found = desktop_->findWindow(gallery_->pid(), title);
+            if (!found)
+                QThread::msleep(100);
+        }
+        ASSERT_TRUE(found) << "no gallery window; " << gallery_->exitDescription().toStdString();
+        window_ = *found;
+        ASSERT_TRUE(desktop_->focus(window_));
+    }
+
+    // Waits for the window's caption to name the style.
+    bool waitForStyle(const QString& style) const {
+        QDeadlineTimer deadline(kSettleTimeoutMs);
+        while (desktop_->windowName(window_) != kGalleryTitle.arg(style)) {
+            if (deadline.hasExpired())
+                return false;
+            QThread::msleep(kPollMs);
+        }
+        return true;
+    }
+
+    QImage screen() const {
+        const QString file = work_.filePath(QStringLiteral("screen.png"));
+        return desktop_->screenshot(file) ? QImage(file) : QImage();
+    }
+
+    // The window's picture once two in a row agree: painting is over.
+    QImage settledWindowImage() const {
+        QImage last;
+        QDeadlineTimer deadline(kSettleTimeoutMs);
+        while (!deadline.hasExpired()) {
+            const std::optional<QRect> area = desktop_->geometry(window_);
+            if (!area)
+                return {};
+            QImage now = screen().copy(*area);
+            if (!now.isNull() && now == last)
+                return now;
+            last = now;
+            QThread::msleep(kPollMs);
+        }
+        return {};
+    }
+
+    bool menuShown() const {
+        const std::optional<QRect> area = desktop_->geometry(window_);
+        const QImage image = screen();
+        for (int x = kMenuRowFrom; area && x < kMenuRowTo; ++x)
+            if (image.pixel(area->topLeft() + QPoint(x, kMenuRow)) == kBlueGlassMenuBar)
+                return true;
+        return false;
+    }
+
+    bool waitForMenu() const {
+        QDeadlineTimer deadline(kSettleTimeoutMs);
+        while (!menuShown()) {
+            if (deadline.hasExpired())
+                return false;
+            QThread::msleep(kPollMs);
+        }
+        return true;
+    }
+
+    void pointerAway() const {
+        desktop_->run(QStringLiteral("xdotool"),
+                      {QStringLiteral("mousemove"), QStringLiteral("0"), QStringLiteral("0")});
+    }
+
+    ProgramUnderTest* gallery_ = nullptr;
+    QString window_;
+};
+
+} // namespace
+
+TEST_F(GalleryTest, TheMenuBarDropsItsMenusAndItemsAndShortCutsRun) {
+    launchGallery();
+    ASSERT_FALSE(menuShown());
+    ASSERT_TRUE(desktop_->click(window_, kStyleButton));
+    ASSERT_TRUE(waitForMenu()) << "the Style menu did not open under its button";
+    ASSERT_TRUE(desktop_->click(window_, kMacOSItem));
+    EXPECT_TRUE(waitForStyle(QStringLiteral("MacOS")));
+
+    ASSERT_TRUE(desktop_->keys({QStringLiteral("ctrl+2")}));
+    EXPECT_TRUE(waitForStyle(QStringLiteral("WinXP")));
+    ASSERT_TRUE(desktop_->keys({QStringLiteral("ctrl+q")})); // File, Exit
+    ASSERT_TRUE(gallery_->waitForExit(kExitTimeoutMs));
+    EXPECT_TRUE(gallery_->exitedCleanly()) << gallery_->exitDescription().toStdString();
+}
+
+// Each style is reached twice, from different styles: whatever the one before left behind would
+// show as a difference between the two pictures.
+TEST_F(GalleryTest, EveryStyleSwitchRepaintsTheWholeWindow) {
+    launchGallery();
+    pointerAway();
+    std::map<QString, std::vector<QImage>> pictures;
+    pictures[QStringLiteral("BlueGlass")].push_back(settledWindowImage());
+    const int order[] = {0, 1, 2, 3, 4, 3, 2, 1, 0, 4};
+    for (int index : order) {
+        const QString style = QLatin1String(kStyles[index].style);
+        ASSERT_TRUE(desktop_->keys({QLatin1String(kStyles[index].key)}));
+        ASSERT_TRUE(waitForStyle(style)) << style.toStdString();
+        pictures[style].push_back(settledWindowImage());
+    }
+    for (const auto& [style, shots] : pictures) {
+        ASSERT_GE(shots.size(), 2u) << style.toStdString();
+        for (std::size_t i = 0; i < shots.size(); ++i) {
+            ASSERT_FALSE(shots[i].isNull()) << style.toStdString();
+            EXPECT_EQ(Differences(shots[i], shots.front()), QString())
+                << style.toStdString() << ", reached the " << i + 1 << ". time";
+        }
+    }
+}
