@@ -6,6 +6,7 @@
 #include "app/library/WebLinks.h"
 #include "app/res.h"
 #include "framework/core/TApplication.h"
+#include "framework/forms/DescribedComponent.h"
 #include "framework/platform/RuntimeFolder.h"
 
 #include <QClipboard>
@@ -34,38 +35,30 @@ TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
     InitializeFromDescription();
 }
 
-template <class T> T* TForm1::Component(const char* name) {
-    auto* component = qobject_cast<T*>(FindComponent(QString::fromLatin1(name)));
-    if (!component)
-        throw EReadError(
-            QStringLiteral("Form description of TForm1 lacks %1").arg(QLatin1String(name)));
-    return component;
-}
-
 void TForm1::BindComponents() {
-    suiForm1 = Component<TsuiForm>("suiForm1");
-    Label2 = Component<TLabel>("Label2");
-    Label1 = Component<TLabel>("Label1");
-    Label3 = Component<TLabel>("Label3");
-    Label4 = Component<TLabel>("Label4");
-    Label5 = Component<TLabel>("Label5");
-    Label6 = Component<TLabel>("Label6");
-    Label7 = Component<TLabel>("Label7");
-    Label8 = Component<TLabel>("Label8");
-    Label9 = Component<TLabel>("Label9");
-    searchkeyword = Component<TsuiEdit>("searchkeyword");
-    Button4 = Component<TsuiButton>("Button4");
-    Button1 = Component<TsuiButton>("Button1");
-    DBGrid_duanxinlist = Component<TDBGrid>("DBGrid_duanxinlist");
-    TJ = Component<TEdit>("TJ");
-    DBMemo_Duanxin = Component<TDBMemo>("DBMemo_Duanxin");
-    suiButton_Copy = Component<TsuiButton>("suiButton_Copy");
-    suiButton_About = Component<TsuiButton>("suiButton_About");
-    suiButton_Close = Component<TsuiButton>("suiButton_Close");
-    suiButton1 = Component<TsuiButton>("suiButton1");
-    ADOConnection1 = Component<TADOConnection>("ADOConnection1");
-    ADOQuery1 = Component<TADOQuery>("ADOQuery1");
-    DataSource1 = Component<TDataSource>("DataSource1");
+    suiForm1 = DescribedComponent<TsuiForm>(*this, "suiForm1");
+    Label2 = DescribedComponent<TLabel>(*this, "Label2");
+    Label1 = DescribedComponent<TLabel>(*this, "Label1");
+    Label3 = DescribedComponent<TLabel>(*this, "Label3");
+    Label4 = DescribedComponent<TLabel>(*this, "Label4");
+    Label5 = DescribedComponent<TLabel>(*this, "Label5");
+    Label6 = DescribedComponent<TLabel>(*this, "Label6");
+    Label7 = DescribedComponent<TLabel>(*this, "Label7");
+    Label8 = DescribedComponent<TLabel>(*this, "Label8");
+    Label9 = DescribedComponent<TLabel>(*this, "Label9");
+    searchkeyword = DescribedComponent<TsuiEdit>(*this, "searchkeyword");
+    Button4 = DescribedComponent<TsuiButton>(*this, "Button4");
+    Button1 = DescribedComponent<TsuiButton>(*this, "Button1");
+    DBGrid_duanxinlist = DescribedComponent<TDBGrid>(*this, "DBGrid_duanxinlist");
+    TJ = DescribedComponent<TEdit>(*this, "TJ");
+    DBMemo_Duanxin = DescribedComponent<TDBMemo>(*this, "DBMemo_Duanxin");
+    suiButton_Copy = DescribedComponent<TsuiButton>(*this, "suiButton_Copy");
+    suiButton_About = DescribedComponent<TsuiButton>(*this, "suiButton_About");
+    suiButton_Close = DescribedComponent<TsuiButton>(*this, "suiButton_Close");
+    suiButton1 = DescribedComponent<TsuiButton>(*this, "suiButton1");
+    ADOConnection1 = DescribedComponent<TADOConnection>(*this, "ADOConnection1");
+    ADOQuery1 = DescribedComponent<TADOQuery>(*this, "ADOQuery1");
+    DataSource1 = DescribedComponent<TDataSource>(*this, "DataSource1");
 }
 
 QString TForm1::GetSpecialFolderPath(int folderId) {

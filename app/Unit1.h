@@ -80,5 +80,4 @@ private:
     void FestivalShortcut(TObject* label);
     void OpenMakerPage(const QString& path);
     void BindComponents();
-    template <class T> T* Component(const char* name);
 };

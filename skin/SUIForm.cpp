@@ -6,11 +6,94 @@
 #include "framework/core/TApplication.h"
 #include "framework/core/TCustomForm.h"
 #include "framework/forms/ClassRegistry.h"
+#include "framework/graphics/DrawTextFlags.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
-#include "skin/MenuBarPainter.h"
+#include "framework/graphics/TFont.h"
 #include "skin/SUIMainMenu.h"
 #include "skin/SUIPublic.h"
+
+namespace {
+
+// ---- how the menu bar paints ----
+// The MacOS bar picture behind the buttons, and a hot or pressed button either as the MacOS
+// selection picture or as a box in the style's selection colours. The frame decides the style,
+// colours and font; these only draw.
+
+constexpr char kMacBar[] = "MACOS_MENU_BAR";
+constexpr char kMacSelect[] = "MACOS_MENU_SELECT";
+
+// A pressed button's box ends this far left of the button's right edge, and its caption starts
+// this far right; every caption's box starts this far down.
+constexpr int kPressedRightCut = 2;
+constexpr int kPressedCaptionShift = 2;
+constexpr int kCaptionDrop = 2;
+// The MacOS caption is centred in a box this much taller than the button, which sets it a
+// pixel lower than true centre.
+constexpr int kMacCaptionExtraHeight = 2;
+
+constexpr unsigned kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+
+void StretchResource(TCanvas& canvas, const TRect& rect, const char* name) {
+    TBitmap picture;
+    picture.LoadFromResourceName(QLatin1String(name));
+    canvas.StretchDraw(rect, picture);
+}
+
+namespace MenuBarPainter {
+
+// The style's menu-selection colours (theme roles MenuSelected...).
+struct SelectionColors {
+    TColor border;
+    TColor background;
+    TColor font;
+};
+
+// The whole MACOS_MENU_BAR picture stretched over `rect`.
+void DrawMacBar(TCanvas& canvas, const TRect& rect) {
+    StretchResource(canvas, rect, kMacBar);
+}
+
+// The whole MACOS_MENU_SELECT picture stretched to `button` (in the bar's coordinates) with the
+// caption centred on it in `fontColor`, composed off-screen and copied in one block. The font
+// gives only its name, size and character set.
+void DrawMacButton(TCanvas& barCanvas, const TRect& button, const QString& caption,
+                   const TFont& font, TColor fontColor) {
+    TBitmap buffer;
+    buffer.SetSize(button.Width(), button.Height());
+    TCanvas& canvas = buffer.Canvas();
+    StretchResource(canvas, Rect(0, 0, button.Width(), button.Height()), kMacSelect);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    canvas.Font().SetName(font.Name());
+    canvas.Font().SetSize(font.Size());
+    canvas.Font().SetCharset(font.Charset());
+    canvas.Font().SetColor(fontColor);
+    TRect text = Rect(0, 0, button.Width(), button.Height() + kMacCaptionExtraHeight);
+    canvas.DrawText(caption, text, kCentredLine);
+    barCanvas.Draw(button.Left, button.Top, buffer);
+}
+
+// A box filled and framed in the selection colours with the caption centred in it in the
+// canvas's font. A pressed (selected) button's box stops short on the right and its caption
+// moves right; every caption sits a little lower.
+void DrawButton(TCanvas& barCanvas, const TRect& button, const QString& caption, bool selected,
+                const SelectionColors& colors) {
+    TRect box = button;
+    if (selected)
+        box.Right -= kPressedRightCut;
+    FillRectColor(barCanvas, box, colors.background);
+    FrameRectColor(barCanvas, box, colors.border);
+    if (selected)
+        box.Left += kPressedCaptionShift;
+    box.Top += kCaptionDrop;
+    barCanvas.Brush().SetStyle(TBrushStyle::bsClear);
+    barCanvas.Font().SetColor(colors.font);
+    barCanvas.DrawText(caption, box, kCentredLine);
+}
+
+} // namespace MenuBarPainter
+
+} // namespace
 
 REGISTER_COMPONENT_CLASS(TsuiForm)
 

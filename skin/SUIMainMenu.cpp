@@ -3,7 +3,6 @@
 #include "framework/controls/TImageList.h"
 #include "framework/core/TCustomForm.h"
 #include "framework/forms/ClassRegistry.h"
-#include "skin/CheckMarkList.h"
 #include "skin/SUIForm.h"
 
 REGISTER_COMPONENT_CLASS(TsuiMainMenu)

@@ -3,7 +3,7 @@
 // skinned form frame on its form.
 #pragma once
 
-#include "skin/TsuiSkinnedMenu.h"
+#include "skin/SUIPopupMenu.h"
 
 #include <memory>
 
