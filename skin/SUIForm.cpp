@@ -266,11 +266,16 @@ void TsuiForm::SetBorderColor(TColor color) {
 }
 
 // Each re-assignment reads the frame's size first, so the host follows the new border.
+// The frame keeps its size and the host grows or shrinks around it by the border. Assigning the
+// height back through Height, which adds one and a half borders, would make the window a little
+// taller at every change of style.
 void TsuiForm::SetBorderWidth(int width) {
+    const int height = Height();
     borderWidth_ = width;
     SetWidth(Width());
+    const int nonClient = IsDesigning() ? nonClientHeight_ : 0;
+    hostForm_->SetHeight(height + borderWidth_ + FrameTop() + nonClient);
     PlaceFrame();
-    SetHeight(Height());
     DrawBorder();
 }
 
@@ -350,9 +355,14 @@ bool TsuiForm::HostIsMdiChild() const {
     return hostForm_->FormStyle() == TFormStyle::fsMDIChild;
 }
 
+// Without a title bar the border runs along the top too.
+int TsuiForm::FrameTop() const {
+    return titleBar_->Visible() ? 0 : borderWidth_;
+}
+
 void TsuiForm::PlaceFrame() {
     const int bw = borderWidth_;
-    const int top = titleBar_->Visible() ? 0 : bw;
+    const int top = FrameTop();
     const int inset = HostIsMdiChild() ? kMdiInset : 0;
     SetBounds(bw, top, hostForm_->ClientWidth() - 2 * bw - inset,
               hostForm_->ClientHeight() - bw - top - inset);

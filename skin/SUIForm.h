@@ -141,6 +141,7 @@ protected:
 
 private:
     void HookHost();
+    int FrameTop() const;
     void InstallAppHook();
     // What the frame adds to the host's messages, after the host's own procedure.
     void HostMessage(TMessage& message);

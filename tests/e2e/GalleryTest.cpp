@@ -38,16 +38,16 @@ constexpr StyleKey kStyles[] = {{"MacOS", "ctrl+1"},
                                 {"Protein", "ctrl+4"},
                                 {"BlueGlass", "ctrl+5"}};
 
-// The frame sizes its host to one and a half border widths below it and then sits one border
-// width above the host's bottom, so each time the 3-pixel WinXP border comes or goes the
-// window may end up a pixel taller. The pictures are compared over the area both share, less
-// the bottom border band that moves with it.
-constexpr int kBottomBand = 4;
-
-// Where two pictures differ: the count of pixels and the rectangle around them.
+// Where two pictures differ: the count of pixels and the rectangle around them. The window keeps
+// its size through every change of style, so pictures of other sizes differ as a whole.
 QString Differences(const QImage& first, const QImage& second) {
-    const QRect shared(0, 0, std::min(first.width(), second.width()),
-                       std::min(first.height(), second.height()) - kBottomBand);
+    if (first.size() != second.size())
+        return QStringLiteral("sizes %1 x %2 and %3 x %4")
+            .arg(first.width())
+            .arg(first.height())
+            .arg(second.width())
+            .arg(second.height());
+    const QRect shared(QPoint(0, 0), first.size());
     const QImage a = first.copy(shared);
     const QImage b = second.copy(shared);
     int count = 0;

@@ -198,6 +198,16 @@ TEST_F(SUIFormTest, BorderWidthSizesTheHostAroundTheFrame) {
     frame->SetBorderWidth(0); // the frame keeps its size and covers the host
     EXPECT_EQ(host->Width(), 300);
     EXPECT_EQ(frame->BoundsRect(), Bounds(0, 0, host->ClientWidth(), host->ClientHeight()));
+    EXPECT_EQ(frame->Height(), 101);
+
+    // Styles with other borders and back: the window keeps its size (no growing on the way).
+    for (int round = 0; round < 3; ++round) {
+        frame->SetUIStyle(TsuiUIStyle::WinXP);
+        frame->SetUIStyle(TsuiUIStyle::DeepBlue);
+    }
+    frame->SetBorderWidth(0);
+    EXPECT_EQ(host->Width(), 300);
+    EXPECT_EQ(frame->Height(), 101);
 
     frame->SetBorderWidth(1);
     frame->SetTitleBarVisible(false);
