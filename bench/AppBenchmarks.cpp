@@ -3,8 +3,10 @@
 #include "app/library/CleanMessageText.h"
 #include "framework/core/TApplication.h"
 
+#include "RatioReporter.h"
 #include <QFile>
 #include <algorithm>
+
 #include <benchmark/benchmark.h>
 #include <memory>
 
@@ -38,7 +40,7 @@ void Startup(benchmark::State& state) {
     }
     state.counters["resident_kB"] = static_cast<double>(resident);
 }
-BENCHMARK(Startup)->Unit(benchmark::kMillisecond);
+BENCHMARK(Startup)->Unit(benchmark::kMillisecond)->Apply(MedianOfFive);
 
 void FullReopen(benchmark::State& state) {
     TForm1 form(Application);

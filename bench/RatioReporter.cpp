@@ -2,12 +2,17 @@
 
 #include <cstdio>
 
+void MedianOfFive(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-        if (run.run_type != Run::RT_Iteration || run.error_occurred)
+        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        if ((run.run_type != Run::RT_Iteration && !median) || run.error_occurred)
             continue;
-        seconds_[run.benchmark_name()] =
+        seconds_[median ? run.run_name.function_name : run.benchmark_name()] =
             run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
         if (const auto resident = run.counters.find("resident_kB"); resident != run.counters.end())
             residentKilobytes_ = resident->second;

@@ -6,6 +6,10 @@
 #include <map>
 #include <string>
 
+// Figures that go through the disk vary from run to run: such a benchmark runs five times and
+// counts with its median.
+void MedianOfFive(benchmark::internal::Benchmark* benchmark);
+
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;

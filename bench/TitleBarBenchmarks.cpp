@@ -3,6 +3,7 @@
 #include "framework/core/TForm.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/menus/TPopupMenuWindow.h"
+#include "skin/SUIForm.h"
 #include "skin/SUITitleBar.h"
 
 #include <QCoreApplication>
@@ -11,30 +12,23 @@
 
 namespace {
 
-// The frame the bar sits on in the program, as far as the bar asks about it.
-class Frame : public TCustomPanel, public TsuiTitleBarHost {
-public:
-    using TCustomPanel::TCustomPanel;
-    TFormBorderStyle DesignBorderStyle() const override { return TFormBorderStyle::bsSingle; }
-};
-
-// The program's window: 500 x 453, the 498-pixel BlueGlass bar with its caption, close and
-// minimise buttons.
+// The program's window: 500 x 453 with its BlueGlass frame, the bar showing the caption and the
+// close and minimise buttons.
 struct ProgramWindow {
     ProgramWindow() {
-        form.SetBorderStyle(TFormBorderStyle::bsNone);
+        form.SetBorderStyle(TFormBorderStyle::bsSingle);
         form.SetBounds(405, 172, 500, 453);
         frame->SetParent(&form);
-        frame->SetBounds(1, 0, 498, 452);
-        bar->SetParent(frame);
-        bar->SetUIStyle(TsuiUIStyle::BlueGlass);
-        bar->SetCaption(QStringLiteral("短信查询 V1.0"));
+        frame->SetUIStyle(TsuiUIStyle::BlueGlass);
+        frame->SetWidth(498);
+        frame->SetHeight(452);
+        frame->SetCaption(QStringLiteral("短信查询 V1.0"));
         bar->Buttons()->Items(0)->SetVisible(false);
         bar->Buttons()->Items(2)->SetVisible(false);
     }
     TForm form{nullptr};
-    Frame* frame = new Frame(&form);
-    TsuiTitleBar* bar = new TsuiTitleBar(frame);
+    TsuiForm* frame = new TsuiForm(&form);
+    TsuiTitleBar* bar = frame->TitleBar();
 };
 
 void TitleBarPaint(benchmark::State& state) {
