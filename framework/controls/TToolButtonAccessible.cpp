@@ -61,11 +61,6 @@ QAccessible::State TToolButtonAccessible::state() const {
     return state;
 }
 
-void* TToolButtonAccessible::interface_cast(QAccessible::InterfaceType type) {
-    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
-                                                : nullptr;
-}
-
 QStringList TToolButtonAccessible::actionNames() const {
     const TToolButton* button = Button();
     return button && button->Enabled() ? QStringList{pressAction()} : QStringList{};

@@ -2,25 +2,21 @@
 // "&", its shortcut text, its role (menu item or separator) and its states.
 #pragma once
 
+#include "framework/platform/LeafAccessible.h"
+
 #include <QAccessibleInterface>
 #include <QPointer>
 
 class TPopupMenuWindow;
 
-class TMenuItemAccessible : public QAccessibleInterface {
+class TMenuItemAccessible : public LeafAccessible {
 public:
     TMenuItemAccessible(TPopupMenuWindow* window, int row);
 
     bool isValid() const override;
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;

@@ -47,11 +47,6 @@ QAccessible::State PartAccessible::state() const {
     return state;
 }
 
-void* PartAccessible::interface_cast(QAccessible::InterfaceType type) {
-    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
-                                                : nullptr;
-}
-
 QStringList PartAccessible::actionNames() const {
     return Parts() ? QStringList{pressAction()} : QStringList{};
 }
