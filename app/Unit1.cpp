@@ -179,6 +179,13 @@ void TForm1::DBGrid_duanxinlistCellClick(TColumn*) {
 }
 
 void TForm1::DBGrid_duanxinlistKeyDown(TObject*, std::uint16_t& Key, TShiftState Shift) {
+    if (Shift == TShiftState() && (Key == VK_SPACE || Key == VK_RETURN)) {
+        // The keyboard's way to pick the current row: the view shows it as a click would.
+        Key = 0;
+        if (ADOQuery1->Active() && !ADOQuery1->IsEmpty())
+            DBGrid_duanxinlistCellClick(nullptr);
+        return;
+    }
     // Ctrl+C takes the current row's message as the view shows it: cleaned.
     if (Key != 'C' || Shift != TShiftState(TShiftFlag::ssCtrl))
         return;

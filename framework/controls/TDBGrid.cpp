@@ -3,13 +3,18 @@
 #include "framework/controls/DBGridCellDelegate.h"
 #include "framework/controls/DBGridIndicator.h"
 #include "framework/controls/DBGridModel.h"
+#include "framework/controls/DBGridView.h"
 #include "framework/core/MessageWindow.h"
+#include "framework/core/TTimer.h"
+#include "framework/core/WheelNotches.h"
 #include "framework/data/TDataSet.h"
 #include "framework/forms/ClassRegistry.h"
 #include "framework/graphics/Colors.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
 
 REGISTER_COMPONENT_CLASS(TDBGrid)
@@ -18,6 +23,8 @@ namespace {
 // A row is the font's height with a little room above and below, as the classic grid had it.
 constexpr int kRowPadding = 4;
 constexpr int kMinColumnWidth = 64;
+// How often a drag held past the top or bottom of the rows scrolls one more row.
+constexpr int kDragScrollIntervalMs = 60;
 } // namespace
 
 TDBGrid::TDBGrid(TComponent* AOwner)
@@ -40,17 +47,24 @@ TDBGrid::~TDBGrid() {
 }
 
 QWidget* TDBGrid::CreateWindowWidget(QWidget* parentWidget) {
-    auto* view = new MessageWindow<QTableView>(this, parentWidget);
+    auto* view = new MessageWindow<DBGridView>(this, parentWidget);
     model_ = new DBGridModel(view);
     view->setModel(model_);
     view->setItemDelegate(new DBGridCellDelegate(view));
     indicator_ = new DBGridIndicator(view);
     view->setVerticalHeader(indicator_);
-    // The data set decides the current row: the headers' own selecting is switched off.
-    QObject::disconnect(indicator_, &QHeaderView::sectionPressed, view, nullptr);
-    QObject::disconnect(view->horizontalHeader(), &QHeaderView::sectionPressed, view, nullptr);
+    // The data set decides the current row: the headers' own selecting is switched off, and a
+    // press or a drag along the indicator moves the data set instead.
+    for (QHeaderView* header : {static_cast<QHeaderView*>(indicator_), view->horizontalHeader()}) {
+        QObject::disconnect(header, &QHeaderView::sectionPressed, view, nullptr);
+        QObject::disconnect(header, &QHeaderView::sectionEntered, view, nullptr);
+    }
     QObject::connect(indicator_, &QHeaderView::sectionPressed, this,
                      [this](int row) { MoveToRow(row); });
+    QObject::connect(indicator_, &QHeaderView::sectionEntered, this,
+                     [this](int row) { MoveToRow(row); });
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                     [this](const QModelIndex& current) { KeepHighlightOnCurrentRow(current); });
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -244,21 +258,97 @@ void TDBGrid::WndProc(TMessage& message) {
         const QModelIndex cell = CellAt(message.LParam);
         if (cell.isValid())
             MoveToRow(cell.row());
+        dragging_ =
+            cell.isValid() && message.Msg != WM_RBUTTONDOWN && message.Msg != WM_MBUTTONDOWN;
         if (CanFocus())
             SetFocus();
         break;
     }
+    case WM_MOUSEMOVE:
+        if (dragging_ && (message.WParam & MK_LBUTTON))
+            DragTo(message.LParam);
+        break;
+    case WM_CAPTURECHANGED:
+        // The press is over without a release here (a box came up, say): so is the drag.
+        EndDrag();
+        break;
     case WM_LBUTTONUP: {
+        EndDrag();
         const QModelIndex cell = CellAt(message.LParam);
         TWinControl::WndProc(message);
         if (cell.isValid() && cell.column() < columns_.Count())
             CellClick(Columns(cell.column()));
         return;
     }
+    case WM_MOUSEWHEEL:
+        // A row a message, towards the user forward; the view never scrolls on its own.
+        MoveRows(static_cast<std::int16_t>(HiWord(message.WParam)) < 0 ? 1 : -1);
+        message.Result = 0;
+        return;
+    case WM_MOUSEHWHEEL:
+        ScrollSideways(static_cast<std::int16_t>(HiWord(message.WParam)));
+        message.Result = 0;
+        return;
     default:
         break;
     }
     TWinControl::WndProc(message);
+}
+
+void TDBGrid::MoveRows(int count) {
+    TDataSet* ds = link_.DataSet();
+    if (ds && ds->Active())
+        ds->MoveBy(count);
+}
+
+void TDBGrid::DragTo(LPARAM position) {
+    QTableView* view = View();
+    const QRect rows = view->viewport()->geometry(); // window coordinates
+    const int y = GetYLParam(position);
+    // rect.bottom() is the last pixel row inside.
+    if (y < rows.top() || y > rows.bottom()) {
+        SetDragScroll(y < rows.top() ? -1 : 1);
+        return;
+    }
+    SetDragScroll(0);
+    const int row = view->rowAt(y - rows.top());
+    // Below the last row the pointer still drags the last one.
+    MoveToRow(row >= 0 ? row : model_->rowCount() - 1);
+}
+
+void TDBGrid::SetDragScroll(int step) {
+    if (step == dragScroll_)
+        return; // a timer restarted at every move would never fire while the pointer moves
+    dragScroll_ = step;
+    if (!dragScrollTimer_) {
+        dragScrollTimer_ = std::make_unique<TTimer>(nullptr);
+        dragScrollTimer_->SetEnabled(false);
+        dragScrollTimer_->SetInterval(kDragScrollIntervalMs);
+        dragScrollTimer_->OnTimer = [this](TObject*) { MoveRows(dragScroll_); };
+    }
+    dragScrollTimer_->SetEnabled(step != 0);
+    if (step != 0)
+        MoveRows(step); // the first row at once
+}
+
+void TDBGrid::EndDrag() {
+    dragging_ = false;
+    SetDragScroll(0);
+}
+
+void TDBGrid::ScrollSideways(int distance) {
+    // As far as the toolkit's own wheel goes: its scroll lines per notch, to the right positive.
+    QScrollBar* bar = View()->horizontalScrollBar();
+    const int lines = QApplication::wheelScrollLines();
+    bar->setValue(bar->value() + distance * lines * bar->singleStep() / WheelNotches::kNotch);
+}
+
+void TDBGrid::KeepHighlightOnCurrentRow(const QModelIndex& current) {
+    // Nothing in the toolkit may take the highlight off the data set's current row.
+    TDataSet* ds = link_.DataSet();
+    if (current.isValid() && ds && ds->Active() && !ds->IsEmpty() &&
+        current.row() != ds->RecNo() - 1)
+        SyncCurrentRow();
 }
 
 void TDBGrid::CellClick(TColumn* column) {

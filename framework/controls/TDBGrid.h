@@ -13,6 +13,7 @@
 class DBGridModel;
 class DBGridIndicator;
 class QTableView;
+class TTimer;
 
 class TDBGrid : public TWinControl {
     Q_OBJECT
@@ -87,8 +88,16 @@ private:
     void Rebuild();
     void SyncCurrentRow();
     void MoveToRow(int row);
+    void MoveRows(int count);
     // The data cell under a point in window coordinates; column -1 when there is none.
     QModelIndex CellAt(LPARAM position) const;
+    // A drag with the left button held moves the current row with the pointer; past the top or
+    // bottom of the rows the list scrolls, a row at a time, while the pointer stays there.
+    void DragTo(LPARAM position);
+    void SetDragScroll(int step);
+    void EndDrag();
+    void ScrollSideways(int distance);
+    void KeepHighlightOnCurrentRow(const QModelIndex& current);
     bool HandleNavigationKey(std::uint16_t key, TShiftState shift);
     void ApplyOptions();
 
@@ -97,6 +106,9 @@ private:
     TCollection columns_;
     DBGridModel* model_ = nullptr;         // owned by the view
     DBGridIndicator* indicator_ = nullptr; // owned by the view
+    bool dragging_ = false;                // the left button went down on a data cell
+    int dragScroll_ = 0;                   // rows per tick past an edge: -1, 0 or 1
+    std::unique_ptr<TTimer> dragScrollTimer_;
     bool readOnly_ = false;
     bool ctl3D_ = true;
     TDBGridOptions options_;

@@ -1,15 +1,21 @@
 #include "framework/core/EventTranslator.h"
 
+#include "framework/core/InputStamp.h"
+#include "framework/core/WheelNotches.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QWheelEvent>
 #include <QWidget>
+#include <algorithm>
 #include <array>
 #include <utility>
 
 namespace {
+
+QPoint gMessagePos; // the screen position of the latest pointer input translated
 
 // Keys with a virtual-key code of their own; letters and digits map by their ASCII value.
 constexpr std::array<std::pair<int, WPARAM>, 24> kKeyTable{{
@@ -108,6 +114,7 @@ TMessage Message(UINT msg, WPARAM w, LPARAM l, QEvent* e) {
 }
 
 std::vector<TMessage> TranslateMouse(QMouseEvent* e, QWidget* window, QWidget* source) {
+    gMessagePos = e->globalPosition().toPoint();
     const QPoint p = ToWindow(window, source, e->position());
     const LPARAM pos = MakeLParam(p.x(), p.y());
     if (e->type() == QEvent::MouseMove)
@@ -118,13 +125,39 @@ std::vector<TMessage> TranslateMouse(QMouseEvent* e, QWidget* window, QWidget* s
     return {Message(msg, MouseKeys(e->buttons() | e->button(), e->modifiers()), pos, e)};
 }
 
-std::vector<TMessage> TranslateWheel(QWheelEvent* e) {
+TMessage WheelMessage(UINT msg, int distance, QWheelEvent* e) {
     // The high word carries the signed distance in 120ths of a notch; the position is on screen.
-    const int delta = e->angleDelta().y() != 0 ? e->angleDelta().y() : e->angleDelta().x();
+    constexpr int kMostNotches = 32767 / WheelNotches::kNotch * WheelNotches::kNotch;
+    const auto delta = static_cast<std::int16_t>(std::clamp(distance, -kMostNotches, kMostNotches));
     const WPARAM w = (static_cast<WPARAM>(static_cast<std::uint16_t>(delta)) << 16) |
                      MouseKeys(e->buttons(), e->modifiers());
     const QPoint g = e->globalPosition().toPoint();
-    return {Message(WM_MOUSEWHEEL, w, MakeLParam(g.x(), g.y()), e)};
+    return Message(msg, w, MakeLParam(g.x(), g.y()), e);
+}
+
+std::vector<TMessage> TranslateWheel(QWheelEvent* e, QWidget* window) {
+    gMessagePos = e->globalPosition().toPoint();
+    // Vertical and sideways motion are messages of their own, so that a procedure keeping the
+    // one does not swallow the other; each carries whole notches only, and one event at most one
+    // of each, whatever distance it reports.
+    static WheelNotches notches;
+    // The application's filter translates an event before its window does: it is gathered once.
+    static InputStamp gathered;
+    static QPoint gatheredDelta;
+    static WheelNotches::Distances whole;
+    if (!gathered.Matches(e) || e->angleDelta() != gatheredDelta) {
+        gathered.Remember(e);
+        gatheredDelta = e->angleDelta();
+        const bool gestureEdge = e->phase() == Qt::ScrollBegin || e->phase() == Qt::ScrollEnd;
+        // The toolkit counts sideways motion to the left as positive, the platform to the right.
+        whole = notches.Add(window, {e->angleDelta().y(), -e->angleDelta().x()}, gestureEdge);
+    }
+    std::vector<TMessage> out;
+    if (whole.vertical != 0)
+        out.push_back(WheelMessage(WM_MOUSEWHEEL, whole.vertical, e));
+    if (whole.horizontal != 0)
+        out.push_back(WheelMessage(WM_MOUSEHWHEEL, whole.horizontal, e));
+    return out;
 }
 
 // Text a key types: printable characters (in any layout or script), Enter and Backspace; not
@@ -168,6 +201,10 @@ TShiftState ShiftFromModifiers(Qt::KeyboardModifiers modifiers) {
 
 } // namespace
 
+QPoint EventTranslator::MessagePos() {
+    return gMessagePos;
+}
+
 std::vector<TMessage> EventTranslator::Translate(QEvent* event, QWidget* window, QWidget* source) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -176,7 +213,7 @@ std::vector<TMessage> EventTranslator::Translate(QEvent* event, QWidget* window,
     case QEvent::MouseMove:
         return TranslateMouse(static_cast<QMouseEvent*>(event), window, source);
     case QEvent::Wheel:
-        return TranslateWheel(static_cast<QWheelEvent*>(event));
+        return TranslateWheel(static_cast<QWheelEvent*>(event), window);
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         return TranslateKey(static_cast<QKeyEvent*>(event));

@@ -4,6 +4,7 @@
 #include "framework/core/Messages.h"
 #include "framework/core/Types.h"
 
+#include <QPoint>
 #include <Qt>
 #include <vector>
 
@@ -28,6 +29,9 @@ public:
     // The shift state of a mouse message from its key bits; Alt, which they lack, from the
     // keyboard.
     static TShiftState MouseShiftState(WPARAM keys);
+    // Where on the screen the pointer was at the latest pointer input translated: the input
+    // being handled, as GetMessagePos tells it. The pointer may have gone on since.
+    static QPoint MessagePos();
     static Qt::CursorShape CursorShape(TCursor cursor);
     // The resize cursor of a border hit code (HTLEFT to HTBOTTOMRIGHT).
     static TCursor BorderCursor(LRESULT hit);

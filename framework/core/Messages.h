@@ -53,6 +53,7 @@ enum : UINT {
     WM_MBUTTONUP = 0x0208,
     WM_MBUTTONDBLCLK = 0x0209,
     WM_MOUSEWHEEL = 0x020A,
+    WM_MOUSEHWHEEL = 0x020E,
     WM_CAPTURECHANGED = 0x0215,
     WM_USER = 0x0400,
     // Framework notifications (the control-message range), numbered as the classic framework

@@ -1,8 +1,8 @@
 #include "framework/core/WindowMover.h"
 
+#include "framework/core/EventTranslator.h"
 #include "framework/core/TCustomForm.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWidget>
@@ -10,7 +10,9 @@
 
 WindowMover::WindowMover(TCustomForm* form, LRESULT hit)
     : form_(form), window_(form->Handle()), hit_(hit), start_(form->BoundsRect()),
-      startCursor_(QCursor::pos()) {}
+      // From the press itself: on a busy machine the pointer may have gone on before the drag
+      // starts, and measuring from there would leave the window behind by that much.
+      startCursor_(EventTranslator::MessagePos()) {}
 
 void WindowMover::Run(TCustomForm* form, LRESULT hit) {
     if (!(QGuiApplication::mouseButtons() & Qt::LeftButton))

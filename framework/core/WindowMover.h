@@ -36,6 +36,6 @@ private:
     QPointer<QWidget> window_; // the form's window; gone when the form is destroyed meanwhile
     LRESULT hit_;
     TRect start_;        // the form's bounds when the drag began
-    QPoint startCursor_; // the pointer's screen position then
+    QPoint startCursor_; // the screen position of the press that started the drag
     QEventLoop loop_;
 };

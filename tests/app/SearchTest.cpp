@@ -3,11 +3,14 @@
 #include "app/Unit1.h"
 #include "app/library/SourceNotes.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 const QString kShort = QString::fromStdString(duanxin::ShortSourceNote());
@@ -178,4 +181,55 @@ TEST_F(SearchTest, CtrlCInTheGridCopiesTheCurrentRowCleaned) {
     pressCtrlC();
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("untouched"));
     EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(SearchTest, SpaceOrEnterInTheGridShowsTheCurrentRowAsAClickWould) {
+    QWidget* grid = form->DBGrid_duanxinlist->Handle();
+    const auto press = [grid](int key, const QString& text = QString()) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(grid, &event);
+    };
+    press(Qt::Key_Space, QStringLiteral(" "));
+    EXPECT_EQ(form->DBMemo_Duanxin->Text(), QStringLiteral("春节快乐，祝你万事如意！"));
+    press(Qt::Key_Down); // moving only empties the view
+    EXPECT_TRUE(form->DBMemo_Duanxin->Text().isEmpty());
+    press(Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(form->DBMemo_Duanxin->Text(), QStringLiteral("元旦快乐"));
+    EXPECT_EQ(form->ADOQuery1->RecNo(), 2);
+    // Then 复制 has something to copy.
+    form->suiButton_CopyClick(form->suiButton_Copy);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("元旦快乐"));
+
+    form->ADOQuery1->Close();
+    press(Qt::Key_Space, QStringLiteral(" "));
+    EXPECT_EQ(form->DBMemo_Duanxin->Text(), QStringLiteral("元旦快乐"));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(SearchTest, ATouchpadSwipeMovesARowPerNotchAndSidewaysMotionNoRowAtAll) {
+    form->Show();
+    auto* view = static_cast<QAbstractScrollArea*>(form->DBGrid_duanxinlist->Handle());
+    const auto wheel = [view](QPoint angle) {
+        static quint64 stamp = 1;
+        QWheelEvent event(QPointF(40, 20), QPointF(view->viewport()->mapToGlobal(QPoint(40, 20))),
+                          QPoint(), angle, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        event.setTimestamp(++stamp);
+        QCoreApplication::sendEvent(view->viewport(), &event);
+    };
+    for (int i = 0; i < 6; ++i) // three notches towards the user, in six parts
+        wheel(QPoint(0, -60));
+    EXPECT_EQ(form->ADOQuery1->RecNo(), 4);
+    wheel(QPoint(0, 360)); // three notches at once: one row
+    EXPECT_EQ(form->ADOQuery1->RecNo(), 3);
+
+    form->DBGrid_duanxinlistCellClick(form->DBGrid_duanxinlist->Columns(0));
+    const QString shown = form->DBMemo_Duanxin->Text();
+    ASSERT_FALSE(shown.isEmpty());
+    wheel(QPoint(-120, 0)); // X button 7: tilted right
+    EXPECT_GT(view->horizontalScrollBar()->value(), 0);
+    wheel(QPoint(120, 0)); // button 6: back to the left
+    EXPECT_EQ(view->horizontalScrollBar()->value(), 0);
+    wheel(QPoint(0, 0)); // a gesture's end carries no distance
+    EXPECT_EQ(form->ADOQuery1->RecNo(), 3);
+    EXPECT_EQ(form->DBMemo_Duanxin->Text(), shown);
 }

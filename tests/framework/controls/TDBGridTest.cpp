@@ -4,6 +4,7 @@
 #include "../data/TestDatabase.h"
 #include "framework/controls/TEdit.h"
 #include "framework/core/TForm.h"
+#include "framework/core/TManualTimerClock.h"
 #include "framework/data/TADOConnection.h"
 #include "framework/data/TADOQuery.h"
 #include "framework/graphics/Colors.h"
@@ -12,6 +13,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QScrollBar>
 #include <QTableView>
 #include <gtest/gtest.h>
@@ -50,6 +52,19 @@ protected:
         return {indicator->width() / 2,
                 indicator->sectionViewportPosition(row) + indicator->sectionSize(row) / 2};
     }
+    // The highlight is on that row's cell and nowhere else, and it is the data set's row.
+    testing::AssertionResult HighlightOn(int row) {
+        const QModelIndexList selected = View()->selectionModel()->selectedIndexes();
+        if (selected.size() != 1 || selected[0].row() != row || View()->currentIndex().row() != row)
+            return testing::AssertionFailure()
+                   << "highlight on " << (selected.isEmpty() ? -1 : selected[0].row())
+                   << ", current cell in row " << View()->currentIndex().row();
+        if (query->RecNo() != row + 1)
+            return testing::AssertionFailure() << "the data set is on row " << query->RecNo() - 1;
+        return testing::AssertionSuccess();
+    }
+    QPoint Above(int row) { return {CellPoint(row).x(), -5}; }
+    QPoint Below(int row) { return {CellPoint(row).x(), View()->viewport()->height() + 5}; }
     // Whether the indicator shows its mark in the row's section.
     bool MarkAt(int row) {
         QHeaderView* indicator = View()->verticalHeader();
@@ -225,4 +240,95 @@ TEST_F(TDBGridTest, AColumnWiderThanTheGridCanBeScrolledToAndCopiesNothingItself
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     TypeKey(view, Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+}
+
+TEST_F(TDBGridTest, ADragTakesTheCurrentRowWithThePointerAndTheHighlightWithIt) {
+    ShowForm();
+    QWidget* viewport = View()->viewport();
+    Press(viewport, CellPoint(1));
+    DragMouse(viewport, CellPoint(3));
+    EXPECT_TRUE(HighlightOn(3));
+    DragMouse(viewport, CellPoint(5) + QPoint(0, 40)); // under the last row: still the last
+    EXPECT_TRUE(HighlightOn(5));
+    Release(viewport, CellPoint(4));
+    EXPECT_EQ(clicked.size(), 1u); // released over a cell
+    // Without the button held the pointer moves no row.
+    MoveMouse(viewport, CellPoint(0));
+    EXPECT_TRUE(HighlightOn(5));
+    // A right-button drag only makes its pressed row current.
+    Press(viewport, CellPoint(2), Qt::RightButton);
+    DragMouse(viewport, CellPoint(4));
+    Release(viewport, CellPoint(4), Qt::RightButton);
+    EXPECT_TRUE(HighlightOn(2));
+}
+
+TEST_F(TDBGridTest, ADragHeldPastTheTopOrBottomScrollsARowAtATime) {
+    TManualTimerClock clock;
+    ShowForm();
+    QWidget* viewport = View()->viewport();
+    Press(viewport, CellPoint(3));
+    DragMouse(viewport, Above(3));
+    EXPECT_TRUE(HighlightOn(2)); // the first row at once
+    DragMouse(viewport, Above(3) - QPoint(0, 3));
+    clock.Advance(59);
+    EXPECT_TRUE(HighlightOn(2)); // moving on past the edge does not restart the count
+    clock.Advance(1);
+    EXPECT_TRUE(HighlightOn(1));
+    clock.Advance(600);
+    EXPECT_TRUE(HighlightOn(0));
+    DragMouse(viewport, CellPoint(4)); // back over the rows: no more scrolling
+    clock.Advance(600);
+    EXPECT_TRUE(HighlightOn(4));
+    DragMouse(viewport, Below(4));
+    EXPECT_TRUE(HighlightOn(5));
+    Release(viewport, Below(4));
+    query->First();
+    clock.Advance(600); // the release ended the scrolling
+    EXPECT_TRUE(HighlightOn(0));
+    EXPECT_TRUE(clicked.empty());
+}
+
+TEST_F(TDBGridTest, TypedTextAndInputMethodWordsNeverMoveTheHighlight) {
+    ShowForm();
+    grid->SetFocus();
+    query->MoveBy(4);
+    // Rows begin with these; the toolkit's own search would jump there.
+    TypeText(View(), QStringLiteral("1春元"));
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("元旦"));
+    QCoreApplication::sendEvent(View(), &commit);
+    EXPECT_TRUE(HighlightOn(4));
+    // Neither may a key the toolkit reads for selecting take the highlight off the row.
+    TypeKey(View(), Qt::Key_Space, QStringLiteral(" "), Qt::ControlModifier);
+    TypeKey(View(), Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier);
+    TypeKey(View(), Qt::Key_End, QString(), Qt::ShiftModifier);
+    EXPECT_TRUE(HighlightOn(4));
+}
+
+TEST_F(TDBGridTest, TheWheelMovesARowPerNotchAndSidewaysMotionScrollsTheColumn) {
+    ShowForm();
+    QWidget* viewport = View()->viewport();
+    QScrollBar* sideways = View()->horizontalScrollBar();
+    const QPoint p = CellPoint(2);
+    SendWheel(viewport, p, -120);
+    EXPECT_TRUE(HighlightOn(1));
+    query->Last();
+    for (int i = 0; i < 6; ++i) // a touchpad's swipe of three notches in six parts
+        SendWheelAngle(viewport, p, QPoint(0, 60));
+    EXPECT_TRUE(HighlightOn(2));
+    SendWheel(viewport, p, 360); // three notches at once still move one row
+    EXPECT_TRUE(HighlightOn(1));
+    EXPECT_EQ(View()->verticalScrollBar()->value(), 0);
+
+    SendWheelAngle(viewport, p, QPoint(-120, 0)); // tilted right
+    const int right = sideways->value();
+    EXPECT_GT(right, 0);
+    EXPECT_TRUE(HighlightOn(1));
+    SendWheelAngle(viewport, p, QPoint(-60, 0)); // half a notch waits for its other half
+    EXPECT_EQ(sideways->value(), right);
+    SendWheelAngle(viewport, p, QPoint(120, 0)); // and is dropped when the tilt turns
+    EXPECT_EQ(sideways->value(), 0);
+    SendWheelAngle(viewport, p, QPoint(-120, -120)); // diagonal: both at once
+    EXPECT_EQ(sideways->value(), right);
+    EXPECT_TRUE(HighlightOn(2));
 }

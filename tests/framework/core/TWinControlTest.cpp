@@ -21,6 +21,8 @@ QString Describe(const TMessage& m) {
     switch (m.Msg) {
     case WM_MOUSEWHEEL:
         return QStringLiteral("wheel %1").arg(static_cast<std::int16_t>(HiWord(m.WParam)));
+    case WM_MOUSEHWHEEL:
+        return QStringLiteral("hwheel %1").arg(static_cast<std::int16_t>(HiWord(m.WParam)));
     case WM_LBUTTONDOWN:
         return QStringLiteral("ldown %1,%2").arg(GetXLParam(m.LParam)).arg(GetYLParam(m.LParam));
     case WM_LBUTTONUP:
@@ -102,6 +104,46 @@ TEST_F(TWinControlTest, ToolkitInputArrivesAsWindowMessages) {
     EXPECT_EQ(heard, (QStringList{"wheel -240", "wheel 120", "ldown 17,33", "lup 18,34",
                                   QStringLiteral("keydown %1").arg(int('A')), "char a",
                                   QStringLiteral("keyup %1").arg(int('A'))}));
+}
+
+TEST_F(TWinControlTest, EachWheelAxisIsAMessageOfItsOwnInWholeNotches) {
+    auto* panel = new TPanel(&owner);
+    panel->SetBounds(0, 0, 200, 100);
+    Hook(panel);
+    QWidget* window = panel->Handle();
+
+    // Button 7, a tilt to the right: the toolkit counts it negative, the platform positive.
+    SendWheelAngle(window, QPoint(10, 10), QPoint(-120, 0));
+    SendWheelAngle(window, QPoint(10, 10), QPoint(120, 0));
+    EXPECT_EQ(heard, (QStringList{"hwheel 120", "hwheel -120"}));
+    heard.clear();
+    // A touchpad's start and end of a gesture move nothing.
+    SendWheelAngle(window, QPoint(10, 10), QPoint(0, 0), Qt::ScrollBegin);
+    SendWheelAngle(window, QPoint(10, 10), QPoint(0, 0), Qt::ScrollEnd);
+    EXPECT_TRUE(heard.isEmpty());
+    // Diagonal: one message for each axis.
+    SendWheelAngle(window, QPoint(10, 10), QPoint(-120, -240));
+    EXPECT_EQ(heard, (QStringList{"wheel -240", "hwheel 120"}));
+    heard.clear();
+    // Six parts of a three-notch swipe, and one event of three notches.
+    for (int i = 0; i < 6; ++i)
+        SendWheelAngle(window, QPoint(10, 10), QPoint(0, -60));
+    SendWheelAngle(window, QPoint(10, 10), QPoint(0, 360));
+    EXPECT_EQ(heard, (QStringList{"wheel -120", "wheel -120", "wheel -120", "wheel 360"}));
+}
+
+TEST_F(TWinControlTest, AWheelEventTheApplicationFilterSawIsGatheredOnce) {
+    auto* panel = new TPanel(&owner);
+    panel->SetBounds(0, 0, 200, 100);
+    Hook(panel);
+    int filtered = 0;
+    app.application->OnMessage = [&](TMsg& msg, bool&) {
+        filtered += msg.message == WM_MOUSEWHEEL;
+    };
+    for (int i = 0; i < 4; ++i)
+        SendWheelAngle(panel->Handle(), QPoint(10, 10), QPoint(0, 60));
+    EXPECT_EQ(heard, (QStringList{"wheel 120", "wheel 120"}));
+    EXPECT_EQ(filtered, 2);
 }
 
 TEST_F(TWinControlTest, InputToAViewportIsTheWindowsInputInWindowCoordinates) {

@@ -68,11 +68,26 @@ inline void ClickAt(QWidget* widget, QPoint pos, Qt::MouseButton button = Qt::Le
     Release(widget, pos, button);
 }
 
-inline void SendWheel(QWidget* widget, QPoint pos, int delta) {
-    QWheelEvent event(QPointF(pos), QPointF(widget->mapToGlobal(pos)), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+// A move with the left button held, as a drag reports it.
+inline void DragMouse(QWidget* widget, QPoint pos) {
+    QMouseEvent event(QEvent::MouseMove, QPointF(pos), QPointF(widget->mapToGlobal(pos)),
+                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     event.setTimestamp(NextTimestamp());
     QCoreApplication::sendEvent(widget, &event);
+}
+
+// A wheel event in the toolkit's terms: `angle` in eighths of a degree (120 a notch), y
+// forward, x positive to the left.
+inline void SendWheelAngle(QWidget* widget, QPoint pos, QPoint angle,
+                           Qt::ScrollPhase phase = Qt::NoScrollPhase) {
+    QWheelEvent event(QPointF(pos), QPointF(widget->mapToGlobal(pos)), QPoint(), angle,
+                      Qt::NoButton, Qt::NoModifier, phase, false);
+    event.setTimestamp(NextTimestamp());
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+inline void SendWheel(QWidget* widget, QPoint pos, int delta) {
+    SendWheelAngle(widget, pos, QPoint(0, delta));
 }
 
 // A key press and its release, with the text the key types.

@@ -87,6 +87,22 @@ TEST_F(WindowMoverTest, ATitleBarMovesItsFrameLessFormByHtCaption) {
     EXPECT_EQ(clicks, 0);
 }
 
+TEST_F(WindowMoverTest, AMoveStartedLateStillKeepsThePressedPointUnderThePointer) {
+    auto form = ShowFramelessForm(Bounds(100, 100, 300, 200));
+    TPanel* titleBar = AddPanel(form.get(), Bounds(0, 0, 300, 20), "TitleBar");
+    titleBar->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) {
+        // A busy machine: by the time the press is handled the pointer has gone on.
+        QCursor::setPos(QPoint(185, 136));
+        ReleaseCapture();
+        form->Perform(WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    };
+    PressAndDrag(*form, {150, 110}, [&] {
+        PointerTo(*form, {190, 140});
+        ReleaseAt(*form, {190, 140});
+    });
+    EXPECT_EQ(form->BoundsRect(), Bounds(140, 130, 300, 200));
+}
+
 TEST_F(WindowMoverTest, ABorderCodeResizesWithinTheConstraints) {
     auto form = ShowFramelessForm(Bounds(100, 100, 300, 200));
     form->Constraints()->SetMinWidth(250);
