@@ -1,21 +1,16 @@
 // Browsing the shipped library as a person would: a festival shortcut, a row shown and copied,
 // the wheel, and a link to the maker's pages opened in a stand-in browser.
+#include "LibraryRows.h"
 #include "MainWindowFixture.h"
 
 #include "app/library/CleanMessageText.h"
 
 #include <QFile>
-#include <sqlite3.h>
-
-#ifndef DUANXIN_LIBRARY_FILE
-#error "DUANXIN_LIBRARY_FILE must name the generated library"
-#endif
 
 namespace {
 
 // Window coordinates of the controls (the frame sits at (1, 0) in the window).
 const QPoint kMoreLabel(1 + 432 + 20, 0 + 72 + 6);
-const QPoint kCopyButton(1 + 438 + 51 / 2, 0 + 39 + 25 / 2);
 const QPoint kKeywordBox(1 + 78 + 235 / 2, 0 + 41 + 21 / 2);
 // Below the title row, inside the first data row.
 const QPoint kFirstRow(1 + 5 + 100, 0 + 174 + 30);
@@ -34,14 +29,7 @@ const QString kTypedKeyword = QStringLiteral("it's 50% (ok).");
 
 LibraryFacts ReadFacts() {
     LibraryFacts facts;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(DUANXIN_LIBRARY_FILE, &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK)
-        return facts;
-    sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(db, "SELECT 短信内容 FROM data ORDER BY rowid", -1, &statement, nullptr);
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
-        const QString row = QString::fromUtf8(text ? text : "");
+    for (const QString& row : LibraryRows()) {
         if (row.contains(kTypedKeyword.left(7)) && row.contains(kTypedKeyword.mid(8)))
             ++facts.rowsWithTypedKeyword; // "%" stands for any text
         if (!row.contains(QStringLiteral("春节")))
@@ -51,8 +39,6 @@ LibraryFacts ReadFacts() {
         if (facts.springFestivalRows++ == 0)
             facts.firstSpringFestivalRow = row;
     }
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
     return facts;
 }
 
@@ -75,19 +61,6 @@ protected:
         return record;
     }
 
-    // Waits until the clipboard holds `expected`; the last text seen otherwise.
-    std::optional<QString> WaitForClipboard(const QString& expected) {
-        std::optional<QString> text;
-        QDeadlineTimer deadline(3000);
-        do {
-            text = desktop_->clipboardText();
-            if (text == expected)
-                break;
-            QThread::msleep(100);
-        } while (!deadline.hasExpired());
-        return text;
-    }
-
     // Waits for the program's message box and closes it with Enter.
     bool DismissBox(ProgramUnderTest& program) {
         std::optional<QString> box;
@@ -98,15 +71,6 @@ protected:
                 QThread::msleep(100);
         }
         return box && desktop_->focus(*box) && desktop_->keys({QStringLiteral("Return")});
-    }
-
-    bool Wheel(const QString& window, QPoint at, int button) {
-        return desktop_
-            ->run(QStringLiteral("xdotool"),
-                  {QStringLiteral("mousemove"), QStringLiteral("--window"), window,
-                   QString::number(at.x()), QString::number(at.y()), QStringLiteral("click"),
-                   QString::number(button)})
-            .ok;
     }
 };
 
@@ -126,10 +90,10 @@ TEST_F(BrowsingTest, ShortcutRowCopyWheelAndMakerPage) {
     ASSERT_TRUE(desktop_->click(window, kFirstRow));
     ASSERT_TRUE(desktop_->click(window, kCopyButton));
     const QString message = CleanMessageText(facts.firstSpringFestivalRow);
-    EXPECT_EQ(WaitForClipboard(message), std::optional<QString>(message));
+    EXPECT_EQ(waitForClipboard(message), std::optional<QString>(message));
 
     // One notch down moves to the next row, which empties the view: copying is refused.
-    ASSERT_TRUE(Wheel(window, kFirstRow, 5));
+    ASSERT_TRUE(desktop_->click(window, kFirstRow, 5));
     ASSERT_TRUE(desktop_->click(window, kCopyButton));
     ASSERT_TRUE(DismissBox(*program)) << "no refusal box appeared";
     EXPECT_EQ(desktop_->clipboardText(), std::optional<QString>(message));
@@ -176,12 +140,12 @@ TEST_F(BrowsingTest, KeywordWithPunctuationAndTheWholeJobByKeyboard) {
         desktop_->keys({QStringLiteral("Tab"), QStringLiteral("space"), QStringLiteral("Tab"),
                         QStringLiteral("Tab"), QStringLiteral("Down"), QStringLiteral("ctrl+c")}));
     const QString second = CleanMessageText(facts.secondSpringFestivalRow);
-    EXPECT_EQ(WaitForClipboard(second), std::optional<QString>(second));
+    EXPECT_EQ(waitForClipboard(second), std::optional<QString>(second));
 
     // Ctrl+Tab leaves the grid for the status line.
     ASSERT_TRUE(desktop_->keys(
         {QStringLiteral("ctrl+Tab"), QStringLiteral("ctrl+a"), QStringLiteral("ctrl+c")}));
     const QString status =
         QStringLiteral("关于春节的短信,共搜索到%1条短信记录").arg(facts.springFestivalRows);
-    EXPECT_EQ(WaitForClipboard(status), std::optional<QString>(status));
+    EXPECT_EQ(waitForClipboard(status), std::optional<QString>(status));
 }

@@ -31,6 +31,7 @@ inline const QPoint kStatusLine(1 + 6 + 489 / 2, 0 + 424 + 19 / 2);
 inline const QPoint kSpringFestivalLabel(1 + 96 + 13, 0 + 72 + 6);
 inline const QPoint kRefreshButton(1 + 383 + 51 / 2, 0 + 39 + 25 / 2);
 inline const QPoint kQuitButton(1 + 408 + 80 / 2, 0 + 389 + 27 / 2);
+inline const QPoint kCopyButton(1 + 438 + 51 / 2, 0 + 39 + 25 / 2);
 
 inline constexpr int kWindowTimeoutMs = 20000;
 inline constexpr int kExitTimeoutMs = 10000;
@@ -106,6 +107,19 @@ protected:
                 return std::nullopt;
             QThread::msleep(100);
         }
+    }
+
+    // Waits until the clipboard holds `expected`; the last text seen otherwise.
+    std::optional<QString> waitForClipboard(const QString& expected) {
+        std::optional<QString> text;
+        QDeadlineTimer deadline(3000);
+        do {
+            text = desktop_->clipboardText();
+            if (text == expected)
+                break;
+            QThread::msleep(100);
+        } while (!deadline.hasExpired());
+        return text;
     }
 
     void closeWithSignal(ProgramUnderTest& program, int signal) {

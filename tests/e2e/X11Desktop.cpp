@@ -108,10 +108,10 @@ bool X11Desktop::focus(const QString& window) const {
         .ok;
 }
 
-bool X11Desktop::click(const QString& window, QPoint at) const {
+bool X11Desktop::click(const QString& window, QPoint at, int button) const {
     return run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"),
                                            window, QString::number(at.x()), QString::number(at.y()),
-                                           QStringLiteral("click"), QStringLiteral("1")})
+                                           QStringLiteral("click"), QString::number(button)})
         .ok;
 }
 

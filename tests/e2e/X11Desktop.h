@@ -29,8 +29,9 @@ public:
 
     // Gives the window the keyboard focus.
     bool focus(const QString& window) const;
-    // Moves the pointer to a point in window coordinates and clicks the left button there.
-    bool click(const QString& window, QPoint at) const;
+    // Moves the pointer to a point in window coordinates and clicks a button there: 1 is the
+    // left one, 4 and 5 turn the wheel up and down, 6 and 7 tilt it left and right.
+    bool click(const QString& window, QPoint at, int button = 1) const;
     // Two clicks there, as quickly as a person double-clicks.
     bool doubleClick(const QString& window, QPoint at) const;
     // Presses the left button at a screen point, moves the pointer in steps to another one and
