@@ -8,8 +8,12 @@
 
 #include <QApplication>
 #include <QInputEvent>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSocketNotifier>
+#include <QTranslator>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
@@ -58,19 +62,45 @@ TApplication::TApplication() : TComponent(nullptr) {
 TApplication::~TApplication() {
     if (qApp)
         qApp->removeEventFilter(this);
+    if (toolkitTranslation_) {
+        QCoreApplication::removeTranslator(toolkitTranslation_);
+        delete toolkitTranslation_;
+    }
     if (Application == this)
         Application = nullptr;
 }
 
 void TApplication::Initialize() {
     terminated_ = false;
+    LoadToolkitTranslation();
+}
+
+void TApplication::LoadToolkitTranslation() {
+    if (!qApp || toolkitTranslation_)
+        return;
+    // Where the desktop's Qt keeps them; a language without a translation keeps the English.
+    auto* translation = new QTranslator(qApp);
+    if (translation->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translation);
+        toolkitTranslation_ = translation;
+    } else {
+        delete translation;
+    }
 }
 
 void TApplication::SetTitle(const QString& title) {
-    // Not the toolkit's display name: that would be appended to every window's caption.
+    // Only the program's own: the toolkit's application name is the program's id, and its
+    // display name would be appended to every window's caption.
     title_ = title;
-    if (qApp)
-        QCoreApplication::setApplicationName(title);
+}
+
+void TApplication::SetApplicationId(const QString& id) {
+    if (!qApp)
+        return;
+    // The toolkit names the X11 window class after the application name.
+    QCoreApplication::setApplicationName(id);
+    QGuiApplication::setDesktopFileName(id);
 }
 
 void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
@@ -129,6 +159,8 @@ std::unique_ptr<QMessageBox> TApplication::CreateMessageBox(TMessageBoxKind kind
                                                             const QString& caption,
                                                             const QString& text, QWidget* parent) {
     auto box = std::make_unique<QMessageBox>(IconOf(kind), caption, text, QMessageBox::Ok, parent);
+    // The program's boxes say "OK" in every language; the toolkit's translation would not.
+    box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     // Error texts quote what went wrong, markup included; none of it is to be rendered.
     box->setTextFormat(Qt::PlainText);
     box->setAccessibleName(caption);

@@ -14,6 +14,7 @@ class TCustomForm;
 class TWinControl;
 class QMessageBox;
 class QSocketNotifier;
+class QTranslator;
 class QWidget;
 
 // A message as the application filter sees it: the window it is for, and its code.
@@ -39,9 +40,15 @@ public:
     TApplication();
     ~TApplication() override;
 
+    // Gets the application ready; the toolkit's own texts (an edit's context menu, a file
+    // dialog) come in the user's language from here on, as in every program on the desktop.
     void Initialize();
     QString Title() const { return title_; }
     void SetTitle(const QString& title);
+    // The name the desktop knows the program by, that of its desktop entry and its icon: the
+    // windows' class on X11 and their application id on Wayland, so that a task bar groups
+    // them under the entry.
+    void SetApplicationId(const QString& id);
 
     // Creates a form owned by the application; the first one becomes the main form.
     template <class Form> void CreateForm(Form*& reference) {
@@ -93,12 +100,14 @@ protected:
 private:
     void Present(TMessageBoxKind kind, const QString& caption, const QString& text);
     void OnTerminationSignal();
+    void LoadToolkitTranslation();
 
     QString title_;
     TCustomForm* mainForm_ = nullptr;
     bool terminated_ = false;
     TMessageBoxPresenter presenter_;
     QSocketNotifier* signalNotifier_ = nullptr;
+    QTranslator* toolkitTranslation_ = nullptr; // owned by the toolkit's application
 };
 
 // The one application object of the process, created by the program's entry.

@@ -5,6 +5,11 @@
 #include "framework/core/Exception.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <gtest/gtest.h>
 
@@ -72,6 +77,40 @@ TEST(TApplicationMessageBox, TheToolkitBoxHasTheKindsIconOneOkAndReadsOutCaption
         EXPECT_EQ(box->accessibleName(), QStringLiteral("Error"));
         EXPECT_EQ(box->accessibleDescription(), QStringLiteral("<b>a & b</b>"));
     }
+}
+
+TEST(TApplicationTranslation, UnderAChineseLocaleTheToolkitSpeaksChineseButBoxesStillSayOK) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QStringLiteral("zh_CN")));
+    {
+        RecordingApplication recorder;
+        recorder.application->Initialize();
+        ASSERT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("撤消(&U)"))
+            << "Qt's Chinese translation is missing: scripts/setup installs it";
+        TEdit edit(nullptr);
+        const std::unique_ptr<QMenu> menu(
+            static_cast<QLineEdit*>(edit.Handle())->createStandardContextMenu());
+        EXPECT_TRUE(menu->actions().first()->text().startsWith(QStringLiteral("撤消(&U)")));
+        // A plain toolkit box says 确定 now; the application's says what the program says.
+        QMessageBox plain(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
+        EXPECT_EQ(plain.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+        const auto box = TApplication::CreateMessageBox(
+            TMessageBoxKind::Information, QStringLiteral("短信查询 - Velmora"),
+            QStringLiteral("请选择一条短信再复制！"), nullptr);
+        EXPECT_EQ(box->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+    }
+    // Gone with the application object: English again.
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Undo"));
+    QLocale::setDefault(saved);
+}
+
+TEST(TApplicationIdentity, TheIdNamesTheWindowClassAndTheDesktopEntryTheTitleNeither) {
+    RecordingApplication recorder;
+    recorder.application->SetApplicationId(QStringLiteral("org.example.duanxin"));
+    recorder.application->SetTitle(QStringLiteral("短信查询 - Velmora"));
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("org.example.duanxin"));
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.example.duanxin"));
+    EXPECT_EQ(recorder.application->Title(), QStringLiteral("短信查询 - Velmora"));
 }
 
 TEST_F(TApplicationTest, TheMessageFilterSeesInputBeforeTheWindowAndCanEatIt) {
