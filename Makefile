@@ -6,6 +6,9 @@
 #   make fuzz   build the fuzz targets with clang
 #   make format clang-format the C++ sources
 #   make gallery-shots  build the skin gallery and save its picture in each style in docs/
+#   make package        build build/duanxin_<version>_<arch>.deb
+#   make test-desktop   the package checked as a Debian desktop gets it (lintian, the desktop's
+#                       validators, the unpacked program started from its desktop entry)
 # JOBS sets the build's parallelism (default: the number of processors).
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -13,7 +16,7 @@ CMAKE_FLAGS ?=
 CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 FORMAT_DIRS = framework skin app gallery tools tests bench fuzz
 
-.PHONY: all setup build run test bench asan fuzz format gallery-shots
+.PHONY: all setup build run test bench asan fuzz format gallery-shots package test-desktop
 
 all: build
 
@@ -40,6 +43,12 @@ gallery-shots: setup build/build.ninja
 
 test: build
 	ctest --test-dir build --output-on-failure -j2
+
+package: build
+	cmake --build build --target package
+
+test-desktop: build
+	scripts/test-desktop
 
 bench: build
 	build/bench/duanxin-bench

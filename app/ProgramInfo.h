@@ -4,13 +4,13 @@
 
 #include <QString>
 
-#if !defined(DUANXIN_VERSION) || !defined(DUANXIN_APP_ID)
-#error "the build must define DUANXIN_VERSION and DUANXIN_APP_ID"
+#if !defined(DUANXIN_VERSION) || !defined(DUANXIN_APP_ID) || !defined(DUANXIN_EXECUTABLE)
+#error "the build must define DUANXIN_VERSION, DUANXIN_APP_ID and DUANXIN_EXECUTABLE"
 #endif
 
 namespace ProgramInfo {
 
-inline const QString kExecutable = QStringLiteral("duanxin");
+inline const QString kExecutable = QStringLiteral(DUANXIN_EXECUTABLE);
 inline const QString kVersion = QStringLiteral(DUANXIN_VERSION);
 inline const QString kApplicationId = QStringLiteral(DUANXIN_APP_ID);
 

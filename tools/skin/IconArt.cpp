@@ -156,6 +156,11 @@ const std::vector<IconImage>& MainIconImages() {
     return images;
 }
 
+const std::vector<int>& DesktopIconSizes() {
+    static const std::vector<int> sizes{16, 22, 24, 32, 48, 64, 128, 256};
+    return sizes;
+}
+
 QImage PaintIcon(int size, bool flat) {
     QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);

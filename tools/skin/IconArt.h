@@ -14,6 +14,8 @@ struct IconImage {
 
 // The window icon's images, in the order the file holds them.
 const std::vector<IconImage>& MainIconImages();
+// The sizes the desktop's icon theme takes the program icon in, each drawn at its size.
+const std::vector<int>& DesktopIconSizes();
 
 // Drawn at `size` pixels on a transparent background (ARGB32); `flat` keeps to the colours
 // of a 16-colour palette.

@@ -1,5 +1,6 @@
 // Paints the skin artwork and writes it into the source tree, or renders its contact sheet.
 //   duanxin-skin-art write ROOT        ROOT/resources/skin/*.bmp, ROOT/resources/icons/MAINICON.ico
+//                                      and the desktop icons ROOT/resources/icons/hicolor/
 //   duanxin-skin-art sheet ROOT PNG    the contact sheet of what ROOT/resources holds
 //   duanxin-skin-art form ROOT         the title-bar pictures of the main window's form
 //                                      description, as form text on standard output
@@ -26,6 +27,14 @@ QString IconFile(const QString& root) {
     return root + QStringLiteral("/resources/icons/MAINICON.ico");
 }
 
+// Where the desktop icon theme's folder for one size is kept, as it is installed.
+QString DesktopIconFile(const QString& root, int size) {
+    return QStringLiteral("%1/resources/icons/hicolor/%2x%2/apps/%3.png")
+        .arg(root)
+        .arg(size)
+        .arg(QStringLiteral(DUANXIN_APP_ID));
+}
+
 bool Fail(const QString& message) {
     std::fprintf(stderr, "duanxin-skin-art: %s\n", qPrintable(message));
     return false;
@@ -48,6 +57,16 @@ bool WriteBitmap(const QString& path, const QImage& image) {
     return true;
 }
 
+bool WriteDesktopIcons(const QString& root) {
+    for (const int size : art::DesktopIconSizes()) {
+        const QString path = DesktopIconFile(root, size);
+        if (!QDir().mkpath(QFileInfo(path).path()) ||
+            !art::PaintIcon(size, false).save(path, "PNG"))
+            return Fail(QStringLiteral("cannot write %1").arg(path));
+    }
+    return true;
+}
+
 // Also removes bitmaps the catalogue no longer names, so the folder holds exactly the artwork.
 bool WriteAll(const QString& root) {
     const QString skin = SkinFolder(root);
@@ -66,7 +85,8 @@ bool WriteAll(const QString& root) {
             QFile::remove(skin + QLatin1Char('/') + file);
     std::printf("%lld bitmaps written to %s\n", static_cast<long long>(written.size()),
                 qPrintable(skin));
-    return WriteFile(IconFile(root), art::EncodeIco(art::MainIconImages()));
+    return WriteFile(IconFile(root), art::EncodeIco(art::MainIconImages())) &&
+           WriteDesktopIcons(root);
 }
 
 bool WriteSheet(const QString& root, const QString& png) {
