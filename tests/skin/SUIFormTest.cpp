@@ -20,6 +20,7 @@
 #include <QWidget>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -523,6 +524,46 @@ TEST_F(SUIFormTest, TheHostOutlivesItsFrame) {
     host->Perform(WM_ACTIVATE, 1);
     EXPECT_EQ(HitAt(1, 1), HTCLIENT);
     EXPECT_EQ(host->ControlCount(), 0);
+}
+
+namespace {
+
+// Counts the requests to repaint it as a whole.
+class TRepaintProbeForm : public TForm {
+public:
+    using TForm::TForm;
+    void Invalidate() override {
+        ++invalidations;
+        TForm::Invalidate();
+    }
+    int invalidations = 0;
+};
+
+} // namespace
+
+// A frame that goes repaints the host it was shown on. A host taking its controls down takes
+// each off itself before destroying it, and by then its form part is gone: the frame has
+// nothing to repaint there and must not ask the host anything.
+TEST_F(SUIFormTest, AGoingFrameRepaintsOnlyAHostItIsStillOn) {
+    TRepaintProbeForm probe(nullptr);
+    auto* shown = new TsuiForm(&probe);
+    shown->SetParent(&probe);
+    probe.invalidations = 0;
+    delete shown;
+    EXPECT_EQ(probe.invalidations, 1);
+
+    auto* takenOff = new TsuiForm(&probe);
+    takenOff->SetParent(&probe);
+    takenOff->SetParent(nullptr);
+    probe.invalidations = 0;
+    delete takenOff;
+    EXPECT_EQ(probe.invalidations, 0);
+
+    MakeFrame();
+    TakeProgramSettings();
+    ShowHost();
+    delete std::exchange(host, nullptr); // with its frame
+    frame = nullptr;
 }
 
 TEST_F(SUIFormTest, AnMdiChildsFrameStaysInsideAndSquare) {

@@ -558,3 +558,17 @@ TEST_F(SUITitleBarTest, AccessibilityToolsSeeTheVisibleButtonsByAction) {
     EXPECT_EQ(form.WindowState(), TWindowState::wsMaximized);
     EXPECT_EQ(access->child(1)->text(QAccessible::Name), QStringLiteral("Restore"));
 }
+
+// A tool may ask about a part it counted before the buttons changed: there is no such part then.
+TEST_F(SUITitleBarTest, AccessibilityAnswersNoSuchPartForAButtonThatWentAway) {
+    TAccessibleParts& parts = *bar;
+    ASSERT_EQ(parts.AccessiblePartCount(), 2);
+    Button(3)->SetVisible(false); // minimise goes: index 1 is no part any more
+    for (const int index : {1, -1}) {
+        EXPECT_EQ(parts.AccessiblePartName(index), QString()) << index;
+        EXPECT_EQ(parts.AccessiblePartRect(index), TRect()) << index;
+        parts.PressAccessiblePart(index);
+    }
+    EXPECT_EQ(form.WindowState(), TWindowState::wsNormal);
+    EXPECT_EQ(parts.AccessiblePartName(0), QStringLiteral("Close"));
+}
