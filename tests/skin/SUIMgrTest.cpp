@@ -269,13 +269,13 @@ TEST_F(SUIMgrTest, LoadingReappliesToTheOwnerFormsSkinnedUsers) {
     EXPECT_THROW(theme->SetThemeFile(WriteBytes("bad.theme", W().Build().left(10))), EFileError);
     EXPECT_EQ(user->Assignments, 1);
 
-    // Owned by something that is no form: nobody to tell.
+    // Owned by something that is no form: its user beside it is not told.
     TComponent module(nullptr);
-    TsuiFileThemeProbe moduleUser(nullptr);
+    auto* moduleUser = new TsuiFileThemeProbe(&module);
     auto* moduleTheme = new TsuiFileTheme(&module);
-    moduleUser.SetFileTheme(moduleTheme);
+    moduleUser->SetFileTheme(moduleTheme);
     moduleTheme->SetThemeFile(Write("b.theme", Theme(3)));
-    EXPECT_EQ(moduleUser.Assignments, 1);
+    EXPECT_EQ(moduleUser->Assignments, 1);
 }
 
 // A form description whose menu, read first, takes its look from the theme read after it.
