@@ -202,7 +202,10 @@ TsuiForm::~TsuiForm() {
         Application->OnMessage = nullptr;
     delete menuBar_;
     delete titleBar_;
-    hostForm_->Invalidate();
+    // A host that is destroying its controls takes each off itself first, its form part
+    // already gone: there is nothing left to repaint, and nothing of it to ask.
+    if (Parent())
+        hostForm_->Invalidate();
 }
 
 // The hook keeps the host's previous procedure itself, so that it still works once the frame

@@ -1,6 +1,7 @@
 #include "skin/SUIMgr.h"
 
 #include "framework/core/TCustomForm.h"
+#include "framework/forms/ClassRegistry.h"
 #include "framework/graphics/TBitmap.h"
 #include "skin/SUIPublic.h"
 #include "skin/TsuiFileThemeMgr.h"
@@ -22,6 +23,8 @@ bool UsesTheme(const TComponent& component, const TsuiFileTheme* theme) {
 }
 
 } // namespace
+
+REGISTER_COMPONENT_CLASS(TsuiFileTheme)
 
 TsuiFileTheme::TsuiFileTheme(TComponent* AOwner)
     : TComponent(AOwner), manager_(std::make_unique<TsuiFileThemeMgr>()) {}

@@ -42,6 +42,7 @@ constexpr int kTextInset = 4;         // caption and shortcut text from the item
 constexpr int kShortCutRightGap = 16; // from the item's right edge to the shortcut text's end
 constexpr TColor kDisabledTextColor = 0x808080;
 constexpr TColor kCheckBoxFrameColor = 0x000000;
+constexpr TColor kFlatFrameColor = 0x000000;
 constexpr TRect kCheckBoxFrame{2, 1, 21, 20}; // relative to the item's top-left
 constexpr TPoint kImageAt{4, 3};
 
@@ -127,9 +128,6 @@ template <class MenuBase>
 void TsuiSkinnedMenu<MenuBase>::DrawItem(TObject* sender, TCanvas& canvas, const TRect& rect,
                                          bool selected) const {
     const auto& item = *static_cast<const TMenuItem*>(sender);
-    if (flatMenu_ && canvas.PaintsWindow())
-        DrawMenuWindowBorder(canvas, canvas.WindowRect(), 0x000000,
-                             ThemeColor(fileTheme_, uiStyle_, SUI_THEME_FORM_BACKGROUND_COLOR));
     if (item.IsLine()) {
         if (IsMacOS()) {
             DrawMacMenuBar(canvas, rect);
@@ -149,6 +147,16 @@ void TsuiSkinnedMenu<MenuBase>::DrawItem(TObject* sender, TCanvas& canvas, const
         canvas.TextOut(rect.Right - canvas.TextWidth(shortCut) - kShortCutRightGap,
                        rect.Top + kTextInset, shortCut);
     DrawCheckAndImage(canvas, rect, item);
+}
+
+template <class MenuBase> TEdges TsuiSkinnedMenu<MenuBase>::WindowBorder() const {
+    return flatMenu_ ? SkinMetrics::kMenuWindowBorder : TEdges{};
+}
+
+template <class MenuBase>
+void TsuiSkinnedMenu<MenuBase>::DrawWindowBorder(TCanvas& canvas, const TRect& windowRect) const {
+    DrawMenuWindowBorder(canvas, windowRect, kFlatFrameColor,
+                         ThemeColor(fileTheme_, uiStyle_, SUI_THEME_FORM_BACKGROUND_COLOR));
 }
 
 template <class MenuBase>

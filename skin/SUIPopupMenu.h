@@ -76,6 +76,8 @@ public:
     // Stored only: no drawing reads it.
     TColor BorderColor() const { return borderColor_; }
     void SetBorderColor(TColor color) { borderColor_ = color; }
+    // Flat: the menu's windows keep a band round their items for the flat frame (see
+    // WindowBorder); a window takes a change the next time it opens.
     bool FlatMenu() const { return flatMenu_; }
     void SetFlatMenu(bool flat) { flatMenu_ = flat; }
     QString FontName() const { return fontName_; }
@@ -95,6 +97,11 @@ public:
     // The handlers.
     void MeasureItem(TObject* sender, TCanvas& canvas, int& width, int& height) const;
     void DrawItem(TObject* sender, TCanvas& canvas, const TRect& rect, bool selected) const;
+
+    // With FlatMenu on: the band the flat frame takes, and the frame itself, black with a shadow
+    // in the style's form background colour.
+    TEdges WindowBorder() const override;
+    void DrawWindowBorder(TCanvas& canvas, const TRect& windowRect) const override;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;

@@ -21,6 +21,9 @@ inline constexpr int kSeparatorRightGap = 2;
 inline constexpr int kSeparatorRow = 2;
 // How deep the resize bands along a sizeable skinned window's edges are.
 inline constexpr int kResizeBand = 5;
+// The band DrawMenuWindowBorder paints along each edge of a menu window: on the left the outer
+// frame and the white ring; on the other three sides the shadow line outside them as well.
+inline constexpr TEdges kMenuWindowBorder{2, 3, 3, 3};
 } // namespace SkinMetrics
 
 class TBitmap;

@@ -830,22 +830,35 @@ int TsuiTitleBar::AccessiblePartCount() const {
 }
 
 QString TsuiTitleBar::AccessiblePartName(int index) const {
-    const int button = Layout(Width()).Buttons.at(static_cast<std::size_t>(index)).Index;
-    const TsuiTitleBarBtnType type = buttons_->Items(button)->ButtonType();
+    const auto place = AccessiblePlace(index);
+    if (!place)
+        return {};
+    const TsuiTitleBarBtnType type = buttons_->Items(place->Index)->ButtonType();
     if (type == suiMax && FormMaximized())
         return QLatin1String(kRestoreName);
     return QLatin1String(kButtonNames[static_cast<int>(type)]);
 }
 
 TRect TsuiTitleBar::AccessiblePartRect(int index) const {
-    const TsuiTitleBarLayout::Place place =
-        Layout(Width()).Buttons.at(static_cast<std::size_t>(index));
-    const TsuiTitleBarButton& button = *buttons_->Items(place.Index);
-    return Bounds(place.X, button.Top(), button.PicNormal()->Width(), button.PicNormal()->Height());
+    const auto place = AccessiblePlace(index);
+    if (!place)
+        return {};
+    const TsuiTitleBarButton& button = *buttons_->Items(place->Index);
+    return Bounds(place->X, button.Top(), button.PicNormal()->Width(),
+                  button.PicNormal()->Height());
 }
 
 void TsuiTitleBar::PressAccessiblePart(int index) {
-    ClickButton(Layout(Width()).Buttons.at(static_cast<std::size_t>(index)).Index);
+    if (const auto place = AccessiblePlace(index))
+        ClickButton(place->Index);
+}
+
+// Laid out afresh at every question: the buttons may have changed since a tool counted them.
+std::optional<TsuiTitleBarLayout::Place> TsuiTitleBar::AccessiblePlace(int index) const {
+    const std::vector<TsuiTitleBarLayout::Place> places = Layout(Width()).Buttons;
+    if (index < 0 || index >= static_cast<int>(places.size()))
+        return std::nullopt;
+    return places[static_cast<std::size_t>(index)];
 }
 
 void TsuiTitleBar::FontChanged() {

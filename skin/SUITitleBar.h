@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TBitmap;
@@ -267,6 +268,7 @@ public:
 
     void WndProc(TMessage& message) override;
 
+    // An index that is no visible button (any more) is no part: no name, no place, no press.
     int AccessiblePartCount() const override;
     QString AccessiblePartName(int index) const override;
     TRect AccessiblePartRect(int index) const override;
@@ -293,6 +295,8 @@ private:
     void ApplyStyleLook(TsuiUIStyle style);
     void AddStyleSection(TsuiTitleBarAlign align, int role, bool autoSize);
     TsuiTitleBarLayout Layout(int width) const;
+    // The visible button an accessibility index stands for, or none.
+    std::optional<TsuiTitleBarLayout::Place> AccessiblePlace(int index) const;
     void DrawCornerOutline(TCanvas& canvas) const;
     void DrawButtonPicture(TCanvas& canvas, const TsuiTitleBarButton& button, int x,
                            bool hot) const;

@@ -78,6 +78,22 @@ constexpr TRect Offset(const TRect& r, int dx, int dy) {
 constexpr TRect Inset(const TRect& r, int by) {
     return {r.Left + by, r.Top + by, r.Right - by, r.Bottom - by};
 }
+
+// Widths kept along the four edges of a rectangle (a window's border band).
+struct TEdges {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+
+    constexpr bool IsEmpty() const { return Left == 0 && Top == 0 && Right == 0 && Bottom == 0; }
+    constexpr bool operator==(const TEdges&) const = default;
+};
+
+constexpr TRect Inset(const TRect& r, const TEdges& by) {
+    return {r.Left + by.Left, r.Top + by.Top, r.Right - by.Right, r.Bottom - by.Bottom};
+}
+
 // The common part; its width or height is zero or less when there is none.
 constexpr TRect Intersection(const TRect& a, const TRect& b) {
     return {a.Left > b.Left ? a.Left : b.Left, a.Top > b.Top ? a.Top : b.Top,

@@ -157,9 +157,7 @@ void FormReader::ReadInto(TComponent* root, const FormNode& node) {
 void FormReader::ReadChildren(const FormNode& node, TComponent* parent) {
     for (const FormNode& child : node.children) {
         if (!ClassRegistry::IsRegistered(child.className))
-            throw EReadError(QStringLiteral("Form description, line %1: class %2 not found")
-                                 .arg(child.line)
-                                 .arg(child.className));
+            Fail(child.line, QStringLiteral("class %1 not found").arg(child.className));
         TComponent* component = ClassRegistry::Create(child.className, root_);
         created_.push_back(component);
         component->BeginLoading();
@@ -167,9 +165,7 @@ void FormReader::ReadChildren(const FormNode& node, TComponent* parent) {
         try {
             component->SetParentComponent(parent);
         } catch (const Exception& error) {
-            throw EReadError(QStringLiteral("Form description, line %1: %2")
-                                 .arg(child.line)
-                                 .arg(error.Message()));
+            Fail(child.line, error.Message());
         }
         AssignAll(component, child.properties);
         ReadChildren(child, component->HoldsChildComponents() ? component : parent);
@@ -205,8 +201,8 @@ void FormReader::AssignValue(QObject* target, const QByteArray& name,
             return;
     }
     if (name == "Data" && v.kind == FormValue::Kind::Binary && IsGraphic(target)) {
-        LoadGraphic(property,
-                    [&] { LoadStoredGraphic(target, QByteArray::fromHex(v.text.toLatin1())); });
+        Attempt(property.line, property.path,
+                [&] { LoadStoredGraphic(target, QByteArray::fromHex(v.text.toLatin1())); });
         return;
     }
     const int index = target->metaObject()->indexOfProperty(name.constData());
@@ -227,7 +223,8 @@ void FormReader::AssignValue(QObject* target, const QByteArray& name,
             return;
         }
         if (IsGraphic(sub) && v.kind == FormValue::Kind::String) {
-            LoadGraphic(property, [&] { BitmapOf(sub)->LoadFromResourceName(v.text); });
+            Attempt(property.line, property.path,
+                    [&] { BitmapOf(sub)->LoadFromResourceName(v.text); });
             return;
         }
     } else {
@@ -236,7 +233,9 @@ void FormReader::AssignValue(QObject* target, const QByteArray& name,
     if (!value)
         Fail(property, QStringLiteral("%1 is no valid value for %2")
                            .arg(KindName(v.kind), QLatin1String(name)));
-    if (!mp.write(target, *value))
+    bool written = false;
+    Attempt(property.line, property.path, [&] { written = mp.write(target, *value); });
+    if (!written)
         Fail(property, QStringLiteral("%1 cannot be assigned").arg(QLatin1String(name)));
 }
 
@@ -257,32 +256,32 @@ void FormReader::ResolveFixups() {
                             ? root_
                             : root_->FindComponent(fixup.componentName);
             if (!component)
-                throw EReadError(QStringLiteral("Form description, line %1: component %2 not found")
-                                     .arg(fixup.line)
-                                     .arg(fixup.componentName));
+                Fail(fixup.line, QStringLiteral("component %1 not found").arg(fixup.componentName));
         }
         const QMetaProperty mp = fixup.object->metaObject()->property(
             fixup.object->metaObject()->indexOfProperty(fixup.property.constData()));
         QVariant value = QVariant::fromValue(component);
         if (component && !value.convert(mp.metaType()))
-            throw EReadError(QStringLiteral("Form description, line %1: %2 does not fit %3")
-                                 .arg(fixup.line)
+            Fail(fixup.line, QStringLiteral("%1 does not fit %2")
                                  .arg(fixup.componentName, QLatin1String(fixup.property)));
         if (!component)
             value = QVariant(mp.metaType(), nullptr);
-        mp.write(fixup.object, value);
+        Attempt(fixup.line, QLatin1String(fixup.property), [&] { mp.write(fixup.object, value); });
     }
 }
 
-void FormReader::LoadGraphic(const FormProperty& property,
-                             const std::function<void()>& load) const {
+void FormReader::Attempt(int line, const QString& path, const std::function<void()>& action) {
     try {
-        load();
+        action();
     } catch (const Exception& error) {
-        Fail(property, QStringLiteral("%1: %2").arg(property.path, error.Message()));
+        Fail(line, QStringLiteral("%1: %2").arg(path, error.Message()));
     }
 }
 
-void FormReader::Fail(const FormProperty& property, const QString& why) const {
-    throw EReadError(QStringLiteral("Form description, line %1: %2").arg(property.line).arg(why));
+void FormReader::Fail(int line, const QString& why) {
+    throw EReadError(QStringLiteral("Form description, line %1: %2").arg(line).arg(why));
+}
+
+void FormReader::Fail(const FormProperty& property, const QString& why) {
+    Fail(property.line, why);
 }

@@ -38,9 +38,11 @@ private:
     void AssignValue(QObject* target, const QByteArray& name, const FormProperty& property);
     void AssignCollection(QObject* collection, const FormProperty& property);
     void ResolveFixups();
-    // Runs a picture's load; its error becomes a read error naming the line and property.
-    void LoadGraphic(const FormProperty& property, const std::function<void()>& load) const;
-    [[noreturn]] void Fail(const FormProperty& property, const QString& why) const;
+    // Runs the part of an assignment that may raise (a picture's load, a setter); its error
+    // becomes a read error naming the line and the property, with the error's own text whole.
+    static void Attempt(int line, const QString& path, const std::function<void()>& action);
+    [[noreturn]] static void Fail(int line, const QString& why);
+    [[noreturn]] static void Fail(const FormProperty& property, const QString& why);
 
     TComponent* root_;
     std::vector<TComponent*> created_; // in creation order

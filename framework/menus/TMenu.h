@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 
+class TCanvas;
 class TImageList;
 class TMenuItem;
 class TPopupMenuWindow;
@@ -46,6 +47,13 @@ public:
     TPopupMenuWindow* PopupWindow() const;
     // Closes the open popup window and its sub-menus without choosing an item.
     void CloseMenu();
+
+    // The band a popup window of this menu keeps round its items, its width along each edge;
+    // items never paint into it. Asked each time a window lays its items out. None here.
+    virtual TEdges WindowBorder() const { return {}; }
+    // Paints that band, after the items, on a canvas over the whole popup window; `windowRect`
+    // is the window in the canvas's coordinates. Only asked when the band is not empty.
+    virtual void DrawWindowBorder(TCanvas& /*canvas*/, const TRect& /*windowRect*/) const {}
 
     TMenuChangeEvent OnChange;
 

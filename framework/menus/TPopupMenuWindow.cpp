@@ -2,6 +2,7 @@
 
 #include "framework/core/TApplication.h"
 #include "framework/graphics/TCanvas.h"
+#include "framework/menus/TMenu.h"
 #include "framework/menus/TMenuItem.h"
 #include "framework/menus/TPopupMenuAccessible.h"
 
@@ -66,17 +67,17 @@ void TPopupMenuWindow::Open(TPoint screenPos) {
     ShowAt(QPoint(screenPos.X, screenPos.Y));
 }
 
-// To the right of the item, or to its left when the screen ends first.
-void TPopupMenuWindow::OpenBeside(const QRect& globalItemRect) {
+// To the right of the row, or to its left when the screen ends first.
+void TPopupMenuWindow::OpenBeside(const QRect& globalRow) {
     if (!Layout()) {
         close();
         return;
     }
-    const QRect area = AvailableArea(globalItemRect.topRight());
-    int x = globalItemRect.x() + globalItemRect.width();
+    const QRect area = AvailableArea(globalRow.topRight());
+    int x = globalRow.x() + globalRow.width();
     if (!area.isEmpty() && x + width() > area.x() + area.width())
-        x = globalItemRect.x() - width();
-    ShowAt(QPoint(x, globalItemRect.y()));
+        x = globalRow.x() - width();
+    ShowAt(QPoint(x, globalRow.y()));
 }
 
 void TPopupMenuWindow::ShowAt(QPoint globalPos) {
@@ -84,14 +85,17 @@ void TPopupMenuWindow::ShowAt(QPoint globalPos) {
     show();
 }
 
+// The items one below the other inside the menu's border band, all as wide as the widest.
 bool TPopupMenuWindow::Layout() {
     slots_.clear();
     if (!root_)
         return false;
+    const TMenu* menu = Menu();
+    border_ = menu ? menu->WindowBorder() : TEdges{};
     QImage scratch(1, 1, QImage::Format_RGB32);
     TCanvas canvas(&scratch);
     int width = 0;
-    int top = 0;
+    int top = border_.Top;
     for (int i = 0; i < root_->Count(); ++i) {
         TMenuItem* item = root_->Items(i);
         if (!item->Visible())
@@ -100,16 +104,20 @@ bool TPopupMenuWindow::Layout() {
         int w = 0;
         int h = 0;
         RunGuarded([&] { item->MeasureItem(canvas, w, h); });
-        slots_.push_back({item, Rect(0, top, 0, top + std::max(h, 0))});
+        slots_.push_back({item, Rect(border_.Left, top, border_.Left, top + std::max(h, 0))});
         width = std::max(width, w);
         top += std::max(h, 0);
     }
     for (Slot& slot : slots_)
-        slot.rect.Right = width;
-    if (width <= 0 || top <= 0)
+        slot.rect.Right = border_.Left + width;
+    if (width <= 0 || top <= border_.Top)
         return false;
-    resize(width, top);
+    resize(border_.Left + width + border_.Right, top + border_.Bottom);
     return true;
+}
+
+TMenu* TPopupMenuWindow::Menu() const {
+    return root_ ? root_->GetParentMenu() : nullptr;
 }
 
 void TPopupMenuWindow::Relayout() {
@@ -165,18 +173,28 @@ TRect TPopupMenuWindow::ItemRect(int index) const {
                                              : TRect();
 }
 
-// Cleared first, so that pixels a handler leaves alone are white rather than undefined.
+// Cleared first, so that pixels a handler leaves alone are white rather than undefined. The
+// items are clipped to the area inside the band, and the band is painted last, so neither can
+// spoil the other whatever an item draws.
 QImage TPopupMenuWindow::Render() {
     QImage image(size(), QImage::Format_RGB32);
     image.fill(Qt::white);
     TCanvas canvas(&image);
-    canvas.SetWindowRect(Rect(0, 0, width(), height()));
+    const TRect window = Rect(0, 0, width(), height());
+    canvas.SetWindowRect(window);
+    canvas.SetClipRect(Inset(window, border_));
     for (int i = 0; i < ItemCount(); ++i) {
         TMenuItem* item = Item(i);
         if (!item)
             continue;
         ResetCanvas(canvas);
         RunGuarded([&] { item->DrawItem(canvas, ItemRect(i), i == selected_); });
+    }
+    canvas.ClearClipRect();
+    const TMenu* menu = Menu();
+    if (menu && !border_.IsEmpty()) {
+        ResetCanvas(canvas);
+        RunGuarded([&] { menu->DrawWindowBorder(canvas, window); });
     }
     return image;
 }
@@ -256,9 +274,10 @@ void TPopupMenuWindow::OpenSubMenu(int index, bool selectFirst) {
     if (!subMenu_ || subMenu_->Root() != item) {
         CloseSubMenu();
         subMenu_ = new TPopupMenuWindow(item, this);
+        // Beside the whole window, border band included, level with the item.
         const TRect rect = ItemRect(index);
         subMenu_->OpenBeside(
-            QRect(mapToGlobal(QPoint(rect.Left, rect.Top)), QSize(rect.Width(), rect.Height())));
+            QRect(mapToGlobal(QPoint(0, rect.Top)), QSize(width(), rect.Height())));
     }
     if (selectFirst && subMenu_)
         subMenu_->StepFrom(-1, 1);

@@ -2,7 +2,9 @@
 // pixel painted by the items' own measure and draw handlers (or the default look) into one
 // off-screen image of the whole window, which is then copied to the screen. Item handlers get
 // a canvas over that image with its WindowRect set to the window's, and their item rectangle in
-// window coordinates, so that a handler can also draw on the window as a whole.
+// window coordinates. The menu may have the window keep a border band round the items
+// (TMenu::WindowBorder): the items are laid out inside it, cannot paint into it, and the menu
+// paints it after them (TMenu::DrawWindowBorder).
 //
 // The window tracks the user until an item is chosen or the menu is dismissed: the mouse
 // selects enabled items and a release carries one out; Up and Down (wrapping, skipping
@@ -52,7 +54,7 @@ public:
     // The open sub-menu window, or null.
     TPopupMenuWindow* SubMenu() const { return subMenu_; }
     TPopupMenuWindow* ParentMenu() const { return parentMenu_; }
-    // The whole window as its items paint it.
+    // The whole window as its items and its menu's border paint it.
     QImage Render();
 
 protected:
@@ -72,8 +74,10 @@ private:
 
     // Measures the visible items and sizes the window; false when there is nothing to show.
     bool Layout();
+    TMenu* Menu() const;
     void ShowAt(QPoint globalPos);
-    void OpenBeside(const QRect& globalItemRect);
+    // Opens to the right of `globalRow` (an item's row of the parent window, on the screen).
+    void OpenBeside(const QRect& globalRow);
     bool Selectable(int index) const;
     int SlotAt(QPoint pos) const;
     void Select(int index);
@@ -92,6 +96,7 @@ private:
     TPopupMenuWindow* parentMenu_;
     QPointer<TPopupMenuWindow> subMenu_;
     std::vector<Slot> slots_;
+    TEdges border_; // the menu's band, as at the last layout
     int selected_ = -1;
     bool pressed_ = false; // a button went down over the menu: its release may choose an item
 };

@@ -18,6 +18,7 @@
 #include <QFontMetrics>
 #include <gtest/gtest.h>
 #include <set>
+#include <vector>
 
 using namespace TestSupport;
 using namespace MenuTestSupport;
@@ -238,7 +239,20 @@ TEST_F(SUIFormMenuBarTest, AMenuLeavingTheFrameTakesTheBarAlongAndNothingPointsB
     frame->SetMenu(menu);
     delete frame;
     EXPECT_EQ(menu->FormLink(), nullptr);
-    Item(0)->SetEnabled(false); // would reach the frame through the link
+    // A change after the frame's going is the menu's own and reaches no frame.
+    std::vector<TMenuItem*> changed;
+    menu->OnChange = [&changed](TObject*, TMenuItem* source) { changed.push_back(source); };
+    Item(0)->SetEnabled(false);
+    menu->OnChange = nullptr;
+    EXPECT_EQ(changed, std::vector<TMenuItem*>{Item(0)});
+    EXPECT_EQ(menu->FormLink(), nullptr);
+    // The frame that shows the menu next shows the item as it is now.
+    auto* next = new TsuiForm(host.get());
+    next->SetParent(host.get());
+    next->SetMenu(menu);
+    ASSERT_NE(next->MenuBar(), nullptr);
+    EXPECT_FALSE(next->MenuBar()->Buttons(0)->Enabled());
+    EXPECT_TRUE(next->MenuBar()->Buttons(1)->Enabled());
 }
 
 TEST(SUIFormMenuBarDesignTest, APlainMainMenuDroppedWhileDesigningEarnsAdvice) {

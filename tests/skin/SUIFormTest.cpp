@@ -7,6 +7,7 @@
 #include "framework/core/TForm.h"
 #include "framework/forms/FormParser.h"
 #include "framework/forms/FormReader.h"
+#include "framework/graphics/Colors.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
 #include "framework/menus/TMenuItem.h"
@@ -20,6 +21,8 @@
 #include <QWidget>
 #include <QtEndian>
 #include <gtest/gtest.h>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -454,10 +457,29 @@ TEST_F(SUIFormTest, ASingleBorderedHostHasNoResizeBands) {
 
 TEST_F(SUIFormTest, ActivationCaptionColourAndTheHostsOwnMenu) {
     MakeFrame();
+    TakeProgramSettings();
+    TsuiTitleBar& bar = *frame->TitleBar();
+    constexpr TColor kActiveText = 0x123456;
+    bar.Font()->SetColor(kActiveText);
+    // The colours the caption adds to the bar's face: text is drawn without smoothing.
+    const auto captionColours = [&bar] {
+        const QImage with = FaceOf(bar);
+        bar.SetCaption(QString());
+        const QImage without = FaceOf(bar);
+        bar.SetCaption(kCaption);
+        std::set<TColor> added;
+        for (int y = 0; y < with.height(); ++y)
+            for (int x = 0; x < with.width(); ++x)
+                if (with.pixel(x, y) != without.pixel(x, y))
+                    added.insert(At(with, x, y));
+        return added;
+    };
     host->Perform(WM_ACTIVATE, 0);
-    EXPECT_FALSE(frame->TitleBar()->FormActive());
+    EXPECT_FALSE(bar.FormActive());
+    EXPECT_EQ(captionColours(), std::set<TColor>{ColorToRGB(clInactiveCaption)});
     host->Perform(WM_ACTIVATE, 1);
-    EXPECT_TRUE(frame->TitleBar()->FormActive());
+    EXPECT_TRUE(bar.FormActive());
+    EXPECT_EQ(captionColours(), std::set<TColor>{kActiveText});
 
     auto* menu = new TMainMenu(host);
     host->SetMenu(menu);
@@ -514,15 +536,57 @@ TEST_F(SUIFormTest, MenuShortCutsReachTheMenuOnlyWhileTheHostIsActive) {
 }
 
 TEST_F(SUIFormTest, TheHostOutlivesItsFrame) {
+    host->SetBorderStyle(TFormBorderStyle::bsSizeable);
     MakeFrame();
     TakeProgramSettings();
     ShowHost();
+    ASSERT_EQ(HitAt(1, 1), HTTOPLEFT); // the frame's answer, through its hook
     delete frame;
     host->SetBounds(0, 0, 300, 300);
     host->Perform(WM_SIZE, SIZE_RESTORED);
     host->Perform(WM_ACTIVATE, 1);
     EXPECT_EQ(HitAt(1, 1), HTCLIENT);
     EXPECT_EQ(host->ControlCount(), 0);
+}
+
+namespace {
+
+// Counts the requests to repaint it as a whole.
+class TRepaintProbeForm : public TForm {
+public:
+    using TForm::TForm;
+    void Invalidate() override {
+        ++invalidations;
+        TForm::Invalidate();
+    }
+    int invalidations = 0;
+};
+
+} // namespace
+
+// A frame that goes repaints the host it was shown on. A host taking its controls down takes
+// each off itself before destroying it, and by then its form part is gone: the frame has
+// nothing to repaint there and must not ask the host anything.
+TEST_F(SUIFormTest, AGoingFrameRepaintsOnlyAHostItIsStillOn) {
+    TRepaintProbeForm probe(nullptr);
+    auto* shown = new TsuiForm(&probe);
+    shown->SetParent(&probe);
+    probe.invalidations = 0;
+    delete shown;
+    EXPECT_EQ(probe.invalidations, 1);
+
+    auto* takenOff = new TsuiForm(&probe);
+    takenOff->SetParent(&probe);
+    takenOff->SetParent(nullptr);
+    probe.invalidations = 0;
+    delete takenOff;
+    EXPECT_EQ(probe.invalidations, 0);
+
+    MakeFrame();
+    TakeProgramSettings();
+    ShowHost();
+    delete std::exchange(host, nullptr); // with its frame
+    frame = nullptr;
 }
 
 TEST_F(SUIFormTest, AnMdiChildsFrameStaysInsideAndSquare) {

@@ -2,7 +2,10 @@
 
 #include "framework/core/Exception.h"
 #include "framework/core/TForm.h"
+#include "framework/forms/FormParser.h"
+#include "framework/forms/FormReader.h"
 #include "framework/graphics/TBitmap.h"
+#include "skin/SUIPopupMenu.h"
 #include "skin/SUIThemes.h"
 #include "skin/support/ThemeFileWriter.h"
 
@@ -55,6 +58,19 @@ protected:
         const QString path = dir_.filePath(name);
         writer.Save(path);
         return path;
+    }
+    QString WriteBytes(const QString& name, const QByteArray& bytes) const {
+        const QString path = dir_.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            ADD_FAILURE() << "cannot write " << path.toStdString();
+        return path;
+    }
+    // Its button image claims more data than the file holds.
+    QString WriteDamaged(const QString& name) const {
+        QByteArray damaged = Theme(12).Build();
+        W::PutU32(damaged, W::RecordOffset(3) + W::kDataSizeAt, 1u << 30);
+        return WriteBytes(name, damaged);
     }
     static W Theme(std::int32_t roundCorner) {
         W writer;
@@ -208,13 +224,7 @@ TEST_F(SUIMgrTest, BareNameFoundBesideTheProgramStoresTheFullPath) {
 TEST_F(SUIMgrTest, DamagedFileFailsAfterTakingThePath) {
     TsuiFileTheme theme(nullptr);
     theme.SetThemeFile(Write("a.theme", Theme(11)));
-    QByteArray damaged = Theme(12).Build();
-    W::PutU32(damaged, W::RecordOffset(3) + W::kDataSizeAt, 1u << 30);
-    const QString bad = dir_.filePath("bad.theme");
-    QFile file(bad);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(damaged);
-    file.close();
+    const QString bad = WriteDamaged("bad.theme");
 
     try {
         theme.SetThemeFile(bad);
@@ -256,23 +266,67 @@ TEST_F(SUIMgrTest, LoadingReappliesToTheOwnerFormsSkinnedUsers) {
     EXPECT_EQ(outside->Assignments, 0);
 
     theme->SetThemeFile(dir_.filePath("missing.theme"));
-    QByteArray damaged = W().Build();
-    damaged.truncate(10);
-    const QString bad = dir_.filePath("bad.theme");
-    QFile file(bad);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(damaged);
-    file.close();
-    EXPECT_THROW(theme->SetThemeFile(bad), EFileError);
+    EXPECT_THROW(theme->SetThemeFile(WriteBytes("bad.theme", W().Build().left(10))), EFileError);
     EXPECT_EQ(user->Assignments, 1);
 
-    // Owned by something that is no form: nobody to tell.
+    // Owned by something that is no form: its user beside it is not told.
     TComponent module(nullptr);
-    TsuiFileThemeProbe moduleUser(nullptr);
+    auto* moduleUser = new TsuiFileThemeProbe(&module);
     auto* moduleTheme = new TsuiFileTheme(&module);
-    moduleUser.SetFileTheme(moduleTheme);
+    moduleUser->SetFileTheme(moduleTheme);
     moduleTheme->SetThemeFile(Write("b.theme", Theme(3)));
-    EXPECT_EQ(moduleUser.Assignments, 1);
+    EXPECT_EQ(moduleUser->Assignments, 1);
+}
+
+// A form description whose menu, read first, takes its look from the theme read after it.
+QString DescriptionWithTheme(const QString& themeFile) {
+    return QStringLiteral("object Form1: TForm\n"
+                          "  object suiPopupMenu1: TsuiPopupMenu\n"
+                          "    FileTheme = suiFileTheme1\n"
+                          "    UIStyle = FromThemeFile\n"
+                          "  end\n"
+                          "  object suiFileTheme1: TsuiFileTheme\n"
+                          "    ThemeFile = '%1'\n"
+                          "  end\n"
+                          "end\n")
+        .arg(themeFile);
+}
+
+TEST_F(SUIMgrTest, AFormDescriptionHoldsAThemeThatItsComponentsUse) {
+    constexpr TColor kMenuColour = 0x123456;
+    W writer = Theme(11);
+    writer.AddInt("MenuBackgroundColor", kMenuColour);
+    const QString path = Write("a.theme", writer);
+    TForm form(nullptr);
+    FormReader::ReadInto(&form, FormParser::Parse(DescriptionWithTheme(path)));
+    auto* theme = qobject_cast<TsuiFileTheme*>(form.FindComponent(QStringLiteral("suiFileTheme1")));
+    auto* menu = qobject_cast<TsuiPopupMenu*>(form.FindComponent(QStringLiteral("suiPopupMenu1")));
+    ASSERT_NE(theme, nullptr);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(theme->ThemeFile(), path);
+    EXPECT_TRUE(theme->IsValid());
+    EXPECT_EQ(menu->FileTheme(), theme);
+    EXPECT_EQ(menu->Color(), kMenuColour);
+}
+
+TEST_F(SUIMgrTest, ADamagedThemeFileInADescriptionIsAReadErrorThatKeepsItsText) {
+    const QString bad = WriteDamaged("bad.theme");
+    TForm form(nullptr);
+    try {
+        FormReader::ReadInto(&form, FormParser::Parse(DescriptionWithTheme(bad)));
+        FAIL() << "a damaged theme file was read";
+    } catch (const EReadError& error) {
+        const std::string text = error.Message().toStdString();
+        EXPECT_THAT(text, HasSubstr("line 7: ThemeFile: Sorry, the theme file \"" +
+                                    bad.toStdString() + "\" is damaged"));
+        EXPECT_THAT(text, HasSubstr("\"ButtonImage\""));
+    }
+    // What was read stays with the form; the theme took the path but holds no file.
+    auto* theme = qobject_cast<TsuiFileTheme*>(form.FindComponent(QStringLiteral("suiFileTheme1")));
+    ASSERT_NE(theme, nullptr);
+    EXPECT_NE(form.FindComponent(QStringLiteral("suiPopupMenu1")), nullptr);
+    EXPECT_EQ(theme->ThemeFile(), bad);
+    EXPECT_FALSE(theme->IsValid());
 }
 
 } // namespace

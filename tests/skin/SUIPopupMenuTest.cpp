@@ -5,6 +5,7 @@
 #include "framework/graphics/TCanvas.h"
 #include "framework/menus/TMenuItem.h"
 #include "framework/menus/TPopupMenuWindow.h"
+#include "skin/SUIPublic.h"
 #include "support/MenuTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <set>
 
 using MenuTestSupport::AddMenuItem;
+using MenuTestSupport::PixelAt;
 
 namespace {
 
@@ -19,6 +21,7 @@ constexpr TColor kBar = 0xCED3D6;
 constexpr TColor kBackground = 0xE7E7E7;
 constexpr TColor kSelected = 0xEC5E5E;
 constexpr TColor kSeparatorLine = 0x848284;
+constexpr TColor kFormBackground = 0xE7E7E7; // the flat frame's shadow
 
 class SUIPopupMenuTest : public testing::Test {
 protected:
@@ -171,5 +174,56 @@ TEST_F(SUIPopupMenuTest, TheOpenMenuTakesItsItemSizesFromTheMeasureHandler) {
     const QImage image = window->Render();
     const TRect close = window->ItemRect(3);
     EXPECT_EQ(image.pixel(close.Left + 5, close.Top + 1) & 0xFFFFFF, 0xD6D3CEu); // the bar
+    menu.CloseMenu();
+}
+
+// FlatMenu: the window keeps the flat frame's band round the items. The frame is whole on all
+// four sides, its shadow included, and every item looks exactly as it does drawn on its own.
+TEST_F(SUIPopupMenuTest, AFlatMenusFrameHasItsOwnBandAndLeavesEveryItemWhole) {
+    menu.SetFlatMenu(true);
+    menu.Popup(10, 10);
+    TPopupMenuWindow* window = menu.PopupWindow();
+    ASSERT_NE(window, nullptr);
+    const int w = window->width();
+    const int h = window->height();
+    const TRect items = Rect(window->ItemRect(0).Left, window->ItemRect(0).Top,
+                             window->ItemRect(3).Right, window->ItemRect(3).Bottom);
+    EXPECT_EQ(items, Rect(2, 3, w - 3, h - 3));
+    const QImage image = window->Render();
+
+    // The four sides: the outer frame on the left, the shadow along the top, right and bottom.
+    for (int y = 1; y < h - 1; ++y)
+        ASSERT_EQ(PixelAt(image, 0, y), clBlack) << y;
+    for (int y = 0; y < h; ++y)
+        ASSERT_EQ(PixelAt(image, w - 1, y), kFormBackground) << y;
+    for (int x = 1; x < w; ++x)
+        ASSERT_EQ(PixelAt(image, x, 0), kFormBackground) << x;
+    for (int x = 0; x < w; ++x)
+        ASSERT_EQ(PixelAt(image, x, h - 1), kFormBackground) << x;
+    // The whole band as the frame alone paints it.
+    TBitmap frame;
+    frame.SetSize(w, h);
+    FillRectColor(frame.Canvas(), Rect(0, 0, w, h), clWhite);
+    DrawMenuWindowBorder(frame.Canvas(), Rect(0, 0, w, h), clBlack, kFormBackground);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const bool inBand =
+                x < items.Left || x >= items.Right || y < items.Top || y >= items.Bottom;
+            if (inBand) {
+                ASSERT_EQ(PixelAt(image, x, y), frame.Pixels(x, y)) << x << "," << y;
+            }
+        }
+    }
+
+    for (int i = 0; i < window->ItemCount(); ++i) {
+        const TRect r = window->ItemRect(i);
+        TBitmap alone;
+        alone.SetSize(r.Width(), r.Height());
+        Item(i)->OnDrawItem(Item(i), alone.Canvas(), Rect(0, 0, r.Width(), r.Height()), false);
+        for (int y = 0; y < r.Height(); ++y)
+            for (int x = 0; x < r.Width(); ++x)
+                ASSERT_EQ(PixelAt(image, r.Left + x, r.Top + y), alone.Pixels(x, y))
+                    << "item " << i << " at " << x << "," << y;
+    }
     menu.CloseMenu();
 }

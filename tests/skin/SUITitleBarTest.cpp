@@ -4,6 +4,7 @@
 #include "framework/core/TForm.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
+#include "framework/graphics/TIcon.h"
 #include "framework/menus/TMenuItem.h"
 #include "framework/menus/TPopupMenuWindow.h"
 #include "skin/SUIMgr.h"
@@ -14,6 +15,7 @@
 #include <QCursor>
 #include <QTest>
 #include <QWidget>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -385,12 +387,43 @@ TEST_F(SUITitleBarTest, ControlBoxOpensTheSystemMenuAndCloseOnDoubleClick) {
     Mouse(WM_LBUTTONDBLCLK, 6, 10);
     EXPECT_EQ(closes, 1);
     bar->SystemMenu()->CloseMenu();
+}
 
-    // With DrawAppIcon the caption moves 21 pixels right of the offset.
-    bar->SetCaption(QStringLiteral("X"));
-    const QImage boxed = Render();
+// From LeftBtnXOffset (4): the control box's picture with the caption 5 pixels past it, or with
+// DrawAppIcon the program's icon 3 pixels in and the caption 21 pixels in.
+TEST_F(SUITitleBarTest, TheControlBoxOrTheProgramIconAndTheCaptionAfterIt) {
+    const QString caption = QStringLiteral("短信查询");
+    const QImage bare = Render(); // control box hidden, no caption
+    const auto expected = [&](const std::function<void(TCanvas&)>& drawBox, int captionLeft) {
+        QImage image = bare;
+        TCanvas canvas(&image);
+        drawBox(canvas);
+        canvas.Font().Assign(bar->Font());
+        canvas.Brush().SetStyle(TBrushStyle::bsClear);
+        canvas.TextOut(captionLeft, (19 - canvas.TextHeight(caption)) / 2 + 6, caption);
+        return image;
+    };
+    Button(0)->SetVisible(true);
+    bar->SetCaption(caption);
+    const QImage boxed = expected(
+        [](TCanvas& canvas) {
+            TBitmap box;
+            GetStyleBitmap(TsuiUIStyle::BlueGlass, SUI_THEME_TITLEBAR_BUTTON_IMAGE, &box, 1, 18);
+            box.SetTransparent(true);
+            canvas.Draw(4, 6, box);
+        },
+        4 + 19 + 5);
+    EXPECT_TRUE(SameImage(Render(), boxed));
+
     bar->SetDrawAppIcon(true);
-    EXPECT_FALSE(SameImage(Render(), boxed));
+    const QImage iconed = expected(
+        [](TCanvas& canvas) {
+            TIcon icon;
+            icon.LoadFromResourceName(QStringLiteral("MAINICON"));
+            icon.Draw(canvas, 4 + 3, 6, 16);
+        },
+        4 + 21);
+    EXPECT_TRUE(SameImage(Render(), iconed));
 }
 
 TEST_F(SUITitleBarTest, SystemMenuEnablingAndItsBlueGlassPixels) {
@@ -557,4 +590,18 @@ TEST_F(SUITitleBarTest, AccessibilityToolsSeeTheVisibleButtonsByAction) {
     access->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(form.WindowState(), TWindowState::wsMaximized);
     EXPECT_EQ(access->child(1)->text(QAccessible::Name), QStringLiteral("Restore"));
+}
+
+// A tool may ask about a part it counted before the buttons changed: there is no such part then.
+TEST_F(SUITitleBarTest, AccessibilityAnswersNoSuchPartForAButtonThatWentAway) {
+    TAccessibleParts& parts = *bar;
+    ASSERT_EQ(parts.AccessiblePartCount(), 2);
+    Button(3)->SetVisible(false); // minimise goes: index 1 is no part any more
+    for (const int index : {1, -1}) {
+        EXPECT_EQ(parts.AccessiblePartName(index), QString()) << index;
+        EXPECT_EQ(parts.AccessiblePartRect(index), TRect()) << index;
+        parts.PressAccessiblePart(index);
+    }
+    EXPECT_EQ(form.WindowState(), TWindowState::wsNormal);
+    EXPECT_EQ(parts.AccessiblePartName(0), QStringLiteral("Close"));
 }

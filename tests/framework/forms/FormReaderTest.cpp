@@ -48,7 +48,12 @@ public:
         : TComponent(owner), items_(this, [](TCollection* c) { return new TProbeItem(c); }) {}
 
     int Number() const { return number_; }
-    void SetNumber(int v) { Note(QStringLiteral("Number=%1").arg(v)), number_ = v; }
+    // Refuses large numbers, as setters refuse values they cannot take.
+    void SetNumber(int v) {
+        if (v > 999)
+            throw EConvertError(QStringLiteral("no number above 999"));
+        Note(QStringLiteral("Number=%1").arg(v)), number_ = v;
+    }
     QString Text() const { return text_; }
     void SetText(const QString& v) { Note(QStringLiteral("Text=") + v), text_ = v; }
     QStringList Lines() const { return lines_; }
@@ -68,6 +73,8 @@ public:
     TFont* Font() { return &font_; }
     TProbe* Peer() const { return peer_; }
     void SetPeer(TProbe* v) {
+        if (v == this)
+            throw EComponentError(QStringLiteral("a probe is no peer of itself"));
         Note(QStringLiteral("Peer=") + (v ? v->Name() : QStringLiteral("nil"))), peer_ = v;
     }
     TCollection* Items() { return &items_; }
@@ -284,6 +291,11 @@ TEST_F(FormReaderTest, WhatCannotBeReadIsAReadErrorWithItsLine) {
         QStringLiteral("Form description, line 3: an identifier is no valid value for Color"));
     EXPECT_EQ(errorWith(QStringLiteral("    Peer = Ghost\n")),
               QStringLiteral("Form description, line 3: component Ghost not found"));
+    // A setter's own error keeps its text, under the line and the property.
+    EXPECT_EQ(errorWith(QStringLiteral("    Tag = 1\n    Number = 1000\n")),
+              QStringLiteral("Form description, line 4: Number: no number above 999"));
+    EXPECT_EQ(errorWith(QStringLiteral("    Text = 'x'\n    Peer = P\n")),
+              QStringLiteral("Form description, line 4: Peer: a probe is no peer of itself"));
     EXPECT_EQ(ErrorFor(QStringLiteral("object Main: TProbeForm\n"
                                       "  object P: TProbe\n"
                                       "    OnPing = NoSuchSlot\n"

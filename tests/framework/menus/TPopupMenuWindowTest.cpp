@@ -346,3 +346,99 @@ TEST(TMainMenuTest, DropDownShowsTheSubItemsOfTopLevelItemsOnly) {
     EXPECT_EQ(window->Item(0), quit);
     menu.CloseMenu();
 }
+
+namespace {
+
+// Windows of this menu keep a band of 2, 3, 4 and 5 pixels round their items and frame it one
+// pixel wide; every item's handler greedily fills the whole window in its own colour.
+class TBandedMenu : public TPopupMenu {
+public:
+    using TPopupMenu::TPopupMenu;
+    TEdges WindowBorder() const override { return band; }
+    void DrawWindowBorder(TCanvas& canvas, const TRect& windowRect) const override {
+        framed.push_back(windowRect);
+        canvas.Brush().SetColor(kFrame);
+        canvas.FrameRect(windowRect);
+    }
+    static constexpr TColor kFrame = 0x0000C0;
+    TEdges band{2, 3, 4, 5};
+    mutable std::vector<TRect> framed;
+};
+
+class BandedPopupTest : public testing::Test {
+protected:
+    BandedPopupTest() {
+        menu.SetOwnerDraw(true);
+        for (const TColor fill : kFills) {
+            TMenuItem* item = AddItem(menu.Items(), QStringLiteral("&Item"));
+            item->OnMeasureItem = [](TObject*, TCanvas&, int& width, int& height) {
+                width = kWidth;
+                height = kHeight;
+            };
+            item->OnDrawItem = [fill](TObject*, TCanvas& canvas, const TRect&, bool) {
+                canvas.Brush().SetColor(fill);
+                canvas.FillRect(canvas.WindowRect());
+            };
+        }
+    }
+    ~BandedPopupTest() override { menu.CloseMenu(); }
+    TPopupMenuWindow* Opened() {
+        menu.Popup(100, 100);
+        return menu.PopupWindow();
+    }
+
+    static constexpr int kWidth = 150;
+    static constexpr int kHeight = 20;
+    static constexpr TColor kFills[] = {0x102030, 0x405060};
+    TBandedMenu menu{nullptr};
+};
+
+} // namespace
+
+TEST_F(BandedPopupTest, ItemsLieInsideTheBandWhichOnlyTheMenuPaints) {
+    TPopupMenuWindow* window = Opened();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->size(), QSize(2 + kWidth + 4, 3 + 2 * kHeight + 5));
+    EXPECT_EQ(window->ItemRect(0), Rect(2, 3, 2 + kWidth, 3 + kHeight));
+    EXPECT_EQ(window->ItemRect(1), Rect(2, 3 + kHeight, 2 + kWidth, 3 + 2 * kHeight));
+
+    const QImage image = window->Render();
+    const TRect whole = Rect(0, 0, window->width(), window->height());
+    EXPECT_EQ(menu.framed.back(), whole);
+    const TRect items = Inset(whole, menu.band);
+    for (int y = 0; y < whole.Bottom; ++y) {
+        for (int x = 0; x < whole.Right; ++x) {
+            const bool frame = x == 0 || y == 0 || x == whole.Right - 1 || y == whole.Bottom - 1;
+            const bool inside =
+                x >= items.Left && x < items.Right && y >= items.Top && y < items.Bottom;
+            const TColor want = frame ? TBandedMenu::kFrame : inside ? kFills[1] : clWhite;
+            ASSERT_EQ(FromQRgb(image.pixel(x, y)), want) << x << "," << y;
+        }
+    }
+
+    // The band is no item's.
+    MoveMouse(window, QPoint(1, 10));
+    EXPECT_EQ(window->SelectedIndex(), -1);
+    MoveMouse(window, QPoint(2, 3));
+    EXPECT_EQ(window->SelectedIndex(), 0);
+}
+
+TEST_F(BandedPopupTest, TheBandIsAskedAtEachLayoutAndAnEmptyOneIsNotPainted) {
+    menu.band = {};
+    TPopupMenuWindow* window = Opened();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->size(), QSize(kWidth, 2 * kHeight));
+    EXPECT_EQ(window->ItemRect(0), Rect(0, 0, kWidth, kHeight));
+    window->Render();
+    EXPECT_TRUE(menu.framed.empty());
+}
+
+TEST_F(BandedPopupTest, ASubMenuOpensBesideTheWholeWindow) {
+    AddItem(menu.Items()->Items(1), QStringLiteral("&Inner"));
+    TPopupMenuWindow* window = Opened();
+    Key(Qt::Key_End);
+    Key(Qt::Key_Right);
+    TPopupMenuWindow* sub = window->SubMenu();
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->pos(), window->pos() + QPoint(window->width(), window->ItemRect(1).Top));
+}
