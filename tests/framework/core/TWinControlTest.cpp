@@ -7,6 +7,7 @@
 #include "framework/controls/TPanel.h"
 #include "framework/core/Exception.h"
 #include "framework/core/TForm.h"
+#include "framework/graphics/Colors.h"
 
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -346,4 +347,26 @@ TEST_F(TWinControlTest, TheShortHintShowsAsTheTooltipOfTheControlUnderThePointer
     edit->SetHint(QString());
     EXPECT_EQ(TooltipAt(edit->Handle(), QPoint(5, 5)), QStringLiteral("面板"));
     QToolTip::hideText();
+}
+
+TEST_F(TWinControlTest, Ctl3DFollowsTheParentUntilSetOnTheControl) {
+    auto* panel = new TPanel(&owner);
+    auto* edit = new TEdit(&owner);
+    edit->SetParent(panel);
+    panel->SetCtl3D(false);
+    EXPECT_FALSE(edit->Ctl3D());
+    EXPECT_TRUE(edit->ParentCtl3D());
+    // The edit draws the flat border.
+    const auto flatBorder = [edit] {
+        return edit->Handle()->grab().toImage().pixelColor(0, 10) == ToQColor(clWindowFrame);
+    };
+    EXPECT_TRUE(flatBorder());
+
+    edit->SetCtl3D(true);
+    panel->SetCtl3D(true);
+    panel->SetCtl3D(false);
+    EXPECT_TRUE(edit->Ctl3D());
+    EXPECT_FALSE(flatBorder());
+    edit->SetParentCtl3D(true);
+    EXPECT_FALSE(edit->Ctl3D());
 }
