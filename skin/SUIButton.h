@@ -6,6 +6,7 @@
 
 #include "framework/controls/TCustomPushButton.h"
 #include "framework/graphics/TBitmap.h"
+#include "framework/menus/TPopupMenu.h"
 #include "skin/SUIMgr.h"
 #include "skin/SUIThemes.h"
 
@@ -21,9 +22,22 @@ Q_ENUM_NS(TButtonLayout)
 } // namespace SUIButtonLayouts
 using SUIButtonLayouts::TButtonLayout;
 
+// Both classes publish in the order a stored button lists its values.
 class TsuiCustomButton : public TCustomPushButton {
     Q_OBJECT
+    Q_PROPERTY(Framework::TBiDiMode BiDiMode READ BiDiMode WRITE SetBiDiMode)
+    Q_PROPERTY(Framework::TAnchors Anchors READ Anchors WRITE SetAnchors)
+    Q_PROPERTY(bool ParentColor READ ParentColor WRITE SetParentColor)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
+    Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
+    Q_PROPERTY(bool ParentBiDiMode READ ParentBiDiMode WRITE SetParentBiDiMode)
+    Q_PROPERTY(bool ParentFont READ ParentFont WRITE SetParentFont)
+    Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
 public:
     explicit TsuiCustomButton(TComponent* AOwner);
     ~TsuiCustomButton() override;
@@ -123,8 +137,14 @@ class TsuiButton : public TsuiCustomButton {
     Q_PROPERTY(SUIThemes::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
     Q_PROPERTY(bool Cancel READ Cancel WRITE SetCancel)
     Q_PROPERTY(bool Default READ Default WRITE SetDefault)
+    Q_PROPERTY(TAction* Action READ Action WRITE SetAction)
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(TFont* Font READ Font)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
     Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
     Q_PROPERTY(int ModalResult READ ModalResult WRITE SetModalResult)
+    Q_PROPERTY(bool AutoSize READ AutoSize WRITE SetAutoSize)
     Q_PROPERTY(int FocusedRectMargin READ FocusedRectMargin WRITE SetFocusedRectMargin)
     Q_PROPERTY(TBitmap* Glyph READ Glyph)
     Q_PROPERTY(SUIButtonLayouts::TButtonLayout Layout READ Layout WRITE SetLayout)

@@ -7,6 +7,7 @@
 #include "framework/controls/TCustomPanel.h"
 #include "framework/controls/TToolBar.h"
 #include "framework/menus/TMainMenu.h"
+#include "framework/menus/TPopupMenu.h"
 #include "skin/SUIMgr.h"
 #include "skin/SUITitleBar.h"
 
@@ -17,6 +18,8 @@ class TCustomForm;
 class TsuiMainMenu;
 struct TMsg;
 
+// Published in the order a stored frame lists its values. BiDiMode is only passed on to the
+// controls that follow it: the frame's own drawing is the same in every direction.
 class TsuiForm : public TCustomPanel, public TsuiTitleBarHost {
     Q_OBJECT
     Q_PROPERTY(bool TitleBarCustom READ TitleBarCustom WRITE SetTitleBarCustom)
@@ -26,6 +29,8 @@ class TsuiForm : public TCustomPanel, public TsuiTitleBarHost {
     Q_PROPERTY(int BorderColor READ BorderColor WRITE SetBorderColor)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
     Q_PROPERTY(bool TitleBarVisible READ TitleBarVisible WRITE SetTitleBarVisible)
+    Q_PROPERTY(Framework::TBiDiMode BiDiMode READ BiDiMode WRITE SetBiDiMode)
+    Q_PROPERTY(int Color READ Color WRITE SetColor)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(TCustomPanel* FormPanel READ FormPanel WRITE SetFormPanel)
     Q_PROPERTY(TsuiTitleBarButtons* TitleBarButtons READ TitleBarButtons WRITE SetTitleBarButtons)
@@ -39,6 +44,7 @@ class TsuiForm : public TCustomPanel, public TsuiTitleBarHost {
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
     Q_PROPERTY(int RoundCorner READ RoundCorner WRITE SetRoundCorner)
+    Q_PROPERTY(TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
     Q_PROPERTY(QString Version READ Version WRITE SetVersion)
 public:
     // The owner is the host form; anything else is refused. So is a second frame on one form.

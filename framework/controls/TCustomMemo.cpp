@@ -66,8 +66,8 @@ void TCustomMemo::SetWordWrap(bool v) {
     Editor()->setLineWrapMode(v ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
-void TCustomMemo::SetCtl3D(bool v) {
-    ctl3D_ = v;
+void TCustomMemo::Ctl3DChanged() {
+    TWinControl::Ctl3DChanged();
     ApplyLook();
 }
 
@@ -78,7 +78,7 @@ void TCustomMemo::ColorChanged() {
 
 void TCustomMemo::ApplyLook() {
     const QString base = ToQColor(Color()).name();
-    if (!ctl3D_)
+    if (!Ctl3D())
         Editor()->setStyleSheet(QStringLiteral("QPlainTextEdit{border:1px solid %1;background:%2;}")
                                     .arg(ToQColor(clWindowFrame).name(), base));
     else

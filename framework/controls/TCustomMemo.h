@@ -11,7 +11,6 @@ class TCustomMemo : public TWinControl {
     Q_PROPERTY(Framework::TScrollStyle ScrollBars READ ScrollBars WRITE SetScrollBars)
     Q_PROPERTY(bool WordWrap READ WordWrap WRITE SetWordWrap)
     Q_PROPERTY(QStringList Lines READ Lines WRITE SetLines)
-    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
 public:
     explicit TCustomMemo(TComponent* AOwner);
 
@@ -23,8 +22,6 @@ public:
     void SetWordWrap(bool v);
     QStringList Lines() const;
     void SetLines(const QStringList& lines);
-    bool Ctl3D() const { return ctl3D_; }
-    void SetCtl3D(bool v);
 
     void SelectAll();
     QString SelText() const;
@@ -40,6 +37,7 @@ protected:
     QString GetText() const override;
     void TextChanged() override;
     void ColorChanged() override;
+    void Ctl3DChanged() override;
     QPlainTextEdit* Editor() const;
 
 private:
@@ -48,5 +46,4 @@ private:
     bool readOnly_ = false;
     TScrollStyle scrollBars_ = TScrollStyle::ssNone;
     bool wordWrap_ = true;
-    bool ctl3D_ = true;
 };

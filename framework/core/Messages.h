@@ -23,6 +23,7 @@ enum : UINT {
     WM_CLOSE = 0x0010,
     WM_ERASEBKGND = 0x0014,
     WM_SHOWWINDOW = 0x0018,
+    WM_CONTEXTMENU = 0x007B, // lParam: the screen point; a right-button release asks for it
     WM_NCHITTEST = 0x0084,
     WM_GETDLGCODE = 0x0087,
     WM_NCMOUSEMOVE = 0x00A0,
@@ -66,9 +67,12 @@ enum : UINT {
     CM_ENABLEDCHANGED = CM_BASE + 12,
     CM_COLORCHANGED = CM_BASE + 13,
     CM_FONTCHANGED = CM_BASE + 14,
+    CM_CTL3DCHANGED = CM_BASE + 16,
     CM_TEXTCHANGED = CM_BASE + 18,
     CM_MOUSEENTER = CM_BASE + 19,
     CM_MOUSELEAVE = CM_BASE + 20,
+    CM_SHOWHINTCHANGED = CM_BASE + 34,
+    CM_BIDIMODECHANGED = CM_BASE + 60,
 };
 
 // The client-area mouse messages, WM_MOUSEMOVE to WM_MBUTTONDBLCLK (the wheel is not one).

@@ -2,6 +2,7 @@
 
 #include "framework/core/EventTranslator.h"
 #include "framework/core/TWinControl.h"
+#include "framework/menus/TPopupMenu.h"
 
 #include <QCursor>
 #include <QPointer>
@@ -59,8 +60,11 @@ bool DecodeMouseButtonMessage(UINT msg, MouseMessageKind& out) {
 
 } // namespace
 
-TControl::TControl(TComponent* AOwner) : TComponent(AOwner), font_(std::make_unique<TFont>()) {
+TControl::TControl(TComponent* AOwner)
+    : TComponent(AOwner), constraints_(std::make_unique<TSizeConstraints>()),
+      font_(std::make_unique<TFont>()) {
     WindowProc = [this](TMessage& m) { WndProc(m); };
+    constraints_->OnChange = [this] { ConstraintsChanged(); };
     font_->OnChange = [this] {
         if (!updatingFromParent_)
             parentFont_ = false;
@@ -90,7 +94,10 @@ void TControl::SetParent(TWinControl* parent) {
         parent->InsertControl(this);
         ParentFontChanged();
         ParentColorChanged();
+        ParentShowHintChanged();
+        ParentBiDiModeChanged();
     }
+    UpdateAnchorRules();
 }
 
 void TControl::SetParentComponent(TComponent* parent) {
@@ -104,6 +111,8 @@ void TControl::SetParentComponent(TComponent* parent) {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
+    width = constraints_->ConstrainWidth(width);
+    height = constraints_->ConstrainHeight(height);
     if (left == left_ && top == top_ && width == width_ && height == height_)
         return;
     const TRect old = BoundsRect();
@@ -111,6 +120,8 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     top_ = top;
     width_ = width;
     height_ = height;
+    if (!anchorMove_)
+        UpdateAnchorRules();
     BoundsChanged();
     if (parent_ && !IsWindowed()) {
         parent_->InvalidateArea(old);
@@ -143,6 +154,32 @@ void TControl::SetAlign(TAlign align) {
         return;
     align_ = align;
     RequestAlign();
+}
+
+void TControl::SetAnchors(TAnchors anchors) {
+    anchors_ = anchors;
+    UpdateAnchorRules();
+}
+
+void TControl::UpdateAnchorRules() {
+    const TPoint parentSize =
+        parent_ ? TPoint{parent_->ClientWidth(), parent_->ClientHeight()} : TPoint{};
+    anchorRules_.Remember(anchors_, BoundsRect(), parentSize);
+}
+
+void TControl::FollowAnchors(TPoint parentSize) {
+    if (align_ != TAlign::alNone)
+        return;
+    const std::optional<TRect> placed = anchorRules_.Follow(anchors_, BoundsRect(), parentSize);
+    if (!placed)
+        return;
+    anchorMove_ = true;
+    SetBoundsRect(*placed);
+    anchorMove_ = false;
+}
+
+void TControl::ConstraintsChanged() {
+    SetBounds(left_, top_, width_, height_);
 }
 
 void TControl::RequestAlign() {
@@ -215,6 +252,51 @@ void TControl::SetCursor(TCursor cursor) {
     cursor_ = cursor;
 }
 
+void TControl::SetShowHint(bool v) {
+    parentShowHint_ = false;
+    Change(showHint_, v, CM_SHOWHINTCHANGED);
+}
+
+void TControl::SetParentShowHint(bool v) {
+    parentShowHint_ = v;
+    ParentShowHintChanged();
+}
+
+void TControl::ParentShowHintChanged() {
+    if (parentShowHint_ && parent_)
+        Change(showHint_, parent_->ShowHint(), CM_SHOWHINTCHANGED);
+}
+
+void TControl::SetBiDiMode(TBiDiMode mode) {
+    parentBiDiMode_ = false;
+    Change(biDiMode_, mode, CM_BIDIMODECHANGED);
+}
+
+void TControl::SetParentBiDiMode(bool v) {
+    parentBiDiMode_ = v;
+    ParentBiDiModeChanged();
+}
+
+void TControl::ParentBiDiModeChanged() {
+    if (parentBiDiMode_ && parent_)
+        Change(biDiMode_, parent_->BiDiMode(), CM_BIDIMODECHANGED);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+    if (SetReference(popupMenu_, menu))
+        PopupMenuChanged();
+}
+
+void TControl::ContextMenu(TMessage& message) {
+    if (popupMenu_) {
+        popupMenu_->SetPopupComponent(this);
+        popupMenu_->Popup(GetXLParam(message.LParam), GetYLParam(message.LParam));
+        message.Result = 1;
+    } else if (parent_) {
+        message.Result = parent_->Perform(WM_CONTEXTMENU, message.WParam, message.LParam);
+    }
+}
+
 void TControl::SetAction(TAction* action) {
     if (action == action_)
         return;
@@ -244,8 +326,14 @@ void TControl::ActionChange(TAction* sender, bool checkDefaults) {
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && AComponent == action_)
+    if (Operation != TOperation::opRemove)
+        return;
+    if (AComponent == action_)
         action_ = nullptr;
+    if (AComponent == popupMenu_) {
+        popupMenu_ = nullptr;
+        PopupMenuChanged();
+    }
 }
 
 void TControl::FontChanged() {
@@ -288,6 +376,15 @@ void TControl::WndProc(TMessage& message) {
     case CM_VISIBLECHANGED:
         VisibleChanged();
         break;
+    case CM_SHOWHINTCHANGED:
+        ShowHintChanged();
+        break;
+    case CM_BIDIMODECHANGED:
+        BiDiModeChanged();
+        break;
+    case WM_CONTEXTMENU:
+        ContextMenu(message);
+        return;
     default:
         break;
     }
@@ -328,6 +425,11 @@ void TControl::HandleMouseMessage(TMessage& message) {
         // A click is a press and a release over the control.
         if (clicked && x >= 0 && y >= 0 && x < width_ && y < height_)
             Click();
+        // As the platform's default handling of the release, which the window then hears.
+        if (kind.button == TMouseButton::mbRight) {
+            const TPoint screen = ClientToScreen({x, y});
+            Perform(WM_CONTEXTMENU, 0, MakeLParam(screen.X, screen.Y));
+        }
         break;
     }
     }
@@ -390,6 +492,10 @@ UINT TControl::DeliveredMouseMessage(UINT msg) const {
     }
 }
 
+QString GetShortHint(const QString& hint) {
+    return hint.section(u'|', 0, 0);
+}
+
 bool IsAccel(char16_t key, const QString& caption) {
     for (qsizetype i = caption.indexOf(u'&'); i >= 0 && i + 1 < caption.size();
          i = caption.indexOf(u'&', i + 2)) {
@@ -444,6 +550,12 @@ bool TControl::BindEvent(const QByteArray& name, const TMethod& method) {
         EventBinding("OnMouseEnter", &TControl::OnMouseEnter),
         EventBinding("OnMouseLeave", &TControl::OnMouseLeave),
         EventBinding("OnResize", &TControl::OnResize),
+        EventBinding("OnDragDrop", &TControl::OnDragDrop),
+        EventBinding("OnDragOver", &TControl::OnDragOver),
+        EventBinding("OnEndDock", &TControl::OnEndDock),
+        EventBinding("OnEndDrag", &TControl::OnEndDrag),
+        EventBinding("OnStartDock", &TControl::OnStartDock),
+        EventBinding("OnStartDrag", &TControl::OnStartDrag),
     };
     return kEvents.Bind(*this, name, method) || TComponent::BindEvent(name, method);
 }

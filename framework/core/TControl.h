@@ -1,11 +1,14 @@
-// Controls: a component with a parent, bounds, alignment, visibility, caption, font, colour and
-// cursor, and a replaceable window procedure through which every message reaches it.
+// Controls: a component with a parent, bounds, alignment and anchors, size limits, visibility,
+// caption, font, colour, cursor, hint, text direction and popup menu, and a replaceable window
+// procedure through which every message reaches it.
 #pragma once
 
 #include "framework/core/Messages.h"
 #include "framework/core/TAction.h"
+#include "framework/core/TAnchorRules.h"
 #include "framework/core/TComponent.h"
 #include "framework/core/TMethod.h"
+#include "framework/core/TSizeConstraints.h"
 #include "framework/core/Types.h"
 #include "framework/graphics/TFont.h"
 
@@ -13,7 +16,9 @@
 #include <memory>
 
 class TCanvas;
+class TPopupMenu;
 class TWinControl;
+Q_MOC_INCLUDE("framework/menus/TPopupMenu.h")
 
 // Traits a control class declares for itself; a class drops the defaults it does not want in
 // its constructor.
@@ -30,6 +35,9 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TControlStyle)
 // without regard to case.
 bool IsAccel(char16_t key, const QString& caption);
 
+// The part of a hint before the first "|": what a tooltip shows.
+QString GetShortHint(const QString& hint);
+
 // A window procedure: the control's own one or a hook installed over it.
 using TWndMethod = std::function<void(TMessage&)>;
 
@@ -40,6 +48,8 @@ class TControl : public TComponent {
     Q_PROPERTY(int Width READ Width WRITE SetWidth)
     Q_PROPERTY(int Height READ Height WRITE SetHeight)
     Q_PROPERTY(Framework::TAlign Align READ Align WRITE SetAlign)
+    Q_PROPERTY(Framework::TAnchors Anchors READ Anchors WRITE SetAnchors)
+    Q_PROPERTY(TSizeConstraints* Constraints READ Constraints)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -50,7 +60,17 @@ class TControl : public TComponent {
     Q_PROPERTY(int Cursor READ Cursor WRITE SetCursor)
     Q_PROPERTY(QString Hint READ Hint WRITE SetHint)
     Q_PROPERTY(bool ShowHint READ ShowHint WRITE SetShowHint)
+    Q_PROPERTY(bool ParentShowHint READ ParentShowHint WRITE SetParentShowHint)
     Q_PROPERTY(TAction* Action READ Action WRITE SetAction)
+    Q_PROPERTY(TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
+    Q_PROPERTY(Framework::TBiDiMode BiDiMode READ BiDiMode WRITE SetBiDiMode)
+    Q_PROPERTY(bool ParentBiDiMode READ ParentBiDiMode WRITE SetParentBiDiMode)
+    Q_PROPERTY(int DragCursor READ DragCursor WRITE SetDragCursor)
+    Q_PROPERTY(Framework::TDragKind DragKind READ DragKind WRITE SetDragKind)
+    Q_PROPERTY(Framework::TDragMode DragMode READ DragMode WRITE SetDragMode)
+    Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
+    Q_PROPERTY(QString HelpKeyword READ HelpKeyword WRITE SetHelpKeyword)
+    Q_PROPERTY(Framework::THelpType HelpType READ HelpType WRITE SetHelpType)
 public:
     explicit TControl(TComponent* AOwner);
     ~TControl() override;
@@ -82,6 +102,13 @@ public:
 
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
+    // A control that is not aligned keeps its distance to the anchored edges of its parent's
+    // client area when the parent is resized (see TAnchorRules); the place it keeps is the one
+    // it was last given.
+    TAnchors Anchors() const { return anchors_; }
+    void SetAnchors(TAnchors anchors);
+    // Limits that every change of the control's size is brought within. Owned.
+    TSizeConstraints* Constraints() const { return constraints_.get(); }
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool visible);
     void Show() { SetVisible(true); }
@@ -101,10 +128,39 @@ public:
     void SetParentColor(bool v);
     TCursor Cursor() const { return cursor_; }
     virtual void SetCursor(TCursor cursor);
+    // The short hint shows as a tooltip over the control while ShowHint is set (see
+    // TWinControl); a control without one leaves the tooltip to its parent.
     QString Hint() const { return hint_; }
     void SetHint(const QString& hint) { hint_ = hint; }
     bool ShowHint() const { return showHint_; }
-    void SetShowHint(bool v) { showHint_ = v; }
+    void SetShowHint(bool v);
+    // ShowHint follows the parent's until it is set on the control itself.
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool v);
+    // The menu a right click on the control opens at the pointer, through WM_CONTEXTMENU; a
+    // control without one hands the request to its parent. Not owned; dropped when destroyed.
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu);
+    // The reading order of the control's text; only controls that show text the toolkit lays out
+    // follow it (the edit). It follows the parent's until set on the control itself.
+    TBiDiMode BiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode mode);
+    bool ParentBiDiMode() const { return parentBiDiMode_; }
+    void SetParentBiDiMode(bool v);
+    // Kept for form descriptions and read back, with no effect: the framework has no dragging
+    // or docking between controls and no help viewer.
+    TCursor DragCursor() const { return dragCursor_; }
+    void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
+    TDragKind DragKind() const { return dragKind_; }
+    void SetDragKind(TDragKind kind) { dragKind_ = kind; }
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode mode) { dragMode_ = mode; }
+    int HelpContext() const { return helpContext_; }
+    void SetHelpContext(int context) { helpContext_ = context; }
+    QString HelpKeyword() const { return helpKeyword_; }
+    void SetHelpKeyword(const QString& keyword) { helpKeyword_ = keyword; }
+    THelpType HelpType() const { return helpType_; }
+    void SetHelpType(THelpType type) { helpType_ = type; }
     // Links the control to an action (null unlinks): it takes the action's caption, enabled
     // state, hint and visibility now and at every change, and a click executes the action.
     TAction* Action() const { return action_; }
@@ -149,6 +205,13 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TNotifyEvent OnResize;
+    // Bound from form descriptions and never raised (see DragMode).
+    TDragDropEvent OnDragDrop;
+    TDragOverEvent OnDragOver;
+    TEndDragEvent OnEndDock;
+    TEndDragEvent OnEndDrag;
+    TStartDragEvent OnStartDock;
+    TStartDragEvent OnStartDrag;
 
     // Whether the control is drawn inside its parent's window rather than owning one.
     virtual bool IsWindowed() const { return false; }
@@ -167,9 +230,26 @@ protected:
     virtual void BoundsChanged() {}
     virtual void VisibleChanged() {}
     virtual void EnabledChanged() { Invalidate(); }
-    // Taken over from the parent when ParentFont / ParentColor are set.
+    virtual void ShowHintChanged() {}
+    virtual void BiDiModeChanged() {}
+    virtual void PopupMenuChanged() {}
+    // The control's size limits changed; its bounds are brought within them.
+    virtual void ConstraintsChanged();
+    // Taken over from the parent when ParentFont / ParentColor / ParentShowHint /
+    // ParentBiDiMode are set.
     void ParentFontChanged();
     void ParentColorChanged();
+    void ParentShowHintChanged();
+    void ParentBiDiModeChanged();
+    // The parent's client area is now `parentSize`: an anchored control follows it.
+    void FollowAnchors(TPoint parentSize);
+    // Stores `value`; when that changes `field`, the control is told by `notice`.
+    template <class T> void Change(T& field, T value, UINT notice) {
+        if (field == value)
+            return;
+        field = value;
+        Perform(notice);
+    }
 
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
@@ -189,6 +269,9 @@ protected:
 
 private:
     void HandleMouseMessage(TMessage& message);
+    // Opens PopupMenu at the message's screen point, or asks the parent.
+    void ContextMenu(TMessage& message);
+    void UpdateAnchorRules();
     // Moves the mouse capture to `control` (null: nobody); `grab` makes its window grab the
     // pointer.
     static void ChangeCapture(TControl* control, bool grab);
@@ -199,6 +282,10 @@ private:
     int width_ = 0;
     int height_ = 0;
     TAlign align_ = TAlign::alNone;
+    TAnchors anchors_ = TAnchors(Framework::akLeft) | Framework::akTop;
+    TAnchorRules anchorRules_;
+    bool anchorMove_ = false; // the anchors are moving the control: its place to keep stays
+    std::unique_ptr<TSizeConstraints> constraints_;
     bool visible_ = true;
     bool enabled_ = true;
     QString text_;
@@ -209,7 +296,17 @@ private:
     TCursor cursor_ = crDefault;
     QString hint_;
     bool showHint_ = false;
-    TAction* action_ = nullptr;  // not owned; dropped by the free notification
+    bool parentShowHint_ = true;
+    TAction* action_ = nullptr;       // not owned; dropped by the free notification
+    TPopupMenu* popupMenu_ = nullptr; // not owned; dropped by the free notification
+    TBiDiMode biDiMode_ = TBiDiMode::bdLeftToRight;
+    bool parentBiDiMode_ = true;
+    TCursor dragCursor_ = crDrag;
+    TDragKind dragKind_ = TDragKind::dkDrag;
+    TDragMode dragMode_ = TDragMode::dmManual;
+    int helpContext_ = 0;
+    QString helpKeyword_;
+    THelpType helpType_ = THelpType::htContext;
     bool mouseCaptured_ = false; // left button went down on this control and is still held
     TControlStyle controlStyle_ =
         TControlStyle(TControlStyleFlag::csClickEvents) | TControlStyleFlag::csDoubleClicks;

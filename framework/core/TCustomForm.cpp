@@ -61,13 +61,8 @@ Qt::WindowState QtWindowState(TWindowState state) {
 }
 } // namespace
 
-TCustomForm::TCustomForm(TComponent* AOwner)
-    : TWinControl(AOwner), constraints_(std::make_unique<TSizeConstraints>()) {
+TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner) {
     SetControlStyle(ControlStyle() | TControlStyleFlag::csAcceptsControls);
-    constraints_->OnChange = [this] {
-        ApplySizeLimits();
-        SetBounds(Left(), Top(), Width(), Height());
-    };
     SetVisible(false);
     Handle();
 }
@@ -98,10 +93,9 @@ int TCustomForm::NonClientHeight() const {
     return NonClientWidth() + (IsToolWindow(borderStyle_) ? kToolCaptionHeight : kCaptionHeight);
 }
 
-void TCustomForm::SetBounds(int left, int top, int width, int height) {
-    width = constraints_->ConstrainWidth(width);
-    height = constraints_->ConstrainHeight(height);
-    TWinControl::SetBounds(left, top, width, height);
+void TCustomForm::ConstraintsChanged() {
+    ApplySizeLimits();
+    TWinControl::ConstraintsChanged();
 }
 
 void TCustomForm::BoundsChanged() {
@@ -247,11 +241,11 @@ void TCustomForm::ApplySizeLimits() {
     }
     const int ncw = NonClientWidth();
     const int nch = NonClientHeight();
-    w->setMinimumSize(std::max(0, constraints_->MinWidth() - ncw),
-                      std::max(0, constraints_->MinHeight() - nch));
+    w->setMinimumSize(std::max(0, Constraints()->MinWidth() - ncw),
+                      std::max(0, Constraints()->MinHeight() - nch));
     w->setMaximumSize(
-        constraints_->MaxWidth() > 0 ? constraints_->MaxWidth() - ncw : QWIDGETSIZE_MAX,
-        constraints_->MaxHeight() > 0 ? constraints_->MaxHeight() - nch : QWIDGETSIZE_MAX);
+        Constraints()->MaxWidth() > 0 ? Constraints()->MaxWidth() - ncw : QWIDGETSIZE_MAX,
+        Constraints()->MaxHeight() > 0 ? Constraints()->MaxHeight() - nch : QWIDGETSIZE_MAX);
 }
 
 void TCustomForm::VisibleChanged() {

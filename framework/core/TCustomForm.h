@@ -2,10 +2,8 @@
 // size limits, and the creation and close handlers.
 #pragma once
 
-#include "framework/core/TSizeConstraints.h"
 #include "framework/core/TWinControl.h"
 
-#include <memory>
 #include <optional>
 
 class QEventLoop;
@@ -18,7 +16,6 @@ class TCustomForm : public TWinControl {
     Q_PROPERTY(Framework::TBorderIcons BorderIcons READ BorderIcons WRITE SetBorderIcons)
     Q_PROPERTY(Framework::TFormStyle FormStyle READ FormStyle WRITE SetFormStyle)
     Q_PROPERTY(Framework::TWindowState WindowState READ WindowState WRITE SetWindowState)
-    Q_PROPERTY(TSizeConstraints* Constraints READ Constraints)
     Q_PROPERTY(bool Scaled READ Scaled WRITE SetScaled)
     Q_PROPERTY(bool AutoScroll READ AutoScroll WRITE SetAutoScroll)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE SetBorderWidth)
@@ -36,7 +33,6 @@ public:
     int ClientHeight() const override { return Height() - NonClientHeight(); }
     void SetClientWidth(int w) { SetWidth(w + NonClientWidth()); }
     void SetClientHeight(int h) { SetHeight(h + NonClientHeight()); }
-    void SetBounds(int left, int top, int width, int height) override;
     // Frame and caption around the client area for the border style in force.
     int NonClientWidth() const;
     int NonClientHeight() const;
@@ -63,7 +59,6 @@ public:
     // The bounds it takes back when restored from a maximised state it gave itself; otherwise
     // the bounds it has (a hidden form maximised by a window manager keeps them until shown).
     TRect NormalBounds() const;
-    TSizeConstraints* Constraints() const { return constraints_.get(); }
     bool Scaled() const { return scaled_; }
     void SetScaled(bool v) { scaled_ = v; }
     bool AutoScroll() const { return autoScroll_; }
@@ -117,6 +112,8 @@ protected:
     void AdjustClientRect(TRect& rect) const override;
     void VisibleChanged() override;
     void BoundsChanged() override;
+    // The window's own size limits follow the form's.
+    void ConstraintsChanged() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     virtual void DoCreate();
     virtual void DoClose(TCloseAction& action);
@@ -135,7 +132,6 @@ private:
         TBorderIcons(Framework::biSystemMenu) | Framework::biMinimize | Framework::biMaximize;
     TWindowStyle style_ = WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
     TFormStyle formStyle_ = TFormStyle::fsNormal;
-    std::unique_ptr<TSizeConstraints> constraints_;
     bool scaled_ = true;
     bool autoScroll_ = false;
     int borderWidth_ = 0;

@@ -10,10 +10,12 @@
 #include "framework/graphics/TRegion.h"
 
 #include <QEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
@@ -101,8 +103,18 @@ void TWinControl::ApplyWindowState() {
     w->setEnabled(Enabled());
     w->setCursor(EventTranslator::CursorShape(Cursor()));
     w->setFocusPolicy(tabStop_ ? Qt::StrongFocus : Qt::ClickFocus);
+    ApplyContextMenuPolicy();
     if (!w->isWindow())
         w->setVisible(Visible());
+}
+
+void TWinControl::ApplyContextMenuPolicy() {
+    handle_->setContextMenuPolicy(PopupMenu() ? Qt::PreventContextMenu : Qt::DefaultContextMenu);
+}
+
+void TWinControl::PopupMenuChanged() {
+    if (handle_)
+        ApplyContextMenuPolicy();
 }
 
 TControl* TWinControl::Controls(int index) const {
@@ -192,6 +204,9 @@ void TWinControl::RealignControls() {
     TRect rect = ClientRect();
     AdjustClientRect(rect);
     AlignControls(rect);
+    const TPoint clientSize{ClientWidth(), ClientHeight()};
+    for (TControl* c : controls_)
+        c->FollowAnchors(clientSize);
     aligning_ = false;
 }
 
@@ -250,6 +265,57 @@ void TWinControl::SetWindowRegion(const TRegion& region) {
     region.ApplyToWidget(window);
     if (window->isWindow())
         RegionClearer::Of(window)->SetRegion(region.ToQRegion());
+}
+
+void TWinControl::SetParent(TWinControl* parent) {
+    TControl::SetParent(parent);
+    ParentCtl3DChanged();
+}
+
+void TWinControl::SetCtl3D(bool v) {
+    parentCtl3D_ = false;
+    Change(ctl3D_, v, CM_CTL3DCHANGED);
+}
+
+void TWinControl::SetParentCtl3D(bool v) {
+    parentCtl3D_ = v;
+    ParentCtl3DChanged();
+}
+
+void TWinControl::ParentCtl3DChanged() {
+    if (parentCtl3D_ && Parent())
+        Change(ctl3D_, Parent()->Ctl3D(), CM_CTL3DCHANGED);
+}
+
+void TWinControl::Ctl3DChanged() {
+    for (TControl* c : controls_)
+        if (auto* win = qobject_cast<TWinControl*>(c))
+            win->ParentCtl3DChanged();
+}
+
+void TWinControl::ShowHintChanged() {
+    for (TControl* c : controls_)
+        c->ParentShowHintChanged();
+}
+
+void TWinControl::BiDiModeChanged() {
+    for (TControl* c : controls_)
+        c->ParentBiDiModeChanged();
+}
+
+bool TWinControl::ShowHintAt(const QHelpEvent& event) {
+    const QPoint p = handle_->mapFromGlobal(event.globalPos());
+    TControl* child = ControlAtPos({p.x(), p.y()});
+    for (TControl* c : {child, static_cast<TControl*>(this)}) {
+        const QString hint = c && c->ShowHint() ? GetShortHint(c->Hint()) : QString();
+        if (hint.isEmpty())
+            continue;
+        // The tooltip goes once the pointer leaves the control it names.
+        const TRect area = c == this ? ClientRect() : c->BoundsRect();
+        QToolTip::showText(event.globalPos(), hint, handle_, area.ToQRect());
+        return true;
+    }
+    return false;
 }
 
 void TWinControl::SetTabOrder(int order) {
@@ -418,6 +484,8 @@ TWinControl::DispatchToolkitEvent(QEvent* event, QWidget* source,
     // Events the window receives while it is being built belong to the toolkit alone.
     if (!handle_ || AlreadyDispatched(event, source))
         return {false, base(event)};
+    if (event->type() == QEvent::ToolTip && ShowHintAt(static_cast<QHelpEvent&>(*event)))
+        return {true, true};
     std::vector<TMessage> messages = EventTranslator::Translate(event, handle_, source);
     TrackMouseInside(event, source, messages);
     if (messages.empty())
@@ -573,6 +641,9 @@ void TWinControl::WndProc(TMessage& message) {
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
         Broadcast(message);
+        break;
+    case CM_CTL3DCHANGED:
+        Ctl3DChanged();
         break;
     default:
         break;

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QEvent;
+class QHelpEvent;
 class QMouseEvent;
 class QPaintEvent;
 class TRegion;
@@ -19,6 +20,10 @@ class TWinControl : public TControl {
     Q_OBJECT
     Q_PROPERTY(int TabOrder READ TabOrder WRITE SetTabOrder)
     Q_PROPERTY(bool TabStop READ TabStop WRITE SetTabStop)
+    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
+    Q_PROPERTY(bool ParentCtl3D READ ParentCtl3D WRITE SetParentCtl3D)
+    Q_PROPERTY(Framework::TImeMode ImeMode READ ImeMode WRITE SetImeMode)
+    Q_PROPERTY(QString ImeName READ ImeName WRITE SetImeName)
 public:
     explicit TWinControl(TComponent* AOwner);
     ~TWinControl() override;
@@ -53,6 +58,21 @@ public:
     // which clips on X11; a top-level window also gets the pixels outside it cleared, which is
     // what shapes a translucent (frameless) window on Wayland.
     void SetWindowRegion(const TRegion& region);
+
+    void SetParent(TWinControl* parent) override;
+
+    // A sunken, three-dimensional border rather than a flat line, for controls that draw one.
+    // It follows the parent's until set on the control itself.
+    bool Ctl3D() const { return ctl3D_; }
+    void SetCtl3D(bool v);
+    bool ParentCtl3D() const { return parentCtl3D_; }
+    void SetParentCtl3D(bool v);
+    // Kept for form descriptions and read back, with no effect: the desktop's input method
+    // decides its own state and there is no choice of input method per control.
+    TImeMode ImeMode() const { return imeMode_; }
+    void SetImeMode(TImeMode mode) { imeMode_ = mode; }
+    QString ImeName() const { return imeName_; }
+    void SetImeName(const QString& name) { imeName_ = name; }
 
     int TabOrder() const { return tabOrder_; }
     void SetTabOrder(int order);
@@ -131,6 +151,12 @@ protected:
     void VisibleChanged() override;
     void EnabledChanged() override;
     void SetCursor(TCursor cursor) override;
+    // The children that follow the parent hear of it.
+    void ShowHintChanged() override;
+    void BiDiModeChanged() override;
+    virtual void Ctl3DChanged();
+    // A window whose control has a popup menu shows no menu of the toolkit's own.
+    void PopupMenuChanged() override;
 
     // A widget inside the window (a scroll area's viewport) whose input counts as the window's.
     void WatchChildWidget(QWidget* widget);
@@ -159,6 +185,11 @@ private:
     void SendPaintMessages(TCanvas& canvas, QEvent* event,
                            const std::function<void()>& toolkitPaint);
     bool DefaultPaint(TMessage& message);
+    void ParentCtl3DChanged();
+    void ApplyContextMenuPolicy();
+    // Shows the short hint of the graphic child under the pointer, else the control's own, as
+    // the toolkit's tooltip; false when neither has one to show (the parent window is asked).
+    bool ShowHintAt(const QHelpEvent& event);
     void TrackMouseInside(QEvent* event, QWidget* source, std::vector<TMessage>& messages);
 
     QPointer<QWidget> handle_;
@@ -166,6 +197,10 @@ private:
     int tabOrder_ = -1;
     bool mouseInside_ = false; // the cursor is over the window, as last told
     bool tabStop_ = false;
+    bool ctl3D_ = true;
+    bool parentCtl3D_ = true;
+    TImeMode imeMode_ = TImeMode::imDontCare;
+    QString imeName_;
     bool aligning_ = false;
     TControl* mouseControl_ = nullptr;   // graphic child the mouse is over
     TControl* captureControl_ = nullptr; // graphic child that took the button press

@@ -132,20 +132,63 @@ Q_ENUM_NS(TFontCharset)
 enum TFontStyle { fsBold = 0x1, fsItalic = 0x2, fsUnderline = 0x4, fsStrikeOut = 0x8 };
 Q_DECLARE_FLAGS(TFontStyles, TFontStyle)
 Q_FLAG_NS(TFontStyles)
+// The parent's edges a control keeps its distance to when the parent is resized.
+enum TAnchorKind { akLeft = 0x1, akTop = 0x2, akRight = 0x4, akBottom = 0x8 };
+Q_DECLARE_FLAGS(TAnchors, TAnchorKind)
+Q_FLAG_NS(TAnchors)
+enum class TBiDiMode {
+    bdLeftToRight,
+    bdRightToLeft,
+    bdRightToLeftNoAlign,
+    bdRightToLeftReadingOnly
+};
+Q_ENUM_NS(TBiDiMode)
+enum class TDragMode { dmManual, dmAutomatic };
+Q_ENUM_NS(TDragMode)
+enum class TDragKind { dkDrag, dkDock };
+Q_ENUM_NS(TDragKind)
+enum class THelpType { htKeyword, htContext };
+Q_ENUM_NS(THelpType)
+enum class TImeMode {
+    imDisable,
+    imClose,
+    imOpen,
+    imDontCare,
+    imSAlpha,
+    imAlpha,
+    imHira,
+    imSKata,
+    imKata,
+    imChinese,
+    imSHanguel,
+    imHanguel
+};
+Q_ENUM_NS(TImeMode)
+enum class TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+Q_ENUM_NS(TEditCharCase)
 } // namespace Framework
 Q_DECLARE_OPERATORS_FOR_FLAGS(Framework::TBorderIcons)
 Q_DECLARE_OPERATORS_FOR_FLAGS(Framework::TFontStyles)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Framework::TAnchors)
 
 using Framework::TAlign;
+using Framework::TAnchorKind;
+using Framework::TAnchors;
 using Framework::TBevelCut;
+using Framework::TBiDiMode;
 using Framework::TBorderIcon;
 using Framework::TBorderIcons;
 using Framework::TBorderStyle;
+using Framework::TDragKind;
+using Framework::TDragMode;
+using Framework::TEditCharCase;
 using Framework::TFontCharset;
 using Framework::TFontStyle;
 using Framework::TFontStyles;
 using Framework::TFormBorderStyle;
 using Framework::TFormStyle;
+using Framework::THelpType;
+using Framework::TImeMode;
 using Framework::TScrollStyle;
 using Framework::TWindowState;
 
@@ -175,6 +218,7 @@ enum : TCursor {
     crSizeNWSE = -8,
     crSizeWE = -9,
     crHourGlass = -11,
+    crDrag = -12,
     crHandPoint = -21,
 };
 
@@ -200,3 +244,12 @@ using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, i
 using TKeyEvent = std::function<void(TObject* Sender, std::uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char16_t& Key)>;
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
+
+// Dragging and docking between controls. Form descriptions bind these events; nothing on this
+// platform raises them (see TControl).
+enum class TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y)>;
+using TDragOverEvent = std::function<void(TObject* Sender, TObject* Source, int X, int Y,
+                                          TDragState State, bool& Accept)>;
+using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, int X, int Y)>;
+using TStartDragEvent = std::function<void(TObject* Sender, TObject*& DragObject)>;

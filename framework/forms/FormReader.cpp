@@ -86,6 +86,11 @@ std::optional<QVariant> PlainValue(const QMetaType& type, const FormValue& v) {
         if (v.kind == K::String)
             return QVariant(v.text);
         return std::nullopt;
+    case QMetaType::QChar:
+        // 'x' or #n: one character, #0 for none.
+        if (v.kind == K::String && v.text.size() == 1)
+            return QVariant(v.text.front());
+        return std::nullopt;
     case QMetaType::QStringList:
         if (v.kind == K::List)
             return QVariant(v.items);

@@ -47,6 +47,7 @@ constexpr std::array kIdentifiers{
     Entry{"crSizeNWSE", crSizeNWSE},
     Entry{"crSizeWE", crSizeWE},
     Entry{"crHourGlass", crHourGlass},
+    Entry{"crDrag", crDrag},
     Entry{"crHandPoint", crHandPoint},
 };
 } // namespace

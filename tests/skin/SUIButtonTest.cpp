@@ -7,7 +7,11 @@
 #include "framework/forms/FormReader.h"
 #include "framework/graphics/Colors.h"
 #include "framework/graphics/TCanvas.h"
+#include "framework/menus/TMenuItem.h"
+#include "framework/menus/TPopupMenuWindow.h"
 #include "skin/SUIEdit.h"
+#include "skin/SUIPopupMenu.h"
+#include "skin/support/StoredFormSupport.h"
 #include "skin/support/ThemeFileWriter.h"
 
 #include <QApplication>
@@ -18,6 +22,7 @@
 #include <set>
 #include <utility>
 
+using namespace StoredFormSupport;
 using namespace TestSupport;
 
 namespace {
@@ -551,4 +556,84 @@ TEST_F(SUIButtonTest, AFormDescriptionAssignsTheStoredValuesInOrder) {
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(edit->UIStyle(), TsuiUIStyle::MacOS);
     EXPECT_EQ(edit->BorderColor(), clRed);
+}
+
+TEST_F(SUIButtonTest, ARightClickOpensItsSkinnedPopupMenuAtThePointer) {
+    auto* menu = new TsuiPopupMenu(&form);
+    auto* item = new TMenuItem(nullptr);
+    item->SetCaption(QStringLiteral("关于"));
+    menu->Items()->Add(item);
+    menu->SetUIStyle(TsuiUIStyle::BlueGlass);
+    menu->InstallMenuItemHandlers();
+    button->SetPopupMenu(menu);
+
+    ClickAt(Window(), QPoint(20, 10), Qt::RightButton);
+    EXPECT_EQ(clicks, 0);
+    TPopupMenuWindow* window = menu->PopupWindow();
+    ASSERT_NE(window, nullptr);
+    const QPoint pointer = Window()->mapToGlobal(QPoint(20, 10));
+    EXPECT_EQ(menu->PopupPoint(), TPoint(pointer.x(), pointer.y()));
+    // Drawn by the skin: BlueGlass's bar on the left of the item.
+    const TRect first = window->ItemRect(0);
+    EXPECT_EQ(PixelOf(window->Render(), first.Left + 5, first.Top + 1), TColor(0xCED3D6));
+    menu->CloseMenu();
+}
+
+TEST(SUIButtonReadingTest, EveryPublishedValueOfBothClassesReadsInItsStoredOrder) {
+    TStoredForm form(nullptr);
+    auto* theme = new TsuiFileTheme(&form);
+    theme->SetName(QStringLiteral("suiFileTheme1"));
+    const QStringList values =
+        QStringList{"Left = 327",
+                    "Top = 39",
+                    "Width = 49",
+                    "Height = 25",
+                    "BiDiMode = bdRightToLeft",
+                    "Anchors = [akRight, akBottom]",
+                    "ParentColor = False"} +
+        StoredFont() +
+        QStringList{"PopupMenu = ButtonMenu", "ShowHint = True",    "Caption = '搜索'",
+                    "AutoSize = False",       "Visible = True",     "ParentShowHint = False",
+                    "ParentBiDiMode = False", "ParentFont = False", "TabStop = True",
+                    "OnEnter = Notify",       "OnExit = Notify",    "FileTheme = suiFileTheme1",
+                    "UIStyle = BlueGlass",    "Cancel = True",      "Default = True",
+                    "Action = Action1",       "Caption = '搜索'"} +
+        StoredFont() +
+        QStringList{"Enabled = True",
+                    "TabOrder = 1",
+                    "Transparent = False",
+                    "ModalResult = 1",
+                    "AutoSize = False",
+                    "FocusedRectMargin = 3",
+                    "Glyph.Data = {00000000}",
+                    "Layout = blGlyphTop",
+                    "Spacing = 5",
+                    "MouseContinuouslyDownInterval = 200",
+                    "OnClick = Notify",
+                    "OnMouseMove = MouseMove",
+                    "OnMouseDown = Mouse",
+                    "OnMouseUp = Mouse",
+                    "OnKeyDown = Key",
+                    "OnKeyUp = Key",
+                    "OnKeyPress = KeyPress",
+                    "OnMouseEnter = Notify",
+                    "OnMouseExit = Notify",
+                    "OnMouseContinuouslyDown = Notify",
+                    "ResHandle = 0"};
+    ReadStored(form,
+               StoredObject(QStringLiteral("ButtonMenu"), QStringLiteral("TsuiPopupMenu"), {}) +
+                   StoredObject(QStringLiteral("Action1"), QStringLiteral("TAction"),
+                                {QStringLiteral("Caption = '查找'")}) +
+                   StoredObject(QStringLiteral("Button4"), QStringLiteral("TsuiButton"), values));
+    auto* button = qobject_cast<TsuiButton*>(form.FindComponent(QStringLiteral("Button4")));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->BoundsRect(), Bounds(327, 39, 49, 25));
+    EXPECT_EQ(button->Anchors(), TAnchors(Framework::akRight) | Framework::akBottom);
+    EXPECT_EQ(button->BiDiMode(), TBiDiMode::bdRightToLeft);
+    EXPECT_EQ(button->PopupMenu(), form.FindComponent(QStringLiteral("ButtonMenu")));
+    EXPECT_EQ(button->Action(), form.FindComponent(QStringLiteral("Action1")));
+    EXPECT_EQ(button->Caption(), QStringLiteral("搜索")); // the button's own, stored
+    EXPECT_FALSE(button->ParentShowHint());
+    EXPECT_EQ(button->FileTheme(), theme);
+    EXPECT_TRUE(button->OnEnter);
 }

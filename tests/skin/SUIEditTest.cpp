@@ -6,13 +6,17 @@
 #include "framework/graphics/Colors.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
+#include "skin/SUIPopupMenu.h"
+#include "skin/support/StoredFormSupport.h"
 #include "skin/support/ThemeFileWriter.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using namespace StoredFormSupport;
 using namespace TestSupport;
 
 namespace {
@@ -143,4 +147,72 @@ TEST_F(SUIEditTest, EveryPrintableCharacterAndAnInputMethodsCommitReachTheText) 
     commit.setCommitString(QStringLiteral("春节"));
     QCoreApplication::sendEvent(edit->Handle(), &commit);
     EXPECT_EQ(edit->Text(), QStringLiteral("春节"));
+}
+
+TEST(SUIEditReadingTest, EveryPublishedValueReadsInItsStoredOrderAndTakesEffect) {
+    RecordingApplication app;
+    TStoredForm form(nullptr);
+    auto* theme = new TsuiFileTheme(&form);
+    theme->SetName(QStringLiteral("suiFileTheme1"));
+    const QStringList values =
+        QStringList{"Left = 10",
+                    "Top = 10",
+                    "Width = 235",
+                    "Height = 21",
+                    "FileTheme = suiFileTheme1",
+                    "UIStyle = MacOS",
+                    "BorderColor = clRed",
+                    "Anchors = [akLeft, akTop, akRight]",
+                    "AutoSelect = False",
+                    "AutoSize = False",
+                    "BiDiMode = bdRightToLeft",
+                    "CharCase = ecUpperCase",
+                    "Color = clWhite",
+                    "Constraints.MinWidth = 100",
+                    "Ctl3D = False",
+                    "DragCursor = crHandPoint",
+                    "DragKind = dkDock",
+                    "DragMode = dmAutomatic",
+                    "Enabled = True"} +
+        StoredFont() +
+        QStringList{"HideSelection = False",   "ImeMode = imChinese",     "ImeName = '中文 - 拼音'",
+                    "MaxLength = 8",           "OEMConvert = True",       "ParentBiDiMode = False",
+                    "ParentColor = False",     "ParentCtl3D = False",     "ParentFont = False",
+                    "ParentShowHint = False",  "PasswordChar = '*'",      "PopupMenu = EditMenu",
+                    "ReadOnly = True",         "ShowHint = True",         "TabOrder = 0",
+                    "TabStop = True",          "Text = 'keyword'",        "Visible = True",
+                    "OnChange = Notify",       "OnClick = Notify",        "OnDblClick = Notify",
+                    "OnDragDrop = DragDrop",   "OnDragOver = DragOver",   "OnEndDock = EndDrag",
+                    "OnEndDrag = EndDrag",     "OnEnter = Notify",        "OnExit = Notify",
+                    "OnKeyDown = Key",         "OnKeyPress = KeyPress",   "OnKeyUp = Key",
+                    "OnMouseDown = Mouse",     "OnMouseMove = MouseMove", "OnMouseUp = Mouse",
+                    "OnStartDock = StartDrag", "OnStartDrag = StartDrag"};
+    ReadStored(form, StoredObject(QStringLiteral("EditMenu"), QStringLiteral("TsuiPopupMenu"), {}) +
+                         StoredObject(QStringLiteral("searchkeyword"), QStringLiteral("TsuiEdit"),
+                                      values));
+    auto* edit = qobject_cast<TsuiEdit*>(form.FindComponent(QStringLiteral("searchkeyword")));
+    ASSERT_NE(edit, nullptr);
+    auto* editor = static_cast<QLineEdit*>(edit->Handle());
+    EXPECT_EQ(edit->FileTheme(), theme);
+    EXPECT_EQ(edit->UIStyle(), TsuiUIStyle::MacOS);
+    EXPECT_EQ(edit->Text(), QStringLiteral("KEYWORD"));
+    EXPECT_EQ(editor->displayText(), QStringLiteral("*******"));
+    EXPECT_EQ(editor->maxLength(), 8);
+    EXPECT_TRUE(editor->isReadOnly());
+    EXPECT_EQ(editor->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(edit->PopupMenu(), form.FindComponent(QStringLiteral("EditMenu")));
+    EXPECT_FALSE(edit->ParentCtl3D());
+    EXPECT_TRUE(edit->OnStartDock);
+    // Kept and read back only.
+    EXPECT_EQ(edit->DragCursor(), crHandPoint);
+    EXPECT_EQ(edit->DragKind(), TDragKind::dkDock);
+    EXPECT_EQ(edit->DragMode(), TDragMode::dmAutomatic);
+    EXPECT_EQ(edit->ImeMode(), TImeMode::imChinese);
+    EXPECT_EQ(edit->ImeName(), QStringLiteral("中文 - 拼音"));
+    EXPECT_TRUE(edit->OEMConvert());
+
+    // The skinned frame stays whatever the edit shows.
+    const QImage face = edit->Handle()->grab().toImage();
+    EXPECT_TRUE(RingIs(face, 0, edit->BorderColor()));
+    EXPECT_TRUE(RingIs(face, 1, clWhite));
 }

@@ -12,7 +12,10 @@
 #include "framework/graphics/TCanvas.h"
 #include "framework/menus/TMenuItem.h"
 #include "framework/menus/TPopupMenuWindow.h"
+#include "skin/SUIEdit.h"
+#include "skin/SUIPopupMenu.h"
 #include "skin/SUIPublic.h"
+#include "skin/support/StoredFormSupport.h"
 #include "skin/support/ThemeFileWriter.h"
 
 #include <QApplication>
@@ -758,6 +761,84 @@ TEST(SUIFormReadingTest, TheProgramsStoredFrameGivesItsWindow) {
     EXPECT_EQ(font.Height(), -11);
     EXPECT_EQ(font.Color(), clWhite);
     EXPECT_TRUE(font.Style().testFlag(Framework::fsBold));
+}
+
+TEST_F(SUIFormTest, ARightClickOnTheFrameOrItsTitleBarOpensTheFramesPopupMenu) {
+    MakeFrame();
+    TakeProgramSettings();
+    auto* menu = new TsuiPopupMenu(host);
+    auto* item = new TMenuItem(nullptr);
+    item->SetCaption(QStringLiteral("关于"));
+    menu->Items()->Add(item);
+    frame->SetPopupMenu(menu);
+    for (TWinControl* clicked :
+         {static_cast<TWinControl*>(frame), static_cast<TWinControl*>(frame->TitleBar())}) {
+        TestSupport::ClickAt(clicked->Handle(), QPoint(200, 20), Qt::RightButton);
+        ASSERT_NE(menu->PopupWindow(), nullptr);
+        EXPECT_EQ(menu->PopupPoint(), clicked->ClientToScreen({200, 20}));
+        menu->CloseMenu();
+    }
+}
+
+TEST(SUIFormReadingTest, EveryPublishedValueReadsInItsStoredOrder) {
+    TApplication app;
+    TStoredForm form(nullptr);
+    auto* theme = new TsuiFileTheme(&form);
+    theme->SetName(QStringLiteral("suiFileTheme1"));
+    const QStringList values = QStringList{"Left = 1",
+                                           "Top = 0",
+                                           "TitleBarCustom = False",
+                                           "FileTheme = suiFileTheme1",
+                                           "UIStyle = BlueGlass",
+                                           "UIStyleAutoUpdateSub = False",
+                                           "BorderColor = clBlack",
+                                           "BorderWidth = 1",
+                                           "TitleBarVisible = True",
+                                           "BiDiMode = bdRightToLeft",
+                                           "Color = 15198183",
+                                           "Caption = '短信查询 V1.0'",
+                                           "FormPanel = Panel1",
+                                           "TitleBarButtons = <\n      item\n"
+                                           "        ButtonType = suiClose\n      end>",
+                                           "TitleBarSections = <>",
+                                           "TitleBarDrawAppIcon = False"} +
+                               StoredFormSupport::StoredFont() +
+                               QStringList{"Menu = MainMenu1",
+                                           "MenuBarColor = 15198183",
+                                           "MenuBarHeight = 22",
+                                           "Height = 452",
+                                           "Width = 498",
+                                           "RoundCorner = 11",
+                                           "PopupMenu = FrameMenu",
+                                           "Version = '4.30'",
+                                           "OnTitleBarCustomBtnsClick = TitleButton",
+                                           "OnTitleBarHelpBtnClick = TitleButton",
+                                           "OnMouseDown = Mouse",
+                                           "OnClick = Notify",
+                                           "OnMouseUp = Mouse"};
+    using StoredFormSupport::StoredObject;
+    const QString inside = StoredObject(QStringLiteral("Panel1"), QStringLiteral("TPanel"), {}) +
+                           StoredObject(QStringLiteral("searchkeyword"), QStringLiteral("TsuiEdit"),
+                                        {"UIStyle = BlueGlass"});
+    StoredFormSupport::ReadStored(
+        form,
+        StoredObject(QStringLiteral("MainMenu1"), QStringLiteral("TsuiMainMenu"), {}) +
+            StoredObject(QStringLiteral("FrameMenu"), QStringLiteral("TsuiPopupMenu"), {}) +
+            StoredObject(QStringLiteral("suiForm1"), QStringLiteral("TsuiForm"), values, inside));
+    auto* frame = qobject_cast<TsuiForm*>(form.FindComponent(QStringLiteral("suiForm1")));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->BoundsRect(), Bounds(1, 0, 498, 452));
+    EXPECT_EQ(frame->FileTheme(), theme);
+    EXPECT_EQ(frame->BiDiMode(), TBiDiMode::bdRightToLeft);
+    EXPECT_EQ(frame->FormPanel(), form.FindComponent(QStringLiteral("Panel1")));
+    EXPECT_EQ(frame->Menu(), form.FindComponent(QStringLiteral("MainMenu1")));
+    EXPECT_EQ(frame->PopupMenu(), form.FindComponent(QStringLiteral("FrameMenu")));
+    EXPECT_TRUE(frame->TitleBar()->OnHelpBtnClick);
+    // The edit on the frame reads in the frame's direction.
+    auto* edit = qobject_cast<TsuiEdit*>(form.FindComponent(QStringLiteral("searchkeyword")));
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->BiDiMode(), TBiDiMode::bdRightToLeft);
+    EXPECT_EQ(edit->Handle()->layoutDirection(), Qt::RightToLeft);
 }
 
 } // namespace

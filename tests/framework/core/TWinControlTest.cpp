@@ -7,10 +7,13 @@
 #include "framework/controls/TPanel.h"
 #include "framework/core/Exception.h"
 #include "framework/core/TForm.h"
+#include "framework/graphics/Colors.h"
 
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using namespace TestSupport;
@@ -36,6 +39,14 @@ QString Describe(const TMessage& m) {
     default:
         return {};
     }
+}
+
+// The tooltip the window shows when the pointer rests at `p`; empty for none.
+QString TooltipAt(QWidget* window, QPoint p) {
+    QToolTip::hideText();
+    QHelpEvent event(QEvent::ToolTip, p, window->mapToGlobal(p));
+    QCoreApplication::sendEvent(window, &event);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
 } // namespace
@@ -216,6 +227,7 @@ TEST_F(TWinControlTest, AnErrorInAHandlerIsReportedAndInputCarriesOn) {
 TEST_F(TWinControlTest, GraphicControlsGetTheParentsMouseInTheirOwnCoordinates) {
     auto* panel = new TPanel(&owner);
     panel->SetBounds(0, 0, 200, 100);
+    panel->Handle();
     auto* label = new TLabel(&owner);
     label->SetAutoSize(false);
     label->SetParent(panel);
@@ -347,4 +359,56 @@ TEST_F(TWinControlTest, TheTabOrderListIsDepthFirstByTabOrder) {
     EXPECT_EQ(first->Handle()->nextInFocusChain(), inner1->Handle());
     EXPECT_EQ(inner1->Handle()->nextInFocusChain(), inner2->Handle());
     EXPECT_EQ(inner2->Handle()->nextInFocusChain(), last->Handle());
+}
+
+TEST_F(TWinControlTest, TheShortHintShowsAsTheTooltipOfTheControlUnderThePointer) {
+    auto* panel = new TPanel(&owner);
+    panel->SetBounds(0, 0, 200, 100);
+    panel->Handle();
+    auto* label = new TLabel(&owner);
+    label->SetParent(panel);
+    label->SetAutoSize(false);
+    label->SetBounds(10, 10, 50, 13);
+    auto* edit = new TEdit(&owner);
+    edit->SetParent(panel);
+    edit->SetBounds(10, 50, 100, 21);
+    panel->SetHint(QStringLiteral("面板|状态栏里的长提示"));
+    label->SetHint(QStringLiteral("标签"));
+    edit->SetHint(QStringLiteral("关键字|输入要找的词"));
+
+    // ShowHint is off by default.
+    EXPECT_EQ(TooltipAt(panel->Handle(), QPoint(100, 20)), QString());
+    panel->SetShowHint(true);
+    EXPECT_EQ(TooltipAt(panel->Handle(), QPoint(100, 20)), QStringLiteral("面板"));
+    EXPECT_EQ(TooltipAt(panel->Handle(), QPoint(20, 15)), QStringLiteral("标签"));
+    EXPECT_EQ(TooltipAt(edit->Handle(), QPoint(5, 5)), QStringLiteral("关键字"));
+
+    // A control showing no hint leaves the tooltip to its parent.
+    label->SetShowHint(false);
+    EXPECT_EQ(TooltipAt(panel->Handle(), QPoint(20, 15)), QStringLiteral("面板"));
+    edit->SetHint(QString());
+    EXPECT_EQ(TooltipAt(edit->Handle(), QPoint(5, 5)), QStringLiteral("面板"));
+    QToolTip::hideText();
+}
+
+TEST_F(TWinControlTest, Ctl3DFollowsTheParentUntilSetOnTheControl) {
+    auto* panel = new TPanel(&owner);
+    auto* edit = new TEdit(&owner);
+    edit->SetParent(panel);
+    panel->SetCtl3D(false);
+    EXPECT_FALSE(edit->Ctl3D());
+    EXPECT_TRUE(edit->ParentCtl3D());
+    // The edit draws the flat border.
+    const auto flatBorder = [edit] {
+        return edit->Handle()->grab().toImage().pixelColor(0, 10) == ToQColor(clWindowFrame);
+    };
+    EXPECT_TRUE(flatBorder());
+
+    edit->SetCtl3D(true);
+    panel->SetCtl3D(true);
+    panel->SetCtl3D(false);
+    EXPECT_TRUE(edit->Ctl3D());
+    EXPECT_FALSE(flatBorder());
+    edit->SetParentCtl3D(true);
+    EXPECT_FALSE(edit->Ctl3D());
 }

@@ -1,5 +1,6 @@
 #include "framework/forms/FormReader.h"
 
+#include "framework/controls/TEdit.h"
 #include "framework/controls/TLabel.h"
 #include "framework/core/Exception.h"
 #include "framework/core/TCollection.h"
@@ -304,6 +305,23 @@ TEST_F(FormReaderTest, WhatCannotBeReadIsAReadErrorWithItsLine) {
               QStringLiteral("Method NoSuchSlot not found in TProbeForm"));
     EXPECT_EQ(ErrorFor(QStringLiteral("object Main: TSomethingElse\nend\n")),
               QStringLiteral("Form description of TProbeForm is for class TSomethingElse"));
+}
+
+TEST_F(FormReaderTest, ACharacterIsAOneCharacterString) {
+    Read(QStringLiteral("object Main: TProbeForm\n"
+                        "  object Masked: TEdit\n    PasswordChar = '*'\n  end\n"
+                        "  object Plain: TEdit\n    PasswordChar = #0\n  end\n"
+                        "end\n"));
+    const auto passwordChar = [this](const char* name) {
+        return qobject_cast<TEdit*>(form.FindComponent(QString::fromLatin1(name)))->PasswordChar();
+    };
+    EXPECT_EQ(passwordChar("Masked"), u'*');
+    EXPECT_TRUE(passwordChar("Plain").isNull());
+    EXPECT_EQ(ErrorFor(QStringLiteral("object Main: TProbeForm\n"
+                                      "  object E: TEdit\n    PasswordChar = '**'\n  end\n"
+                                      "end\n")),
+              QStringLiteral("Form description, line 3: a string is no valid value for "
+                             "PasswordChar"));
 }
 
 #include "FormReaderTest.moc"
