@@ -102,10 +102,11 @@ void TDBGrid::Notification(TComponent* AComponent, TOperation Operation) {
     }
 }
 
-void TDBGrid::SetCtl3D(bool v) {
-    ctl3D_ = v;
-    View()->setFrameShape(v ? QFrame::StyledPanel : QFrame::Box);
-    View()->setFrameShadow(v ? QFrame::Sunken : QFrame::Plain);
+void TDBGrid::Ctl3DChanged() {
+    TWinControl::Ctl3DChanged();
+    const bool sunken = Ctl3D();
+    View()->setFrameShape(sunken ? QFrame::StyledPanel : QFrame::Box);
+    View()->setFrameShadow(sunken ? QFrame::Sunken : QFrame::Plain);
     View()->setLineWidth(1);
 }
 

@@ -20,7 +20,6 @@ class TDBGrid : public TWinControl {
     Q_PROPERTY(TDataSource* DataSource READ DataSource WRITE SetDataSource)
     Q_PROPERTY(TFont* TitleFont READ TitleFont)
     Q_PROPERTY(bool ReadOnly READ ReadOnly WRITE SetReadOnly)
-    Q_PROPERTY(bool Ctl3D READ Ctl3D WRITE SetCtl3D)
     Q_PROPERTY(TDBGridOptions Options READ Options WRITE SetOptions)
 public:
     enum TDBGridOption {
@@ -47,8 +46,6 @@ public:
     TFont* TitleFont() const { return titleFont_.get(); }
     bool ReadOnly() const { return readOnly_; }
     void SetReadOnly(bool v) { readOnly_ = v; }
-    bool Ctl3D() const { return ctl3D_; }
-    void SetCtl3D(bool v);
     TDBGridOptions Options() const { return options_; }
     void SetOptions(TDBGridOptions options);
 
@@ -67,6 +64,8 @@ protected:
     QWidget* CreateWindowWidget(QWidget* parentWidget) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void FontChanged() override;
+    // Flat (Ctl3D off) is a plain one-pixel frame, else the sunken one.
+    void Ctl3DChanged() override;
     virtual void CellClick(TColumn* column);
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
 
@@ -110,7 +109,6 @@ private:
     int dragScroll_ = 0;                   // rows per tick past an edge: -1, 0 or 1
     std::unique_ptr<TTimer> dragScrollTimer_;
     bool readOnly_ = false;
-    bool ctl3D_ = true;
     TDBGridOptions options_;
 };
 Q_DECLARE_OPERATORS_FOR_FLAGS(TDBGrid::TDBGridOptions)

@@ -6,6 +6,7 @@
 #include "app/Unit1.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>

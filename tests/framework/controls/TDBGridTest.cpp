@@ -332,3 +332,14 @@ TEST_F(TDBGridTest, TheWheelMovesARowPerNotchAndSidewaysMotionScrollsTheColumn) 
     EXPECT_EQ(sideways->value(), right);
     EXPECT_TRUE(HighlightOn(2));
 }
+
+TEST_F(TDBGridTest, AFlatGridHasAPlainFrameAndFollowsItsParentUntilSetItself) {
+    form.SetCtl3D(false);
+    EXPECT_EQ(View()->frameShape(), QFrame::Box);
+    form.SetCtl3D(true);
+    EXPECT_EQ(View()->frameShape(), QFrame::StyledPanel);
+    grid->SetCtl3D(false);
+    form.SetCtl3D(true);
+    EXPECT_EQ(View()->frameShape(), QFrame::Box);
+    EXPECT_EQ(View()->frameShadow(), QFrame::Plain);
+}
