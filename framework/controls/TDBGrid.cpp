@@ -11,7 +11,6 @@
 #include "framework/forms/ClassRegistry.h"
 #include "framework/graphics/Colors.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -23,6 +22,10 @@ namespace {
 // A row is the font's height with a little room above and below, as the classic grid had it.
 constexpr int kRowPadding = 4;
 constexpr int kMinColumnWidth = 64;
+// A notch of sideways wheel motion scrolls this many characters; the lists hold Chinese text,
+// so a character is a full-width one.
+constexpr int kWheelScrollChars = 3;
+const QChar kWideCharacter(0x4E2D); // 中
 // How often a drag held past the top or bottom of the rows scrolls one more row.
 constexpr int kDragScrollIntervalMs = 60;
 } // namespace
@@ -338,10 +341,12 @@ void TDBGrid::EndDrag() {
 }
 
 void TDBGrid::ScrollSideways(int distance) {
-    // As far as the toolkit's own wheel goes: its scroll lines per notch, to the right positive.
+    // Three characters a notch, to the right positive, as the platform scrolls text sideways.
+    // The toolkit's own step would be a share of the view: one column wider than the view
+    // makes that most of its width, and a tilt would jump past the end of every message.
+    const int character = QFontMetrics(Font()->ToQFont()).horizontalAdvance(kWideCharacter);
     QScrollBar* bar = View()->horizontalScrollBar();
-    const int lines = QApplication::wheelScrollLines();
-    bar->setValue(bar->value() + distance * lines * bar->singleStep() / WheelNotches::kNotch);
+    bar->setValue(bar->value() + distance * kWheelScrollChars * character / WheelNotches::kNotch);
 }
 
 void TDBGrid::KeepHighlightOnCurrentRow(const QModelIndex& current) {
