@@ -8,7 +8,9 @@
 #   make gallery-shots  build the skin gallery and save its picture in each style in docs/
 #   make package        build build/duanxin_<version>_<arch>.deb
 #   make test-desktop   the package checked as a Debian desktop gets it (lintian, the desktop's
-#                       validators, the unpacked program started from its desktop entry)
+#                       validators, the unpacked program started from its desktop entry), and
+#                       the program on real desktop services: input methods, HiDPI, Wayland,
+#                       the accessibility bus
 # JOBS sets the build's parallelism (default: the number of processors).
 
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -48,6 +50,7 @@ package: build
 	cmake --build build --target package
 
 test-desktop: build
+	scripts/setup desktop
 	scripts/test-desktop
 
 bench: build
