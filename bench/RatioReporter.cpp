@@ -76,8 +76,12 @@ bool RatioReporter::PrintRatios() const {
         PrintLimit("owner-drawn popup menu", Seconds("OwnerDrawnPopupMenu"), 0.002);
     const bool buttonKnown = PrintFrameShare("skinned button paint", Seconds("SkinnedButtonPaint"));
     const bool editKnown = PrintFrameShare("skinned edit paint", Seconds("SkinnedEditPaint"));
+    const bool denseButtonKnown = PrintFrameShare("skinned button paint at a pixel ratio of 2",
+                                                  Seconds("SkinnedButtonPaintAtRatio2"));
     const bool barKnown = PrintFrameShare("title bar paint", Seconds("TitleBarPaint"));
+    const bool denseBarKnown =
+        PrintFrameShare("title bar paint at a pixel ratio of 2", Seconds("TitleBarPaintAtRatio2"));
     const bool systemMenuKnown = PrintFrameShare("system menu paint", Seconds("SystemMenuPaint"));
     return startupKnown && reopenKnown && searchKnown && noHitKnown && menuKnown && buttonKnown &&
-           editKnown && barKnown && systemMenuKnown;
+           denseButtonKnown && editKnown && barKnown && denseBarKnown && systemMenuKnown;
 }

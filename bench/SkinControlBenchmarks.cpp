@@ -1,5 +1,6 @@
 // One paint of each skinned control as the main window has them: a transparent BlueGlass button
-// (its strip loaded and cut afresh, the parent's background drawn under it) and the keyword box.
+// (its strip loaded and cut afresh, the parent's background drawn under it), also on a screen of
+// twice the density, and the keyword box.
 #include "framework/core/TForm.h"
 #include "skin/SUIButton.h"
 #include "skin/SUIEdit.h"
@@ -22,17 +23,19 @@ void PlaceOnWindow(TForm& form, TWinControl& control, const TRect& bounds) {
     control.SetBoundsRect(bounds);
 }
 
-// Renders the control's window into an image as a paint of the window would.
-void PaintRepeatedly(benchmark::State& state, TWinControl& control) {
+// Renders the control's window into an image as a paint of the window would, on a screen of
+// `ratio` device pixels per logical pixel.
+void PaintRepeatedly(benchmark::State& state, TWinControl& control, double ratio = 1) {
     QWidget* window = control.Handle();
-    QImage target(window->size(), QImage::Format_ARGB32_Premultiplied);
+    QImage target(window->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    target.setDevicePixelRatio(ratio);
     for (auto _ : state) {
         window->render(&target);
         benchmark::DoNotOptimize(target.constBits());
     }
 }
 
-void SkinnedButtonPaint(benchmark::State& state) {
+void PaintButton(benchmark::State& state, double ratio) {
     TForm form(nullptr);
     auto* button = new TsuiButton(&form);
     button->SetUIStyle(TsuiUIStyle::BlueGlass);
@@ -42,9 +45,18 @@ void SkinnedButtonPaint(benchmark::State& state) {
         state.SkipWithError("a BlueGlass button is transparent");
         return;
     }
-    PaintRepeatedly(state, *button);
+    PaintRepeatedly(state, *button, ratio);
+}
+
+void SkinnedButtonPaint(benchmark::State& state) {
+    PaintButton(state, 1);
 }
 BENCHMARK(SkinnedButtonPaint)->Unit(benchmark::kMicrosecond);
+
+void SkinnedButtonPaintAtRatio2(benchmark::State& state) {
+    PaintButton(state, 2);
+}
+BENCHMARK(SkinnedButtonPaintAtRatio2)->Unit(benchmark::kMicrosecond);
 
 void SkinnedEditPaint(benchmark::State& state) {
     TForm form(nullptr);

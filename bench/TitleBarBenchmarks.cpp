@@ -1,13 +1,15 @@
 // The title bar repaints on every mouse move over it with nothing cached, so one full paint of
-// the program's bar must be cheap; and one paint of its open system menu.
+// the program's bar must be cheap, also on a screen of twice the density; and one paint of its
+// open system menu.
 #include "framework/core/TForm.h"
-#include "framework/graphics/TBitmap.h"
+#include "framework/graphics/TCanvas.h"
 #include "framework/menus/TPopupMenuWindow.h"
 #include "skin/SUIForm.h"
 #include "skin/SUITitleBar.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QImage>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -31,15 +33,27 @@ struct ProgramWindow {
     TsuiTitleBar* bar = frame->TitleBar();
 };
 
-void TitleBarPaint(benchmark::State& state) {
+// One paint of the bar on a screen of `ratio` device pixels per logical pixel.
+void PaintBar(benchmark::State& state, double ratio) {
     ProgramWindow window;
-    TBitmap target;
-    target.SetSize(window.bar->Width(), window.bar->Height());
+    QImage screen(qRound(window.bar->Width() * ratio), qRound(window.bar->Height() * ratio),
+                  QImage::Format_RGB32);
+    screen.setDevicePixelRatio(ratio);
+    TCanvas target(&screen);
     for (auto _ : state)
-        window.bar->PaintWindowInto(target.Canvas());
-    benchmark::DoNotOptimize(target.Pixels(250, 10));
+        window.bar->PaintWindowInto(target);
+    benchmark::DoNotOptimize(screen.pixel(250, 10));
+}
+
+void TitleBarPaint(benchmark::State& state) {
+    PaintBar(state, 1);
 }
 BENCHMARK(TitleBarPaint)->Unit(benchmark::kMicrosecond);
+
+void TitleBarPaintAtRatio2(benchmark::State& state) {
+    PaintBar(state, 2);
+}
+BENCHMARK(TitleBarPaintAtRatio2)->Unit(benchmark::kMicrosecond);
 
 void SystemMenuPaint(benchmark::State& state) {
     ProgramWindow window;

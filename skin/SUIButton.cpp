@@ -190,7 +190,7 @@ void TsuiCustomButton::LoadStateImage(TBitmap& image) const {
 void TsuiCustomButton::Paint() {
     boldCaption_ = false;
     TBitmap buffer;
-    buffer.SetSize(Width(), Height());
+    buffer.SetSizeFor(Canvas(), Width(), Height());
     TCanvas& canvas = buffer.Canvas();
     if (transparent_)
         DrawParentBackground(canvas, *this);

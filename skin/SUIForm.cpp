@@ -60,7 +60,7 @@ void DrawMacBar(TCanvas& canvas, const TRect& rect) {
 void DrawMacButton(TCanvas& barCanvas, const TRect& button, const QString& caption,
                    const TFont& font, TColor fontColor) {
     TBitmap buffer;
-    buffer.SetSize(button.Width(), button.Height());
+    buffer.SetSizeFor(barCanvas, button.Width(), button.Height());
     TCanvas& canvas = buffer.Canvas();
     StretchResource(canvas, Rect(0, 0, button.Width(), button.Height()), kMacSelect);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
@@ -430,7 +430,7 @@ void TsuiForm::PaintWindow(TCanvas& canvas) {
 // Composed off-screen and copied in one block; the tile starts at the frame's top-left corner.
 void TsuiForm::PaintPattern(TCanvas& canvas, const char* resourceName) const {
     TBitmap buffer;
-    buffer.SetSize(Width(), Height());
+    buffer.SetSizeFor(canvas, Width(), Height());
     TBitmap tile;
     tile.LoadFromResourceName(QLatin1String(resourceName));
     buffer.Canvas().Brush().SetPattern(tile.Image());

@@ -175,7 +175,7 @@ void DrawParentBackground(TCanvas& canvas, const TWinControl& control) {
     if (visible.Width() <= 0 || visible.Height() <= 0)
         return;
     TBitmap under;
-    under.SetSize(control.Width(), control.Height());
+    under.SetSizeFor(canvas, control.Width(), control.Height());
     TCanvas& underCanvas = under.Canvas();
     underCanvas.SetOrigin({-control.Left(), -control.Top()});
     underCanvas.SetClipRect(parentClient);

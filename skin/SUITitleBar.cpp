@@ -573,7 +573,7 @@ void TsuiTitleBar::PopupSystemMenuBelow() {
 
 void TsuiTitleBar::PaintWindow(TCanvas& canvas) {
     TBitmap buffer;
-    buffer.SetSize(Width(), Height());
+    buffer.SetSizeFor(canvas, Width(), Height());
     TCanvas& face = buffer.Canvas();
     face.Brush().SetStyle(TBrushStyle::bsClear);
     face.Font().Assign(Font());

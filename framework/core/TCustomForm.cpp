@@ -251,6 +251,8 @@ void TCustomForm::ApplySizeLimits() {
 void TCustomForm::VisibleChanged() {
     QWidget* w = Handle();
     if (Visible()) {
+        // A place stored for another screen, or for another scale, may lie partly off this one.
+        SetBoundsRect(WindowSystem::KeptOnScreen(BoundsRect()));
         w->move(Left(), Top());
         w->resize(ClientWidth(), ClientHeight());
         w->show();

@@ -100,6 +100,28 @@ constexpr TRect Intersection(const TRect& a, const TRect& b) {
             a.Right < b.Right ? a.Right : b.Right, a.Bottom < b.Bottom ? a.Bottom : b.Bottom};
 }
 
+// The rectangle moved, unsized, to lie within `area` as far as it fits; where it is larger, its
+// left or top edge is kept on the area (a window's title bar stays within reach).
+constexpr TRect KeptWithin(const TRect& r, const TRect& area) {
+    const int overRight = r.Right > area.Right ? r.Right - area.Right : 0;
+    const int overBottom = r.Bottom > area.Bottom ? r.Bottom - area.Bottom : 0;
+    const int left = r.Left - overRight < area.Left ? area.Left : r.Left - overRight;
+    const int top = r.Top - overBottom < area.Top ? area.Top : r.Top - overBottom;
+    return Bounds(left, top, r.Width(), r.Height());
+}
+
+// The nearest coordinate at or before `logical` that falls on a whole device pixel at `ratio`
+// device pixels per logical pixel (at 1.5, every other one); `logical` itself when none of the
+// eight before it does.
+constexpr int OnDeviceGrid(int logical, double ratio) {
+    for (int back = 0; back < 8; ++back) {
+        const double device = (logical - back) * ratio;
+        if (device == static_cast<double>(static_cast<long long>(device)))
+            return logical - back;
+    }
+    return logical;
+}
+
 struct TPoint {
     int X = 0;
     int Y = 0;

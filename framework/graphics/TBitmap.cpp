@@ -2,6 +2,7 @@
 
 #include "framework/core/Exception.h"
 #include "framework/graphics/Colors.h"
+#include "framework/graphics/DevicePixels.h"
 #include "framework/graphics/TCanvas.h"
 #include "framework/platform/QtResources.h"
 
@@ -58,28 +59,52 @@ TBitmap::TBitmap() : canvas_(std::make_unique<TCanvas>(&image_)) {}
 TBitmap::~TBitmap() = default;
 
 void TBitmap::SetSize(int width, int height) {
-    if (width == Width() && height == Height())
+    Resize(width, height, ratio_);
+}
+
+void TBitmap::SetSizeFor(const TCanvas& target, int width, int height) {
+    Resize(width, height, target.DevicePixelRatio());
+}
+
+void TBitmap::Resize(int width, int height, double ratio) {
+    if (width == Width() && height == Height() && ratio == ratio_)
         return;
     if (width <= 0 || height <= 0) {
+        ratio_ = 1;
         SetImage(QImage());
         return;
     }
-    QImage resized(width, height, kPixelFormat);
+    QImage resized(DeviceEdge(width, ratio), DeviceEdge(height, ratio), kPixelFormat);
+    resized.setDevicePixelRatio(ratio);
     resized.fill(Qt::white);
     if (!image_.isNull()) {
         QPainter painter(&resized);
         painter.drawImage(0, 0, image_);
     }
-    SetImage(resized);
+    image_ = resized;
+    width_ = width;
+    height_ = height;
+    ratio_ = ratio;
+    Changed();
+}
+
+bool TBitmap::Holds(int x, int y) const {
+    return x >= 0 && y >= 0 && x < width_ && y < height_;
 }
 
 TColor TBitmap::Pixels(int x, int y) const {
-    return image_.valid(x, y) ? FromQRgb(image_.pixel(x, y)) : clNone;
+    return Holds(x, y) ? FromQRgb(image_.pixel(DeviceEdge(x, ratio_), DeviceEdge(y, ratio_)))
+                       : clNone;
 }
 
+// A logical pixel of a high-density bitmap is a block of device pixels.
 void TBitmap::SetPixels(int x, int y, TColor color) {
-    if (image_.valid(x, y))
-        image_.setPixel(x, y, ToQRgb(color));
+    if (!Holds(x, y))
+        return;
+    const QRect block = DeviceRect({x, y, x + 1, y + 1}, ratio_);
+    for (int row = block.top(); row <= block.bottom(); ++row)
+        for (int column = block.left(); column <= block.right(); ++column)
+            image_.setPixel(column, row, ToQRgb(color));
 }
 
 void TBitmap::LoadFromResourceName(const QString& name) {
@@ -126,7 +151,11 @@ void TBitmap::Assign(const TBitmap& source) {
         return;
     transparent_ = source.transparent_;
     transparentColor_ = source.transparentColor_;
-    SetImage(source.image_);
+    image_ = source.image_;
+    width_ = source.width_;
+    height_ = source.height_;
+    ratio_ = source.ratio_;
+    Changed();
 }
 
 void TBitmap::Assign(const TPersistent* source) {
@@ -154,9 +183,14 @@ void TBitmap::SetTransparentColor(TColor color) {
     Changed();
 }
 
-// Replaces the pixels in place: the canvas keeps pointing at image_.
+// Replaces the pixels in place, one device pixel a logical one: the canvas keeps pointing at
+// image_.
 void TBitmap::SetImage(const QImage& image) {
     image_ = image;
+    image_.setDevicePixelRatio(1);
+    width_ = image_.width();
+    height_ = image_.height();
+    ratio_ = 1;
     Changed();
 }
 

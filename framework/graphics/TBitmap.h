@@ -1,4 +1,7 @@
-// An off-screen or resource bitmap: a 32-bit image with a canvas to draw on it.
+// An off-screen or resource bitmap: a 32-bit image with a canvas to draw on it. Sizes and
+// coordinates are logical pixels; an off-screen bitmap made for a high-density screen holds
+// DevicePixelRatio device pixels per logical one, so that what is drawn on it keeps the
+// screen's full resolution.
 #pragma once
 
 #include "framework/core/TObject.h"
@@ -18,11 +21,16 @@ public:
     TBitmap();
     ~TBitmap() override;
 
-    int Width() const { return image_.width(); }
-    int Height() const { return image_.height(); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
     bool Empty() const { return image_.isNull(); }
     // Keeps the pixels both sizes share; new pixels are white. A zero size empties the bitmap.
     void SetSize(int width, int height);
+    // Device pixels per logical pixel; 1 for every bitmap read from a file or resource.
+    double DevicePixelRatio() const { return ratio_; }
+    // The size and density of a bitmap to be drawn on `target` unscaled: an off-screen buffer
+    // composed at the target's own resolution. Keeps the pixels as SetSize does.
+    void SetSizeFor(const TCanvas& target, int width, int height);
 
     // Draws on this bitmap; owned by the bitmap and valid for its lifetime.
     TCanvas& Canvas() const { return *canvas_; }
@@ -59,9 +67,14 @@ public:
 
 private:
     void SetImage(const QImage& image);
+    bool Holds(int x, int y) const;
+    void Resize(int width, int height, double ratio);
     void Changed();
 
-    QImage image_;
+    QImage image_; // device pixels
+    int width_ = 0;
+    int height_ = 0;
+    double ratio_ = 1;
     std::unique_ptr<TCanvas> canvas_;
     bool transparent_ = false;
     std::optional<TColor> transparentColor_;

@@ -1,6 +1,7 @@
 #include "framework/graphics/TCanvas.h"
 
 #include "framework/graphics/Colors.h"
+#include "framework/graphics/DevicePixels.h"
 #include "framework/graphics/DrawTextFlags.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TRegion.h"
@@ -40,6 +41,33 @@ QImage LeaveOut(const QImage& image, QRgb color) {
             [color](QRgb pixel) { return (pixel & kRgbMask) == (color & kRgbMask); }, QRgb(0));
     }
     return masked;
+}
+
+// Runs `draw(snap)` with the painter drawing in whole device pixels: snap(rect) is where a
+// logical rectangle's device pixels lie in the painter's coordinates meanwhile.
+template <class Draw> void OnDevicePixels(QPainter& painter, const Draw& draw) {
+    const QTransform world = painter.worldTransform();
+    const QTransform toDevice = painter.deviceTransform();
+    painter.setWorldTransform(QTransform());
+    const QTransform fromDevice = painter.deviceTransform().inverted();
+    draw([&](const TRect& rect) { return fromDevice.mapRect(QRectF(DeviceRect(rect, toDevice))); });
+    painter.setWorldTransform(world);
+}
+
+// The rectangles in one brush, on whole device pixels.
+void FillOnDevice(QPainter& painter, const std::vector<TRect>& rects, const QBrush& brush) {
+    OnDevicePixels(painter, [&](const auto& snap) {
+        for (const TRect& r : rects)
+            painter.fillRect(snap(r), brush);
+    });
+}
+
+std::vector<TRect> PixelRects(const QPolygon& points) {
+    std::vector<TRect> rects;
+    rects.reserve(points.size());
+    for (const QPoint& p : points)
+        rects.push_back({p.x(), p.y(), p.x() + 1, p.y() + 1});
+    return rects;
 }
 
 } // namespace
@@ -95,8 +123,7 @@ void TCanvas::DrawFocusRect(const TRect& rect) {
     // Difference with white inverts colour and keeps the pixel's opacity.
     Paint([&dots](QPainter& painter) {
         painter.setCompositionMode(QPainter::CompositionMode_Difference);
-        painter.setPen(QPen(Qt::white, 1));
-        painter.drawPoints(dots);
+        FillOnDevice(painter, PixelRects(dots), Qt::white);
     });
 }
 
@@ -155,21 +182,20 @@ void TCanvas::FillWithBrush(const TRegion& region) {
         return;
     Paint([&](QPainter& painter) {
         // The tiles start at the canvas's origin, as a pattern brush's at the device origin.
-        painter.setBrushOrigin(0, 0);
-        const QBrush tiles(brush_.Pattern());
-        for (const TRect& r : region.Rects())
-            painter.fillRect(r.ToQRect(), tiles);
+        const QPointF tileOrigin = painter.deviceTransform().map(QPointF(0, 0));
+        OnDevicePixels(painter, [&](const auto& snap) {
+            painter.setBrushOrigin(painter.deviceTransform().inverted().map(tileOrigin));
+            const QBrush tiles(brush_.Pattern());
+            for (const TRect& r : region.Rects())
+                painter.fillRect(snap(r), tiles);
+        });
     });
 }
 
 void TCanvas::FillRegion(const TRegion& region, TColor color) {
     if (region.IsEmpty())
         return;
-    Paint([&](QPainter& painter) {
-        const QColor fill = ToQColor(color);
-        for (const TRect& r : region.Rects())
-            painter.fillRect(r.ToQRect(), fill);
-    });
+    Paint([&](QPainter& painter) { FillOnDevice(painter, region.Rects(), ToQColor(color)); });
 }
 
 // Bresenham's walk, stopping before the end point as GDI does; wider pens are stroked with
@@ -186,14 +212,14 @@ void TCanvas::LineTo(int x, int y) {
             painter.drawLine(from.X, from.Y, x, y);
             return;
         }
-        painter.setPen(color);
+        QPolygon points;
         const int dx = std::abs(x - from.X);
         const int dy = -std::abs(y - from.Y);
         const int sx = from.X < x ? 1 : -1;
         const int sy = from.Y < y ? 1 : -1;
         int err = dx + dy;
         for (TPoint p = from; p != TPoint{x, y};) {
-            painter.drawPoint(p.X, p.Y);
+            points << QPoint(p.X, p.Y);
             const int e2 = 2 * err;
             if (e2 >= dy) {
                 err += dy;
@@ -204,24 +230,43 @@ void TCanvas::LineTo(int x, int y) {
                 p.Y += sy;
             }
         }
+        FillOnDevice(painter, PixelRects(points), color);
     });
 }
 
+double TCanvas::DevicePixelRatio() const {
+    if (image_)
+        return image_->devicePixelRatio();
+    // An open painter knows the surface it really paints on, also when a window's paint is
+    // redirected into an image (rendering a window for a picture).
+    if (painter_ && painter_->deviceTransform().m11() > 0)
+        return painter_->deviceTransform().m11();
+    return device_->devicePixelRatio();
+}
+
+std::optional<QPoint> TCanvas::ImagePixel(int x, int y) const {
+    if (!image_)
+        return std::nullopt;
+    const double ratio = image_->devicePixelRatio();
+    const QPoint p(DeviceEdge(x + origin_.X, ratio), DeviceEdge(y + origin_.Y, ratio));
+    return image_->valid(p) ? std::optional(p) : std::nullopt;
+}
+
 TColor TCanvas::Pixels(int x, int y) const {
-    const QPoint p(x + origin_.X, y + origin_.Y);
-    return image_ && image_->valid(p) ? FromQRgb(image_->pixel(p)) : clNone;
+    const std::optional<QPoint> p = ImagePixel(x, y);
+    return p ? FromQRgb(image_->pixel(*p)) : clNone;
 }
 
 void TCanvas::SetPixels(int x, int y, TColor color) {
-    const QPoint p(x + origin_.X, y + origin_.Y);
-    if (image_) {
-        if (image_->valid(p) && (!clip_ || clip_->ToQRect().contains(p)))
-            image_->setPixel(p, ToQRgb(color));
+    if (image_ && image_->devicePixelRatio() == 1) {
+        const std::optional<QPoint> p = ImagePixel(x, y);
+        if (p && (!clip_ || clip_->ToQRect().contains(*p)))
+            image_->setPixel(*p, ToQRgb(color));
         return;
     }
+    // A logical pixel of a high-density surface covers a block of device pixels.
     Paint([&](QPainter& painter) {
-        painter.setPen(ToQColor(color));
-        painter.drawPoint(x, y);
+        FillOnDevice(painter, {{x, y, x + 1, y + 1}}, ToQColor(color));
     });
 }
 
@@ -333,18 +378,27 @@ void TCanvas::DrawTransparent(const TRect& dest, const TBitmap& bitmap, const TR
     Blit(dest, bitmap.Image(), srcRect, transparentColor);
 }
 
-// The source rectangle, optionally without one colour, scaled nearest-neighbour to the
-// destination's size and drawn unscaled, so that no painter transform can resample it.
+// The source rectangle, optionally without one colour, scaled nearest-neighbour to the device
+// pixels the destination covers and drawn onto exactly those, so that no painter transform can
+// resample it: on a surface of the source's own density a copy is exact, and artwork enlarged
+// for a denser one shows only its own colours.
 void TCanvas::Blit(const TRect& dest, const QImage& source, const TRect& srcRect,
                    std::optional<TColor> leaveOut) {
     if (source.isNull() || dest.Width() <= 0 || dest.Height() <= 0 || srcRect.Width() <= 0 ||
         srcRect.Height() <= 0)
         return;
-    QImage piece = source.copy(srcRect.ToQRect());
+    QImage piece = source.copy(DeviceRect(srcRect, source.devicePixelRatio()));
+    piece.setDevicePixelRatio(1);
     if (leaveOut)
         piece = LeaveOut(piece, ToQRgb(*leaveOut));
-    if (piece.size() != dest.ToQRect().size())
-        piece = piece.scaled(dest.Width(), dest.Height(), Qt::IgnoreAspectRatio,
-                             Qt::FastTransformation);
-    Paint([&](QPainter& painter) { painter.drawImage(dest.Left, dest.Top, piece); });
+    Paint([&](QPainter& painter) {
+        const QSize onDevice = DeviceRect(dest, painter.deviceTransform()).size();
+        if (onDevice.isEmpty())
+            return;
+        if (piece.size() != onDevice)
+            piece = piece.scaled(onDevice, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        OnDevicePixels(painter, [&](const auto& snap) {
+            painter.drawImage(snap(dest), piece, QRectF(piece.rect()));
+        });
+    });
 }

@@ -1,6 +1,8 @@
 // A drawing surface with GDI's pixel rules, over a bitmap's image or any paint device (a widget
 // inside its paint event). Rectangles have exclusive right and bottom edges. Drawing is never
 // antialiased and stretching is nearest-neighbour, so results are exact pixel for pixel.
+// Coordinates are logical pixels; on a high-density surface pictures are enlarged without
+// smoothing, each logical edge on a whole device pixel, while text keeps the full resolution.
 #pragma once
 
 #include "framework/core/Types.h"
@@ -34,6 +36,8 @@ public:
     TFont& Font() { return font_; }
     // The image drawn on, or null for a device canvas.
     const QImage* Image() const { return image_; }
+    // Device pixels per logical pixel of the surface drawn on.
+    double DevicePixelRatio() const;
     // The rectangle, in this canvas's coordinates, of the window whose whole face the canvas
     // paints (a popup menu's, for its item handlers); empty for a canvas that paints no window.
     TRect WindowRect() const { return windowRect_; }
@@ -70,7 +74,8 @@ public:
     void LineTo(int x, int y);
     TPoint PenPos() const { return penPos_; }
 
-    // clNone outside the image and on a device canvas.
+    // clNone outside the image and on a device canvas. On a high-density image, the colour of
+    // the logical pixel's top-left device pixel.
     TColor Pixels(int x, int y) const;
     void SetPixels(int x, int y, TColor color);
 
@@ -102,6 +107,8 @@ private:
     void Paint(const std::function<void(QPainter&)>& draw);
     void Blit(const TRect& dest, const QImage& source, const TRect& srcRect,
               std::optional<TColor> leaveOut);
+    // The device pixel of a logical one on the image, or nothing outside it.
+    std::optional<QPoint> ImagePixel(int x, int y) const;
     void DrawShape(const TRegion& shape);
     // The region in the brush: its pattern when it has one, else its colour.
     void FillWithBrush(const TRegion& region);

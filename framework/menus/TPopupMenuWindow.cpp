@@ -176,8 +176,9 @@ TRect TPopupMenuWindow::ItemRect(int index) const {
 // Cleared first, so that pixels a handler leaves alone are white rather than undefined. The
 // items are clipped to the area inside the band, and the band is painted last, so neither can
 // spoil the other whatever an item draws.
-QImage TPopupMenuWindow::Render() {
-    QImage image(size(), QImage::Format_RGB32);
+QImage TPopupMenuWindow::Render(double ratio) {
+    QImage image(size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     TCanvas canvas(&image);
     const TRect window = Rect(0, 0, width(), height());
@@ -199,9 +200,14 @@ QImage TPopupMenuWindow::Render() {
     return image;
 }
 
+// Composed at the screen's density and copied device pixel for device pixel.
 void TPopupMenuWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, Render());
+    TCanvas screen(&painter);
+    QImage face = Render(screen.DevicePixelRatio());
+    const TCanvas composed(&face);
+    const TRect window = Rect(0, 0, width(), height());
+    screen.CopyRect(window, composed, window);
 }
 
 bool TPopupMenuWindow::Selectable(int index) const {

@@ -54,8 +54,9 @@ public:
     // The open sub-menu window, or null.
     TPopupMenuWindow* SubMenu() const { return subMenu_; }
     TPopupMenuWindow* ParentMenu() const { return parentMenu_; }
-    // The whole window as its items and its menu's border paint it.
-    QImage Render();
+    // The whole window as its items and its menu's border paint it, on a surface of `ratio`
+    // device pixels per logical pixel.
+    QImage Render(double ratio = 1);
 
 protected:
     bool event(QEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <memory>
 #include <xcb/xcb.h>
 
@@ -47,4 +48,20 @@ bool WindowSystem::PlacesWindows() {
 TRect WindowSystem::WorkArea() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? TRect::FromQRect(screen->availableGeometry()) : TRect{};
+}
+
+// The toolkit scales a window's place by its corners: a top-left corner between two device
+// pixels would cost the window a device pixel of its width or height, and so a pixel of its
+// layout. The corner is moved onto the grid, back towards the area's top-left.
+TRect WindowSystem::KeptOnScreen(const TRect& window) {
+    const QScreen* screen = QGuiApplication::screenAt(QPoint(window.Left, window.Top));
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return window;
+    const TRect area = TRect::FromQRect(screen->availableGeometry());
+    const TRect kept = KeptWithin(window, area);
+    const double ratio = screen->devicePixelRatio();
+    return Bounds(std::max(area.Left, OnDeviceGrid(kept.Left, ratio)),
+                  std::max(area.Top, OnDeviceGrid(kept.Top, ratio)), kept.Width(), kept.Height());
 }

@@ -51,16 +51,37 @@ wait_for() {
   return 1
 }
 
+window_manager_running() {
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
 # A private X display (size $1, default 1280x1024) with openbox managing it; sets DISPLAY.
 start_x_desktop() {
   local size=${1:-1280x1024}
+  rm -f "$work/display"
   background Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" \
     2>"$work/xvfb.log"
+  x_desktop_pids=("${background_pids[-1]}")
   wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
   export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
   export XDG_RUNTIME_DIR=$work/runtime
   background openbox --sm-disable >"$work/openbox.log" 2>&1
-  wait_for 50 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+  x_desktop_pids+=("${background_pids[-1]}")
+  wait_for 50 window_manager_running || fail "openbox did not start"
+}
+
+# Ends the display start_x_desktop started, so that the next one may have another size.
+stop_x_desktop() {
+  local pid
+  for pid in "${x_desktop_pids[@]}"; do
+    kill -TERM "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  done
+  x_desktop_pids=()
+}
+
+# Ends the program start_program started: SIGTERM closes its window as a user would.
+stop_program() {
+  kill -TERM "$app_pid" 2>/dev/null && wait "$app_pid"
 }
 
 # A private session bus for the services the check starts; sets DBUS_SESSION_BUS_ADDRESS.

@@ -11,6 +11,7 @@
 #include "framework/menus/TPopupMenuWindow.h"
 #include "skin/SUIEdit.h"
 #include "skin/SUIPopupMenu.h"
+#include "skin/support/HighDensity.h"
 #include "skin/support/StoredFormSupport.h"
 #include "skin/support/ThemeFileWriter.h"
 
@@ -636,4 +637,18 @@ TEST(SUIButtonReadingTest, EveryPublishedValueOfBothClassesReadsInItsStoredOrder
     EXPECT_FALSE(button->ParentShowHint());
     EXPECT_EQ(button->FileTheme(), theme);
     EXPECT_TRUE(button->OnEnter);
+}
+
+TEST_F(SUIButtonTest, OnADenserScreenTheFrameIsEnlargedAndTheCaptionKeepsFullResolution) {
+    button->SetCaption(QStringLiteral(" "));
+    const QImage bare = PaintedAt(*button, 1);
+    button->SetCaption(QStringLiteral("搜索"));
+    const QImage plain = PaintedAt(*button, 1);
+    const QRegion caption = Differing(plain, bare, 2);
+    ASSERT_FALSE(caption.isEmpty());
+    const QImage twice = PaintedAt(*button, 2);
+    // The parent seen through the rounded corners is enlarged as well.
+    EXPECT_EQ(PixelsNotEnlarged(plain, twice, 2, caption, 0), 0);
+    EXPECT_TRUE(DrawnSharp(twice, caption));
+    EXPECT_EQ(PixelsNotEnlarged(plain, PaintedAt(*button, 1.5), 1.5, caption, 1), 0);
 }

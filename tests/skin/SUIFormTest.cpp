@@ -12,6 +12,7 @@
 #include "framework/graphics/TCanvas.h"
 #include "framework/menus/TMenuItem.h"
 #include "framework/menus/TPopupMenuWindow.h"
+#include "framework/platform/WindowSystem.h"
 #include "skin/SUIEdit.h"
 #include "skin/SUIPopupMenu.h"
 #include "skin/SUIPublic.h"
@@ -401,7 +402,7 @@ TEST_F(SUIFormTest, MaximisedWindowsTakeTheWorkAreaUnlessDesignedWithoutBorder) 
 
     host->SetWindowState(TWindowState::wsNormal);
     QCoreApplication::processEvents();
-    EXPECT_EQ(host->BoundsRect(), Bounds(405, 172, 500, 453));
+    EXPECT_EQ(host->BoundsRect(), WindowSystem::KeptOnScreen(Bounds(405, 172, 500, 453)));
 }
 
 TEST_F(SUIFormTest, AHostDesignedWithoutBorderCoversWhatItIsGivenWhenMaximised) {
@@ -500,7 +501,8 @@ TEST_F(SUIFormTest, AltSpaceOpensTheSystemMenuBelowTheMainFormsTitleBar) {
     EXPECT_EQ(menu.PopupWindow(), nullptr);
     TestSupport::TypeKey(host->Handle(), Qt::Key_Space, space, Qt::AltModifier);
     ASSERT_NE(menu.PopupWindow(), nullptr);
-    EXPECT_EQ(menu.PopupPoint(), TPoint(405, 172 + 33));
+    const TRect shown = WindowSystem::KeptOnScreen(Bounds(405, 172, 500, 453));
+    EXPECT_EQ(menu.PopupPoint(), TPoint(shown.Left, shown.Top + 33));
     menu.CloseMenu();
 
     // The slot is taken: a second host's frame leaves it alone, and the first clears it.

@@ -9,6 +9,7 @@
 #include "framework/menus/TPopupMenuWindow.h"
 #include "skin/SUIMgr.h"
 #include "skin/SUIPublic.h"
+#include "skin/support/HighDensity.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -604,4 +605,20 @@ TEST_F(SUITitleBarTest, AccessibilityAnswersNoSuchPartForAButtonThatWentAway) {
     }
     EXPECT_EQ(form.WindowState(), TWindowState::wsNormal);
     EXPECT_EQ(parts.AccessiblePartName(0), QStringLiteral("Close"));
+}
+
+TEST_F(SUITitleBarTest, OnADenserScreenTheArtworkIsEnlargedAndTheCaptionKeepsFullResolution) {
+    bar->SetCaption(QString());
+    const QImage bare = Render();
+    bar->SetCaption(QStringLiteral("短信查询 V1.0"));
+    const QImage plain = Render();
+    const QRegion caption = Differing(plain, bare, 2);
+    ASSERT_FALSE(caption.isEmpty());
+    // Twice the density: every artwork pixel a 2 x 2 block of its own colour, the caption not.
+    const QImage twice = PaintedAt(*bar, 2);
+    EXPECT_EQ(PixelsNotEnlarged(plain, twice, 2, caption, 0), 0);
+    EXPECT_TRUE(DrawnSharp(twice, caption));
+    // One and a half: only the artwork's own colours, no seam where sections, buttons and the
+    // rounded corners' outline meet.
+    EXPECT_EQ(PixelsNotEnlarged(plain, PaintedAt(*bar, 1.5), 1.5, caption, 1), 0);
 }

@@ -276,3 +276,38 @@ TEST_F(TCustomFormTest, AWindowRegionMasksTheWindowAndClearsThePixelsOutside) {
     EXPECT_EQ(qAlpha(image.pixel(0, 0)), 255);
     EXPECT_EQ(qAlpha(image.pixel(59, 39)), 255);
 }
+
+TEST(KeptWithin, MovesARectangleOntoTheAreaAsFarAsItFits) {
+    const TRect area = Rect(0, 0, 853, 533);
+    // The program's stored place at one and a half times the density: 405, 172, 500 x 453.
+    EXPECT_EQ(KeptWithin(Bounds(405, 172, 500, 453), area), Bounds(353, 80, 500, 453));
+    EXPECT_EQ(KeptWithin(Bounds(10, 20, 100, 100), area), Bounds(10, 20, 100, 100));
+    EXPECT_EQ(KeptWithin(Bounds(-50, -9, 100, 100), area), Bounds(0, 0, 100, 100));
+    // Larger than the area: the top-left corner (the title bar) stays on it.
+    EXPECT_EQ(KeptWithin(Bounds(300, 300, 900, 600), area), Bounds(0, 0, 900, 600));
+    EXPECT_EQ(KeptWithin(Bounds(0, 0, 10, 10), Rect(100, 50, 300, 200)), Bounds(100, 50, 10, 10));
+}
+
+TEST(OnDeviceGrid, MovesACoordinateBackOntoAWholeDevicePixel) {
+    EXPECT_EQ(OnDeviceGrid(353, 1), 353);
+    EXPECT_EQ(OnDeviceGrid(353, 2), 353);
+    EXPECT_EQ(OnDeviceGrid(353, 1.5), 352);
+    EXPECT_EQ(OnDeviceGrid(352, 1.5), 352);
+    EXPECT_EQ(OnDeviceGrid(7, 1.25), 4);
+    EXPECT_EQ(OnDeviceGrid(-3, 1.5), -4);
+    EXPECT_EQ(OnDeviceGrid(10, 1.1), 10); // no whole pixel within reach: left as it is
+}
+
+TEST_F(TCustomFormTest, AFormShownWithAPlacePartlyOffTheScreenIsMovedOntoItsWorkArea) {
+    const TRect work = WindowSystem::WorkArea();
+    TForm form(nullptr);
+    form.SetBorderStyle(TFormBorderStyle::bsNone);
+    form.SetBounds(work.Right - 100, work.Bottom - 50, 300, 200);
+    form.Show();
+    EXPECT_EQ(form.BoundsRect(), Bounds(work.Right - 300, work.Bottom - 200, 300, 200));
+    EXPECT_EQ(form.Handle()->pos(), QPoint(work.Right - 300, work.Bottom - 200));
+    form.Hide();
+    form.SetBounds(work.Left + 10, work.Top + 20, 300, 200);
+    form.Show();
+    EXPECT_EQ(form.Handle()->pos(), QPoint(work.Left + 10, work.Top + 20));
+}

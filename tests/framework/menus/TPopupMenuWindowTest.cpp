@@ -239,6 +239,30 @@ TEST_F(PopupTest, ItemChangesWhileOpenReshapeTheWindow) {
     EXPECT_EQ(window->Item(0), saveAs);
 }
 
+// On a denser screen the items are composed at its density: the frame and backgrounds
+// enlarged block for block, the captions at the full resolution.
+TEST_F(PopupTest, ADenserScreenGetsTheWindowComposedAtItsDensity) {
+    TPopupMenuWindow* window = Opened();
+    const QImage plain = window->Render();
+    const QImage twice = window->Render(2);
+    ASSERT_EQ(twice.size(), plain.size() * 2);
+    bool sharpText = false;
+    int frameWrong = 0;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x) {
+            const QRgb c = twice.pixel(2 * x, 2 * y);
+            const bool uniform = twice.pixel(2 * x + 1, 2 * y) == c &&
+                                 twice.pixel(2 * x, 2 * y + 1) == c &&
+                                 twice.pixel(2 * x + 1, 2 * y + 1) == c;
+            sharpText = sharpText || !uniform;
+            const bool frame =
+                x == 0 || y == 0 || x == plain.width() - 1 || y == plain.height() - 1;
+            frameWrong += frame && (!uniform || c != plain.pixel(x, y)) ? 1 : 0;
+        }
+    EXPECT_TRUE(sharpText);
+    EXPECT_EQ(frameWrong, 0);
+}
+
 TEST_F(PopupTest, AMenuWithNothingVisibleDoesNotOpen) {
     for (int i = 0; i < menu.Items()->Count(); ++i)
         menu.Items()->Items(i)->SetVisible(false);
