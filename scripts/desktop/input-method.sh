@@ -4,6 +4,8 @@
 
 # Places inside the window (the skinned frame sits at (1, 0)): x y width height.
 keyword_box=(79 41 235 21)
+# The box inside its 2-pixel frame, which the candidate window may overlap.
+keyword_text=(81 43 231 17)
 search_button=(328 39 49 25)
 status_line=(7 424 489 19)
 whole_window=(0 0 500 453)
@@ -99,7 +101,7 @@ compose_into() {
   local changed
   xdotool type --delay 80 chunjie
   sleep 1
-  shoot_place "${keyword_box[@]}" "$artifacts/$check-$1.png"
+  shoot_place "${keyword_text[@]}" "$artifacts/$check-$1.png"
   changed=$(pixels_apart "$artifacts/$check-empty.png" "$artifacts/$check-$1.png")
   echo "typed chunjie: $changed pixels of the keyword box changed ($artifacts/$check-$1.png)"
   [ "${changed:-0}" -ge "$least_preedit_pixels" ] ||
@@ -112,11 +114,11 @@ compose_chunjie() {
   local changed
   click_place "${keyword_box[@]}"
   sleep 0.5
-  shoot_place "${keyword_box[@]}" "$artifacts/$check-empty.png"
+  shoot_place "${keyword_text[@]}" "$artifacts/$check-empty.png"
   compose_into composing
   xdotool key Escape
   sleep 0.5
-  shoot_place "${keyword_box[@]}" "$artifacts/$check-cancelled.png"
+  shoot_place "${keyword_text[@]}" "$artifacts/$check-cancelled.png"
   changed=$(pixels_apart "$artifacts/$check-empty.png" "$artifacts/$check-cancelled.png")
   echo "pressed Escape: $changed pixels of the keyword box differ from the empty box"
   [ "${changed:-0}" -lt "$least_preedit_pixels" ] ||
