@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QInputMethodEvent>
+#include <QInputMethodQueryEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -35,6 +37,13 @@ std::pair<int, int> InkColumns(TCustomEdit* edit) {
             if (qGray(image.pixel(x, y)) < 128)
                 columns = {std::min(columns.first, x), std::max(columns.second, x)};
     return columns;
+}
+
+// What the edit answers an input method, asked the way the toolkit asks: through the window.
+QVariant InputMethodAnswer(TCustomEdit* edit, Qt::InputMethodQuery query) {
+    QInputMethodQueryEvent event(query);
+    QCoreApplication::sendEvent(edit->Handle(), &event);
+    return event.value(query);
 }
 
 } // namespace
@@ -225,6 +234,28 @@ TEST_F(TCustomEditTest, APopupMenuOfItsOwnTakesThePlaceOfTheToolkitsEditMenu) {
 
     edit->SetPopupMenu(nullptr);
     EXPECT_TRUE(toolkitMenuOpens());
+}
+
+TEST_F(TCustomEditTest, ThePinyinBeingComposedShowsInTheEditWithTheCaretAfterIt) {
+    // Where the main window's keyword box sits: the answers are in the edit's own coordinates.
+    edit->SetBounds(78, 41, 235, 21);
+    edit->SetFrameMargin(2);
+    ASSERT_TRUE(InputMethodAnswer(edit, Qt::ImEnabled).toBool());
+    ASSERT_EQ(InkColumns(edit).second, -1);
+    const QRect emptyCaret = InputMethodAnswer(edit, Qt::ImCursorRectangle).toRect();
+
+    QInputMethodEvent preedit(QStringLiteral("chunjie"),
+                              {{QInputMethodEvent::Cursor, 7, 1, QVariant()}});
+    QCoreApplication::sendEvent(edit->Handle(), &preedit);
+    EXPECT_EQ(edit->Text(), QString()); // nothing is typed until the input method commits
+    const auto [first, last] = InkColumns(edit);
+    EXPECT_GT(last - first, QFontMetrics(edit->Handle()->font()).horizontalAdvance(u'c') * 5);
+    // The candidates open beside the caret, which stands after the letters, in the edit. The
+    // toolkit answers a band round the caret's line.
+    const QRect caret = InputMethodAnswer(edit, Qt::ImCursorRectangle).toRect();
+    EXPECT_TRUE(edit->Handle()->rect().contains(caret)) << caret.x() << ',' << caret.y();
+    EXPECT_GE(caret.x() + caret.width() / 2, last);
+    EXPECT_EQ(caret.y(), emptyCaret.y());
 }
 
 class TCustomEditFocusTest : public testing::Test {
