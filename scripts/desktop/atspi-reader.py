@@ -4,9 +4,9 @@
 Walks the main window's tree and prints it (role and name of each node; the message grid only
 by its header, row count and first row), checks that every control is there with its role and
 name, types a keyword into the keyword box, presses the search button through its action and
-reads the count off the status line, then opens the system menu with Alt+Space and reads its
-items as the program announces them. Prints the time each part takes; exits non-zero on the
-first check that fails.
+reads the count off the status line, presses a festival link, then opens the system menu with
+Alt+Space and reads its items as the program announces them. Prints the time each part takes;
+exits non-zero on the first check that fails.
 
 usage: atspi-reader.py PID WINDOW SHOT
   the program's process id, its X window id, and where to save a screenshot of the menu
@@ -23,6 +23,7 @@ TITLE = "短信查询 V1.0"
 KEYWORD = "春节"
 STATUS_AFTER_SEARCH = "关于春节的短信,共搜索到1596条短信记录"
 ROWS_AFTER_SEARCH = 1596
+FESTIVAL = "元旦"
 GRID_COLUMNS = ["短信内容"]
 
 # Every control of the window, as (role, name); each must be in the tree exactly so.
@@ -147,7 +148,8 @@ def read_tree(pid):
           + (f"; missing: {', '.join(missing)}" if missing else ""))
     for name in ("春节", "更多..."):
         action = find(seen, "link", name).queryAction()
-        check(action.nActions == 1 and action.getName(0) == "Press", f'link "{name}" can be pressed')
+        check(action.nActions == 1 and action.getName(0) == "Press",
+              f'link "{name}" can be pressed')
     header, rows, first = table_facts(find(seen, "table", "短信列表"))
     check(header == GRID_COLUMNS, f"the grid's column header is {GRID_COLUMNS}")
     check(rows > ROWS_AFTER_SEARCH, f"the grid lists the whole library ({rows} rows)")
@@ -170,6 +172,13 @@ def search(seen):
     check(after == STATUS_AFTER_SEARCH, f"the status line reads {STATUS_AFTER_SEARCH}")
     rows = find(seen, "table", "短信列表").queryTable().nRows
     check(rows == ROWS_AFTER_SEARCH, f"the grid holds {ROWS_AFTER_SEARCH} rows ({rows})")
+    # A festival link searches for its word when pressed.
+    check(find(seen, "link", FESTIVAL).queryAction().doAction(0), f"pressed link {FESTIVAL}")
+    after = wait_until(f"the status line tells of {FESTIVAL}",
+                       lambda: text_of(status).startswith(f"关于{FESTIVAL}的短信") and
+                       text_of(status))
+    print(f"status line after {FESTIVAL}: {after}")
+    check(text_of(keyword_box) == FESTIVAL, f"the keyword box reads {FESTIVAL}")
 
 
 class Events:
