@@ -1,5 +1,6 @@
 #include "app/Unit1.h"
 
+#include "app/AccessibleNames.h"
 #include "app/StatusTexts.h"
 #include "app/library/CleanMessageText.h"
 #include "app/library/LibraryStatements.h"
@@ -33,6 +34,8 @@ const std::array<std::pair<const char*, QString>, 6> kFestivalWords{{
 
 TForm1::TForm1(TComponent* AOwner) : TForm(AOwner) {
     InitializeFromDescription();
+    for (const auto& [component, name] : AccessibleNames::kUnlabelledControls)
+        DescribedComponent<TControl>(*this, component)->SetAccessibleName(name);
 }
 
 void TForm1::BindComponents() {

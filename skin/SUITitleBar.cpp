@@ -36,10 +36,11 @@ constexpr int kBareCaptionLeft = 6;
 constexpr char kAppIconResource[] = "MAINICON";
 constexpr char kEllipsis[] = "...";
 
-// What accessibility tools call each type of button, in the order of the types.
-constexpr const char* kButtonNames[] = {"Maximize", "Minimize",    "Close",
-                                        "Help",     "System menu", "Custom button"};
-constexpr char kRestoreName[] = "Restore";
+// What accessibility tools call each type of button, in the order of the types: the program's
+// texts are Chinese.
+constexpr const char16_t* kButtonNames[] = {u"最大化", u"最小化",   u"关闭",
+                                            u"帮助",   u"系统菜单", u"自定义按钮"};
+constexpr char16_t kRestoreName[] = u"还原";
 
 // The corner outline reaches well below the bar so that only its top arcs fall inside.
 constexpr int kOutlineOverhang = 50;
@@ -346,8 +347,10 @@ TsuiTitleBarSection* TsuiTitleBarSections::Items(int index) const {
 
 namespace {
 
+// The captions drawn are the skin's own; accessibility tools read the program's Chinese names.
 struct SystemMenuCommand {
     const char* caption;
+    const char16_t* accessibleName;
     void (TsuiTitleBarPopupMenu::*run)();
 };
 
@@ -355,14 +358,15 @@ struct SystemMenuCommand {
 
 TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* bar) : TsuiPopupMenu(bar), bar_(bar) {
     const SystemMenuCommand commands[] = {
-        {"Mi&nimize", &TsuiTitleBarPopupMenu::Minimize},
-        {"Ma&ximize/Restore", &TsuiTitleBarPopupMenu::MaximizeOrRestore},
-        {"-", nullptr},
-        {"&Close", &TsuiTitleBarPopupMenu::CloseForm},
+        {"Mi&nimize", u"最小化", &TsuiTitleBarPopupMenu::Minimize},
+        {"Ma&ximize/Restore", u"最大化/还原", &TsuiTitleBarPopupMenu::MaximizeOrRestore},
+        {"-", u"", nullptr},
+        {"&Close", u"关闭", &TsuiTitleBarPopupMenu::CloseForm},
     };
     for (const SystemMenuCommand& command : commands) {
         auto* item = new TMenuItem(this);
         item->SetCaption(QLatin1String(command.caption));
+        item->SetAccessibleName(QString::fromUtf16(command.accessibleName));
         if (command.run)
             item->OnClick = [this, run = command.run](TObject*) { (this->*run)(); };
         Items()->Add(item);
@@ -835,8 +839,8 @@ QString TsuiTitleBar::AccessiblePartName(int index) const {
         return {};
     const TsuiTitleBarBtnType type = buttons_->Items(place->Index)->ButtonType();
     if (type == suiMax && FormMaximized())
-        return QLatin1String(kRestoreName);
-    return QLatin1String(kButtonNames[static_cast<int>(type)]);
+        return QString::fromUtf16(kRestoreName);
+    return QString::fromUtf16(kButtonNames[static_cast<int>(type)]);
 }
 
 TRect TsuiTitleBar::AccessiblePartRect(int index) const {

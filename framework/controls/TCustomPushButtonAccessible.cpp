@@ -29,7 +29,8 @@ void TCustomPushButtonAccessible::Install() {
 
 QString TCustomPushButtonAccessible::text(QAccessible::Text t) const {
     if (t == QAccessible::Name && button_)
-        return ResolvePrefixes(button_->Caption()).Text;
+        return button_->AccessibleName().isEmpty() ? ResolvePrefixes(button_->Caption()).Text
+                                                   : button_->AccessibleName();
     return QAccessibleWidget::text(t);
 }
 

@@ -1,6 +1,6 @@
 // What accessibility tools see of a self-painted push button's window (TCustomPushButton): a
-// push button named by its caption without "&", with the window's states and a press action
-// that clicks it while it is enabled.
+// push button named by its AccessibleName or else its caption without "&", with the window's states
+// and a press action that clicks it while it is enabled.
 #pragma once
 
 #include <QAccessibleWidget>

@@ -30,6 +30,33 @@ void TLabel::SetWordWrap(bool v) {
     Invalidate();
 }
 
+void TLabel::SetFocusControl(TWinControl* control) {
+    focusControl_ = control;
+    AccessibleCaptionsChanged();
+}
+
+TWinControl* TLabel::CaptionedControl() const {
+    if (focusControl_)
+        return focusControl_;
+    if (ReactsToClick() || !Parent())
+        return nullptr;
+    const int middle = Top() + Height() / 2;
+    TWinControl* nearest = nullptr;
+    for (int i = 0; i < Parent()->ControlCount(); ++i) {
+        auto* control = qobject_cast<TWinControl*>(Parent()->Controls(i));
+        if (!control || !control->Visible() || control->Left() < Left() + Width() ||
+            middle < control->Top() || middle >= control->Top() + control->Height())
+            continue;
+        if (!nearest || control->Left() < nearest->Left())
+            nearest = control;
+    }
+    return nearest;
+}
+
+QAccessible::Role TLabel::AccessibleRole() const {
+    return ReactsToClick() ? QAccessible::Link : QAccessible::StaticText;
+}
+
 void TLabel::TextChanged() {
     AdjustBounds();
     Invalidate();

@@ -2,11 +2,13 @@
 
 #include "framework/core/EventTranslator.h"
 #include "framework/core/TWinControl.h"
+#include "framework/graphics/TTextLayout.h"
 #include "framework/menus/TPopupMenu.h"
 
 #include <QCursor>
 #include <QPointer>
 #include <QWidget>
+#include <utility>
 
 namespace {
 
@@ -58,6 +60,39 @@ bool DecodeMouseButtonMessage(UINT msg, MouseMessageKind& out) {
     }
 }
 
+// The outermost parent of `control`, or the control itself.
+const TControl& Root(const TControl& control) {
+    const TControl* root = &control;
+    while (root->Parent())
+        root = root->Parent();
+    return *root;
+}
+
+TControl& Root(TControl& control) {
+    return const_cast<TControl&>(Root(std::as_const(control)));
+}
+
+// The control under `root`, at any depth, whose caption names `target`.
+const TControl* CaptionOf(const TControl& root, const TControl* target) {
+    const auto* container = qobject_cast<const TWinControl*>(&root);
+    for (int i = 0; container && i < container->ControlCount(); ++i) {
+        const TControl* child = container->Controls(i);
+        if (child->CaptionedControl() == target)
+            return child;
+        if (const TControl* found = CaptionOf(*child, target))
+            return found;
+    }
+    return nullptr;
+}
+
+// A caption such as "&Name:" as the name of what it captions: "Name".
+QString CaptionAsName(const QString& caption) {
+    QString name = ResolvePrefixes(caption).Text.trimmed();
+    while (name.endsWith(u'：') || name.endsWith(u':'))
+        name.chop(1);
+    return name.trimmed();
+}
+
 } // namespace
 
 TControl::TControl(TComponent* AOwner)
@@ -98,6 +133,7 @@ void TControl::SetParent(TWinControl* parent) {
         ParentBiDiModeChanged();
     }
     UpdateAnchorRules();
+    AccessibleCaptionsChanged();
 }
 
 void TControl::SetParentComponent(TComponent* parent) {
@@ -130,6 +166,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     if (old.Width() != width || old.Height() != height)
         Resize();
     RequestAlign();
+    AccessibleCaptionsChanged();
 }
 
 TPoint TControl::ClientOrigin() const {
@@ -197,6 +234,7 @@ void TControl::SetVisible(bool visible) {
             parent_->InvalidateArea(BoundsRect());
         parent_->RealignControls();
     }
+    AccessibleCaptionsChanged();
 }
 
 void TControl::SetEnabled(bool enabled) {
@@ -211,6 +249,24 @@ void TControl::SetText(const QString& text) {
         return;
     text_ = text;
     Perform(CM_TEXTCHANGED);
+    AccessibleCaptionsChanged();
+}
+
+void TControl::SetAccessibleName(const QString& name) {
+    accessibleName_ = name;
+    AccessibleCaptionsChanged();
+}
+
+QString TControl::AccessibleCaption() const {
+    if (!accessibleName_.isEmpty())
+        return accessibleName_;
+    const TControl* caption = CaptionOf(Root(*this), this);
+    return caption ? CaptionAsName(caption->Caption()) : QString();
+}
+
+void TControl::AccessibleCaptionsChanged() {
+    if (auto* root = qobject_cast<TWinControl*>(&Root(*this)))
+        root->UpdateAccessibleNames();
 }
 
 void TControl::SetParentFont(bool v) {

@@ -71,6 +71,7 @@ class TControl : public TComponent {
     Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
     Q_PROPERTY(QString HelpKeyword READ HelpKeyword WRITE SetHelpKeyword)
     Q_PROPERTY(Framework::THelpType HelpType READ HelpType WRITE SetHelpType)
+    Q_PROPERTY(QString AccessibleName READ AccessibleName WRITE SetAccessibleName)
 public:
     explicit TControl(TComponent* AOwner);
     ~TControl() override;
@@ -161,6 +162,18 @@ public:
     void SetHelpKeyword(const QString& keyword) { helpKeyword_ = keyword; }
     THelpType HelpType() const { return helpType_; }
     void SetHelpType(THelpType type) { helpType_ = type; }
+    // The name accessibility tools read for the control, set by the program where nothing on
+    // the screen names it; empty leaves the name to what the control shows.
+    QString AccessibleName() const { return accessibleName_; }
+    void SetAccessibleName(const QString& name);
+    // The name of the control's window for accessibility tools: AccessibleName when set, else
+    // the caption of the control that captions it (see CaptionedControl) without its "&" marks
+    // and closing colon; empty when neither names it.
+    QString AccessibleCaption() const;
+    // The windowed control this one's caption names (a label's), or null.
+    virtual TWinControl* CaptionedControl() const { return nullptr; }
+    // Whether a click does something: the control has an OnClick or a linked action.
+    bool ReactsToClick() const { return static_cast<bool>(OnClick) || action_; }
     // Links the control to an action (null unlinks): it takes the action's caption, enabled
     // state, hint and visibility now and at every change, and a click executes the action.
     TAction* Action() const { return action_; }
@@ -241,6 +254,9 @@ protected:
     void ParentColorChanged();
     void ParentShowHintChanged();
     void ParentBiDiModeChanged();
+    // Something a window's accessible name depends on changed (a caption, a place, a tie): the
+    // form's windows take their names anew.
+    void AccessibleCaptionsChanged();
     // The parent's client area is now `parentSize`: an anchored control follows it.
     void FollowAnchors(TPoint parentSize);
     // Stores `value`; when that changes `field`, the control is told by `notice`.
@@ -307,6 +323,7 @@ private:
     int helpContext_ = 0;
     QString helpKeyword_;
     THelpType helpType_ = THelpType::htContext;
+    QString accessibleName_;
     bool mouseCaptured_ = false; // left button went down on this control and is still held
     TControlStyle controlStyle_ =
         TControlStyle(TControlStyleFlag::csClickEvents) | TControlStyleFlag::csDoubleClicks;

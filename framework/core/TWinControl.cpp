@@ -8,6 +8,7 @@
 #include "framework/graphics/Colors.h"
 #include "framework/graphics/TCanvas.h"
 #include "framework/graphics/TRegion.h"
+#include "framework/platform/WindowAccessible.h"
 
 #include <QEvent>
 #include <QHelpEvent>
@@ -30,7 +31,9 @@ struct TWinControl::PendingEvent {
     bool baseResult = false;
 };
 
-TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
+    WindowAccessible::Install();
+}
 
 TWinControl::~TWinControl() {
     // Children go first, whoever owns them, so no window outlives its control.
@@ -46,6 +49,17 @@ QWidget* TWinControl::Handle() {
     if (!handle_)
         CreateHandle();
     return handle_;
+}
+
+void TWinControl::UpdateAccessibleNames() {
+    if (!handle_)
+        return; // nor has any child a window
+    // Only a change is told: every move of a control asks again.
+    if (const QString name = AccessibleCaption(); handle_->accessibleName() != name)
+        handle_->setAccessibleName(name);
+    for (TControl* child : controls_)
+        if (auto* windowed = qobject_cast<TWinControl*>(child))
+            windowed->UpdateAccessibleNames();
 }
 
 QWidget* TWinControl::TopLevelHandle() {
@@ -103,6 +117,7 @@ void TWinControl::ApplyWindowState() {
     w->setEnabled(Enabled());
     w->setCursor(EventTranslator::CursorShape(Cursor()));
     w->setFocusPolicy(tabStop_ ? Qt::StrongFocus : Qt::ClickFocus);
+    UpdateAccessibleNames();
     ApplyContextMenuPolicy();
     if (!w->isWindow())
         w->setVisible(Visible());

@@ -38,6 +38,8 @@ public:
     QWidget* TopLevelHandle();
     // The outermost parent (the form), or this control when it has none.
     TWinControl* TopLevelControl();
+    // Gives this window and every window inside it its control's AccessibleCaption.
+    void UpdateAccessibleNames();
     // Hands the message to every child in turn until one answers it (a non-zero result).
     void Broadcast(TMessage& message);
 

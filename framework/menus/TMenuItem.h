@@ -30,6 +30,7 @@ class TMenuItem : public TComponent {
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
     Q_PROPERTY(int ShortCut READ ShortCut WRITE SetShortCut)
     Q_PROPERTY(int ImageIndex READ ImageIndex WRITE SetImageIndex)
+    Q_PROPERTY(QString AccessibleName READ AccessibleName WRITE SetAccessibleName)
 public:
     explicit TMenuItem(TComponent* AOwner);
     // Takes itself out of its parent and destroys its sub-items.
@@ -57,6 +58,9 @@ public:
     void SetVisible(bool visible);
     TShortCut ShortCut() const { return shortCut_; }
     void SetShortCut(int shortCut);
+    // What accessibility tools call the item; empty leaves it to the caption as shown.
+    QString AccessibleName() const { return accessibleName_; }
+    void SetAccessibleName(const QString& name) { accessibleName_ = name; }
     // Index into the menu's Images; -1 for none.
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int index);
@@ -99,6 +103,7 @@ private:
     bool IsInside(const TMenuItem* other) const;
 
     QString caption_;
+    QString accessibleName_;
     bool checked_ = false;
     bool default_ = false;
     bool enabled_ = true;

@@ -24,7 +24,9 @@ QString TMenuItemAccessible::text(QAccessible::Text t) const {
         return {};
     switch (t) {
     case QAccessible::Name:
-        return item->IsLine() ? QString() : item->DisplayCaption();
+        if (item->IsLine())
+            return {};
+        return item->AccessibleName().isEmpty() ? item->DisplayCaption() : item->AccessibleName();
     case QAccessible::Accelerator:
         return ShortCutToText(item->ShortCut());
     default:

@@ -1,5 +1,6 @@
-// One shown item of a popup menu window as accessibility tools see it: its caption without
-// "&", its shortcut text, its role (menu item or separator) and its states.
+// One shown item of a popup menu window as accessibility tools see it: its AccessibleName or
+// else its caption without "&", its shortcut text, its role (menu item or separator) and its
+// states.
 #pragma once
 
 #include "framework/platform/LeafAccessible.h"

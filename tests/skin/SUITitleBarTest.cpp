@@ -436,6 +436,12 @@ TEST_F(SUITitleBarTest, SystemMenuEnablingAndItsBlueGlassPixels) {
     EXPECT_FALSE(items.Items(0)->Enabled());
     EXPECT_TRUE(items.Items(1)->Enabled()); // the maximise button is hidden, but there
     EXPECT_TRUE(items.Items(3)->Enabled());
+    // Drawn with the skin's captions, read out by the program's names.
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(window);
+    ASSERT_EQ(menu->childCount(), 4);
+    EXPECT_EQ(menu->child(0)->text(QAccessible::Name), QStringLiteral("最小化"));
+    EXPECT_EQ(menu->child(1)->text(QAccessible::Name), QStringLiteral("最大化/还原"));
+    EXPECT_EQ(menu->child(3)->text(QAccessible::Name), QStringLiteral("关闭"));
 
     QTest::keyClick(window, Qt::Key_Down); // highlights the first enabled item
     const QImage image = window->Render();
@@ -576,21 +582,30 @@ TEST_F(SUITitleBarTest, NewButtonsCopiesAndTheControlBoxMenuReference) {
 }
 
 TEST_F(SUITitleBarTest, AccessibilityToolsSeeTheVisibleButtonsByAction) {
+    // The control box and a help button, when shown, are named too: the control box comes
+    // last (it sits at the left), a help button first in its place at the right.
+    Button(0)->SetVisible(true);
+    EXPECT_EQ(bar->AccessiblePartName(2), QStringLiteral("系统菜单"));
+    Button(0)->SetButtonType(suiHelp);
+    EXPECT_EQ(bar->AccessiblePartName(0), QStringLiteral("帮助"));
+    Button(0)->SetButtonType(suiControlBox);
+    Button(0)->SetVisible(false);
+
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(bar->Handle());
     ASSERT_NE(access, nullptr);
     ASSERT_EQ(access->childCount(), 2);
-    EXPECT_EQ(access->child(0)->text(QAccessible::Name), QStringLiteral("Close"));
-    EXPECT_EQ(access->child(1)->text(QAccessible::Name), QStringLiteral("Minimize"));
+    EXPECT_EQ(access->child(0)->text(QAccessible::Name), QStringLiteral("关闭"));
+    EXPECT_EQ(access->child(1)->text(QAccessible::Name), QStringLiteral("最小化"));
     const TPoint close = bar->ClientToScreen({476, 6});
     EXPECT_EQ(access->child(0)->rect(), QRect(close.X, close.Y, 19, 19));
 
     Button(2)->SetVisible(true);
     ASSERT_EQ(access->childCount(), 3);
     // In the order they sit from the right: close, maximise, minimise.
-    EXPECT_EQ(access->child(1)->text(QAccessible::Name), QStringLiteral("Maximize"));
+    EXPECT_EQ(access->child(1)->text(QAccessible::Name), QStringLiteral("最大化"));
     access->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(form.WindowState(), TWindowState::wsMaximized);
-    EXPECT_EQ(access->child(1)->text(QAccessible::Name), QStringLiteral("Restore"));
+    EXPECT_EQ(access->child(1)->text(QAccessible::Name), QStringLiteral("还原"));
 }
 
 // A tool may ask about a part it counted before the buttons changed: there is no such part then.
@@ -604,7 +619,7 @@ TEST_F(SUITitleBarTest, AccessibilityAnswersNoSuchPartForAButtonThatWentAway) {
         parts.PressAccessiblePart(index);
     }
     EXPECT_EQ(form.WindowState(), TWindowState::wsNormal);
-    EXPECT_EQ(parts.AccessiblePartName(0), QStringLiteral("Close"));
+    EXPECT_EQ(parts.AccessiblePartName(0), QStringLiteral("关闭"));
 }
 
 TEST_F(SUITitleBarTest, OnADenserScreenTheArtworkIsEnlargedAndTheCaptionKeepsFullResolution) {

@@ -300,6 +300,14 @@ TEST_F(PopupTest, AccessibilityToolsSeeEveryItem) {
     EXPECT_EQ(popup->childAt(exitCentre.x(), exitCentre.y()), popup->child(4));
 }
 
+TEST_F(PopupTest, AnItemsAccessibleNameIsReadInsteadOfItsCaption) {
+    saveAs->SetAccessibleName(QStringLiteral("另存为"));
+    QAccessibleInterface* popup = QAccessible::queryAccessibleInterface(Opened());
+    ASSERT_NE(popup, nullptr);
+    EXPECT_EQ(popup->child(1)->text(QAccessible::Name), QStringLiteral("另存为"));
+    EXPECT_EQ(popup->child(0)->text(QAccessible::Name), QStringLiteral("Open"));
+}
+
 // Owner drawing: each item 150 x 20 from its measure handler, filled by its draw handler.
 class OwnerDrawTest : public PopupTest {
 protected:
