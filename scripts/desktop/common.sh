@@ -115,7 +115,10 @@ start_sway_desktop() {
   # sway refuses to run as root; in a user namespace of its own it is nobody to itself and
   # still owns the runtime folder, which a client started as root can reach.
   local as_user=()
-  [ "$(id -u)" -eq 0 ] && as_user=(unshare --user)
+  if [ "$(id -u)" -eq 0 ]; then
+    unshare --user true || fail "sway refuses root, and no user namespace can be made here"
+    as_user=(unshare --user)
+  fi
   WLR_BACKENDS=x11 WLR_RENDERER=pixman \
     background "${as_user[@]}" sway --config "$work/sway.conf" >"$work/sway.log" 2>&1
   wait_for 100 sway_sockets || {
