@@ -270,20 +270,14 @@ void TCustomEdit::FocusEntering(TMessage& message) {
         SelectAll();
 }
 
-// The press places the caret itself; and when the window becomes active again, or a menu
-// closes, the focus only returns to the edit that had it (a Wayland compositor may activate
-// the window after the first keys have been typed into it).
+// The press places the caret itself; and when the window becomes active again the focus only
+// returns to the edit that had it (a Wayland compositor may activate the window after the
+// first keys have been typed into it).
 bool TCustomEdit::EntryKeepsCaret(const TMessage& message) {
     if (!message.Event || message.Event->type() != QEvent::FocusIn)
         return false;
-    switch (static_cast<QFocusEvent*>(message.Event)->reason()) {
-    case Qt::MouseFocusReason:
-    case Qt::ActiveWindowFocusReason:
-    case Qt::PopupFocusReason:
-        return true;
-    default:
-        return false;
-    }
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(message.Event)->reason();
+    return reason == Qt::MouseFocusReason || reason == Qt::ActiveWindowFocusReason;
 }
 
 bool TCustomEdit::BindEvent(const QByteArray& name, const TMethod& method) {
