@@ -266,10 +266,18 @@ void TCustomEdit::FocusEntering(TMessage& message) {
     // The toolkit selects everything on entry by Tab; the edit decides that itself.
     TWinControl::WndProc(message);
     ShowSelection(selection);
-    const bool byMouse = message.Event && message.Event->type() == QEvent::FocusIn &&
-                         static_cast<QFocusEvent*>(message.Event)->reason() == Qt::MouseFocusReason;
-    if (autoSelect_ && !byMouse)
+    if (autoSelect_ && !EntryKeepsCaret(message))
         SelectAll();
+}
+
+// The press places the caret itself; and when the window becomes active again the focus only
+// returns to the edit that had it (a Wayland compositor may activate the window after the
+// first keys have been typed into it).
+bool TCustomEdit::EntryKeepsCaret(const TMessage& message) {
+    if (!message.Event || message.Event->type() != QEvent::FocusIn)
+        return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(message.Event)->reason();
+    return reason == Qt::MouseFocusReason || reason == Qt::ActiveWindowFocusReason;
 }
 
 bool TCustomEdit::BindEvent(const QByteArray& name, const TMethod& method) {

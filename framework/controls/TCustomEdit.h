@@ -85,6 +85,7 @@ private:
     void ShowSelection(const Selection& selection);
     void FocusLeaving(TMessage& message);
     void FocusEntering(TMessage& message);
+    static bool EntryKeepsCaret(const TMessage& message);
 
     bool readOnly_ = false;
     int maxLength_ = 0;

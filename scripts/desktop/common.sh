@@ -55,8 +55,8 @@ window_manager_running() {
   xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 }
 
-# A private X display (size $1, default 1280x1024) with openbox managing it; sets DISPLAY.
-start_x_desktop() {
+# A private X display of size $1 (default 1280x1024) and nothing on it; sets DISPLAY.
+start_xvfb() {
   local size=${1:-1280x1024}
   rm -f "$work/display"
   background Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" \
@@ -65,12 +65,18 @@ start_x_desktop() {
   wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
   export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
   export XDG_RUNTIME_DIR=$work/runtime
+}
+
+# A private X display (size $1, default 1280x1024) with openbox managing it; sets DISPLAY.
+start_x_desktop() {
+  start_xvfb "$@"
   background openbox --sm-disable >"$work/openbox.log" 2>&1
   x_desktop_pids+=("${background_pids[-1]}")
   wait_for 50 window_manager_running || fail "openbox did not start"
 }
 
-# Ends the display start_x_desktop started, so that the next one may have another size.
+# Ends the display start_xvfb or start_x_desktop started, so that the next may have another
+# size.
 stop_x_desktop() {
   local pid
   for pid in "${x_desktop_pids[@]}"; do
@@ -108,4 +114,66 @@ wait_for_program_window() {
     cat "$work/program.log"
     fail "the program's window did not appear"
   }
+}
+
+# A private sway (output size $1, default 1280x1024) drawing in software on a desktop of the
+# solid colour $2 (default #00FF00), without bar, borders or Xwayland; the further arguments
+# are added to its configuration. It runs in a window of a private X display of its own, whose
+# pointer and keyboard give its seat real input devices: the headless backend has none, and
+# without a pointer the seat's cursor commands reach no client. Sets XDG_RUNTIME_DIR,
+# WAYLAND_DISPLAY and SWAYSOCK.
+start_sway_desktop() {
+  local size=${1:-1280x1024} colour=${2:-#00FF00}
+  shift $(($# < 2 ? $# : 2))
+  start_xvfb "$size"
+  {
+    echo "output * resolution $size position 0 0 bg $colour solid_color"
+    echo 'default_border none'
+    echo 'default_floating_border none'
+    echo 'xwayland disable'
+    printf '%s\n' "$@"
+  } >"$work/sway.conf"
+  # sway refuses to run as root; in a user namespace of its own it is nobody to itself and
+  # still owns the runtime folder, which a client started as root can reach.
+  local as_user=()
+  if [ "$(id -u)" -eq 0 ]; then
+    unshare --user true || fail "sway refuses root, and no user namespace can be made here"
+    as_user=(unshare --user)
+  fi
+  WLR_BACKENDS=x11 WLR_RENDERER=pixman \
+    background "${as_user[@]}" sway --config "$work/sway.conf" >"$work/sway.log" 2>&1
+  wait_for 100 sway_sockets || {
+    cat "$work/sway.log"
+    fail "sway did not start"
+  }
+  wait_for 50 swaymsg -t get_outputs >/dev/null || fail "sway does not answer"
+}
+
+sway_sockets() {
+  local socket
+  for socket in "$XDG_RUNTIME_DIR"/wayland-[0-9]*; do
+    [ -S "$socket" ] && export WAYLAND_DISPLAY=${socket##*/}
+  done
+  for socket in "$XDG_RUNTIME_DIR"/sway-ipc.*.sock; do
+    [ -S "$socket" ] && export SWAYSOCK=$socket
+  done
+  [ -n "${WAYLAND_DISPLAY:-}" ] && [ -n "${SWAYSOCK:-}" ]
+}
+
+# The colour of pixel ($2, $3) of picture $1 as RRGGBB.
+pixel() {
+  convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6
+}
+
+# Runs one part of a check (a command) and prints its name, its time and how it ended; a part
+# that fails ends the check.
+part() {
+  local name=$1 started=$SECONDS
+  shift
+  echo "-- $name"
+  if "$@"; then
+    echo "-- $name: ok, $((SECONDS - started))s"
+  else
+    fail "$name: failed after $((SECONDS - started))s"
+  fi
 }

@@ -297,6 +297,18 @@ TEST_F(TCustomEditFocusTest, EnteringOtherThanByTheMouseSelectsTheWholeText) {
     EXPECT_EQ(edit->SelText(), QString());
 }
 
+TEST_F(TCustomEditFocusTest, TheWindowBecomingActiveAgainLeavesTheCaretWhereItWas) {
+    QTest::mouseClick(edit->Handle(), Qt::LeftButton, {}, QPoint(2, 5));
+    ASSERT_TRUE(edit->Focused());
+    EditorOf(edit)->setCursorPosition(1);
+    // Another window takes the focus, then this one is activated again.
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(form.Handle());
+    ASSERT_TRUE(edit->Focused());
+    EXPECT_EQ(EditorOf(edit)->selectedText(), QString());
+    EXPECT_EQ(EditorOf(edit)->cursorPosition(), 1);
+}
+
 TEST_F(TCustomEditFocusTest, HideSelectionKeepsTheSelectionUnseenWhileTheFocusIsElsewhere) {
     edit->SetAutoSelect(false);
     edit->SetFocus();
