@@ -59,7 +59,7 @@ window_manager_running() {
 start_xvfb() {
   local size=${1:-1280x1024}
   rm -f "$work/display"
-  background Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" \
+  background Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$work/display" \
     2>"$work/xvfb.log"
   x_desktop_pids=("${background_pids[-1]}")
   wait_for 100 test -s "$work/display" || fail "Xvfb did not start"
