@@ -100,6 +100,7 @@ void TForm1::FormClose(TObject*, TCloseAction&) {
     ADOConnection1->Close();
     try {
         QFile::remove(LibraryFilePath(GetSpecialFolderPath(kWindowsFolderId)));
+        RuntimeFolder::RemoveIfEmpty();
     } catch (const Exception&) {
         // No folder, no file to delete.
     }

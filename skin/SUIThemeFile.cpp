@@ -1,8 +1,8 @@
 #include "skin/SUIThemeFile.h"
 
 #include "framework/core/Exception.h"
+#include "framework/platform/RegularFileReader.h"
 
-#include <QFile>
 #include <QtEndian>
 #include <algorithm>
 #include <unordered_set>
@@ -31,6 +31,7 @@ enum class EntryType : std::uint8_t { Image = 0, Integer = 1, Boolean = 2, Text 
 
 struct ReaderMessages {
     const char* CannotRead;
+    const char* NotAFile;
     const char* TooLarge;
     const char* Damaged; // %1 file, %2 one of the damages below
     const char* ShorterThanHeader;
@@ -43,6 +44,7 @@ struct ReaderMessages {
 
 constexpr ReaderMessages kMessages{
     "Sorry, the theme file \"%1\" cannot be read.",
+    "Sorry, \"%1\" is no theme file: it is not an ordinary file.",
     "Sorry, the theme file \"%1\" is too large to be a theme file.",
     "Sorry, the theme file \"%1\" is damaged: %2.",
     "it is shorter than its 24-byte header",
@@ -58,17 +60,20 @@ QString Message(const char* text) {
 }
 
 QByteArray ReadWholeFile(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFileError(Message(kMessages.CannotRead).arg(fileName));
-    if (file.size() > kMaxFileSize)
+    using Outcome = RegularFileReader::Outcome;
+    QByteArray bytes;
+    switch (RegularFileReader::Read(fileName, kMaxFileSize, bytes)) {
+    case Outcome::Read:
+        return bytes;
+    case Outcome::NotAFile:
+        throw EFileError(Message(kMessages.NotAFile).arg(fileName));
+    case Outcome::TooLarge:
         throw EFileError(Message(kMessages.TooLarge).arg(fileName));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EFileError(Message(kMessages.CannotRead).arg(fileName));
-    if (bytes.size() > kMaxFileSize) // grew while being read
-        throw EFileError(Message(kMessages.TooLarge).arg(fileName));
-    return bytes;
+    case Outcome::CannotOpen:
+    case Outcome::ReadFailed:
+        break;
+    }
+    throw EFileError(Message(kMessages.CannotRead).arg(fileName));
 }
 
 template <typename Entry>

@@ -43,3 +43,8 @@ QString RuntimeFolder::Path() {
         Refuse(path, QString::fromLocal8Bit(std::strerror(errno)));
     return path;
 }
+
+void RuntimeFolder::RemoveIfEmpty() {
+    // rmdir removes only an empty folder, and never what a link points at: no check can race it.
+    ::rmdir(Location().toLocal8Bit().constData());
+}

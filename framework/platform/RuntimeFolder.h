@@ -12,4 +12,7 @@ public:
     static QString Path();
     // Where the folder is looked for, before it is checked.
     static QString Location();
+    // Removes the folder when nothing is left in it; another copy of the program may still
+    // have files there, and then it stays.
+    static void RemoveIfEmpty();
 };

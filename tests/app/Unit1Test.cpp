@@ -137,6 +137,7 @@ TEST_F(Unit1Test, ClosingReleasesTheLibraryOnce) {
     form->Perform(WM_CLOSE);
     EXPECT_EQ(closes, 1);
     EXPECT_FALSE(QFile::exists(LibraryPath()));
+    EXPECT_FALSE(QFileInfo::exists(RuntimePath())); // nothing of the program is left
     EXPECT_FALSE(form->ADOConnection1->Connected());
     EXPECT_FALSE(form->ADOQuery1->Active());
     EXPECT_TRUE(application->Terminated());
@@ -181,4 +182,15 @@ TEST_F(Unit1Test, WheelOnAClosedListReportsTheDataError) {
     EXPECT_EQ(boxes[0].kind, TMessageBoxKind::Error);
     EXPECT_EQ(boxes[0].text,
               QStringLiteral("ADOQuery1: Cannot perform this operation on a closed dataset"));
+}
+
+TEST_F(Unit1Test, ClosingKeepsTheFolderWhileAnotherCopyHasFilesInIt) {
+    RegisterLibrary(kRows);
+    TForm1* form = CreateForm();
+    QFile other(RuntimePath() + QStringLiteral("/another copy's file"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
+    form->Close();
+    EXPECT_FALSE(QFile::exists(LibraryPath()));
+    EXPECT_TRUE(other.exists());
 }

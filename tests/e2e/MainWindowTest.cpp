@@ -65,6 +65,7 @@ TEST_F(MainWindowTest, LibraryFileLivesInTheRuntimeFolderUntilQuitIsClicked) {
         << "the program did not end within " << kExitTimeoutMs << " ms of clicking 退出";
     EXPECT_TRUE(program->exitedCleanly()) << program->exitDescription().toStdString();
     EXPECT_FALSE(QFile::exists(program->libraryFile()));
+    EXPECT_FALSE(QFileInfo::exists(program->programFolder())) << "an empty folder was left";
 }
 
 TEST_F(MainWindowTest, StatusLineCountsTheWholeLibrary) {
@@ -115,6 +116,7 @@ TEST_P(SignalCloseTest, ClosesTheWindowNormally) {
     ASSERT_NO_FATAL_FAILURE(closeWithSignal(*program, GetParam()));
     EXPECT_TRUE(program->exitedCleanly()) << program->exitDescription().toStdString();
     EXPECT_FALSE(libraryFileExists());
+    EXPECT_FALSE(QFileInfo::exists(program->programFolder())) << "an empty folder was left";
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, SignalCloseTest, testing::Values(SIGTERM, SIGINT, SIGHUP),

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sys/stat.h>
 
 using testing::HasSubstr;
 
@@ -203,6 +204,24 @@ TEST(SUIThemeFileTest, ReadsFilesAndNamesTheOnesItCannotRead) {
         FAIL() << "a missing file was read";
     } catch (const EFileError& error) {
         EXPECT_THAT(error.Message().toStdString(), HasSubstr(missing.toStdString()));
+    }
+}
+
+TEST(SUIThemeFileTest, APipeOrADeviceIsRefusedAsNoThemeFileWithoutWaitingOnIt) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("waiting.theme"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = dir.filePath(QStringLiteral("endless.theme"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    for (const QString& path : {fifo, zero}) {
+        try {
+            TsuiThemeFileReader reader(path);
+            FAIL() << "read " << path.toStdString();
+        } catch (const EFileError& error) {
+            EXPECT_EQ(error.Message(),
+                      QStringLiteral("Sorry, \"%1\" is no theme file: it is not an ordinary file.")
+                          .arg(path));
+        }
     }
 }
 
