@@ -575,17 +575,20 @@ void TsuiTitleBar::PopupSystemMenuBelow() {
 
 // ---- painting ----
 
+// The face is composed afresh on a bitmap kept from paint to paint: at a high density it is
+// large, and allocating it on every mouse move would cost more than drawing it.
 void TsuiTitleBar::PaintWindow(TCanvas& canvas) {
-    TBitmap buffer;
-    buffer.SetSizeFor(canvas, Width(), Height());
-    TCanvas& face = buffer.Canvas();
+    face_.SetSizeFor(canvas, Width(), Height());
+    face_.Fill(clWhite);
+    TCanvas& face = face_.Canvas();
+    face.ResetTools();
     face.Brush().SetStyle(TBrushStyle::bsClear);
     face.Font().Assign(Font());
-    DrawSections(buffer);
-    DrawButtonsAndCaption(buffer);
+    DrawSections(face_);
+    DrawButtonsAndCaption(face_);
     if (uiStyle_ != TsuiUIStyle::WinXP && roundCorner_ != 0 && IsOnSkinnedForm())
         DrawCornerOutline(face);
-    canvas.Draw(0, 0, buffer);
+    canvas.Draw(0, 0, face_);
 }
 
 void TsuiTitleBar::DrawCornerOutline(TCanvas& canvas) const {

@@ -8,6 +8,7 @@
 #include "framework/controls/TCustomPanel.h"
 #include "framework/core/TAccessibleParts.h"
 #include "framework/core/TCollection.h"
+#include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TPicture.h"
 #include "skin/SUIPopupMenu.h"
 #include "skin/SUIThemes.h"
@@ -19,7 +20,6 @@
 #include <optional>
 #include <vector>
 
-class TBitmap;
 class TCustomForm;
 class TsuiTitleBar;
 
@@ -327,5 +327,6 @@ private:
     int captionBoxHeight_ = 0;
     int captionTop_ = 0;
     TColor cornerColor_ = clBlack;
+    TBitmap face_; // composed at each paint
     bool keepFontColor_ = false;
 };

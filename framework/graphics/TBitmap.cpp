@@ -88,6 +88,11 @@ void TBitmap::Resize(int width, int height, double ratio) {
     Changed();
 }
 
+void TBitmap::Fill(TColor color) {
+    image_.fill(ToQRgb(color));
+    Changed();
+}
+
 bool TBitmap::Holds(int x, int y) const {
     return x >= 0 && y >= 0 && x < width_ && y < height_;
 }

@@ -26,6 +26,8 @@ public:
     bool Empty() const { return image_.isNull(); }
     // Keeps the pixels both sizes share; new pixels are white. A zero size empties the bitmap.
     void SetSize(int width, int height);
+    // Every pixel in one colour.
+    void Fill(TColor color);
     // Device pixels per logical pixel; 1 for every bitmap read from a file or resource.
     double DevicePixelRatio() const { return ratio_; }
     // The size and density of a bitmap to be drawn on `target` unscaled: an off-screen buffer

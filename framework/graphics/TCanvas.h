@@ -69,6 +69,9 @@ public:
     // Fills every pixel of the region with the colour.
     void FillRegion(const TRegion& region, TColor color);
 
+    // A fresh canvas's pen, brush, font and pen position; origin and clip stay.
+    void ResetTools();
+
     void MoveTo(int x, int y) { penPos_ = {x, y}; }
     // From the pen position up to, not including, (x, y); the pen then stands at (x, y).
     void LineTo(int x, int y);
@@ -107,6 +110,8 @@ private:
     void Paint(const std::function<void(QPainter&)>& draw);
     void Blit(const TRect& dest, const QImage& source, const TRect& srcRect,
               std::optional<TColor> leaveOut);
+    bool CopyOntoImage(const TRect& dest, const QImage& source, const QRect& from,
+                       std::optional<TColor> leaveOut);
     // The device pixel of a logical one on the image, or nothing outside it.
     std::optional<QPoint> ImagePixel(int x, int y) const;
     void DrawShape(const TRegion& shape);

@@ -20,14 +20,6 @@ namespace {
 int gHandlingEvents = 0;
 
 // Every item is measured and drawn on a canvas as a fresh one comes: default pen, brush, font.
-void ResetCanvas(TCanvas& canvas) {
-    const TFont fresh;
-    canvas.Font().Assign(&fresh);
-    canvas.Pen() = TPen();
-    canvas.Brush() = TBrush();
-    canvas.MoveTo(0, 0);
-}
-
 QRect AvailableArea(QPoint globalPos) {
     QScreen* screen = QGuiApplication::screenAt(globalPos);
     if (!screen)
@@ -100,7 +92,7 @@ bool TPopupMenuWindow::Layout() {
         TMenuItem* item = root_->Items(i);
         if (!item->Visible())
             continue;
-        ResetCanvas(canvas);
+        canvas.ResetTools();
         int w = 0;
         int h = 0;
         RunGuarded([&] { item->MeasureItem(canvas, w, h); });
@@ -188,13 +180,13 @@ QImage TPopupMenuWindow::Render(double ratio) {
         TMenuItem* item = Item(i);
         if (!item)
             continue;
-        ResetCanvas(canvas);
+        canvas.ResetTools();
         RunGuarded([&] { item->DrawItem(canvas, ItemRect(i), i == selected_); });
     }
     canvas.ClearClipRect();
     const TMenu* menu = Menu();
     if (menu && !border_.IsEmpty()) {
-        ResetCanvas(canvas);
+        canvas.ResetTools();
         RunGuarded([&] { menu->DrawWindowBorder(canvas, window); });
     }
     return image;

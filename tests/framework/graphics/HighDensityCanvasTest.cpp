@@ -155,6 +155,8 @@ TEST(HighDensityCanvas, PixelsAddressLogicalPixels) {
     EXPECT_EQ(bitmap.Pixels(4, 0), clNone);
     bitmap.Canvas().SetPixels(3, 3, clBlue);
     EXPECT_EQ(bitmap.Image().pixel(7, 7) | 0xFF000000u, qRgb(0, 0, 255));
+    bitmap.Fill(clLime);
+    EXPECT_EQ(Colours(bitmap.Image()), std::set<QRgb>{qRgb(0, 255, 0)});
 }
 
 TEST(HighDensityCanvas, PicturesReadFromFilesKeepOneDevicePixelEach) {
