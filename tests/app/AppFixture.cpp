@@ -9,6 +9,7 @@
 namespace {
 QByteArray BuildLibrary(const QStringList& rows, const QString& folder) {
     const QString path = folder + QStringLiteral("/library.db");
+    QFile::remove(path); // a fresh library, not rows added to the last one
     sqlite3* db = nullptr;
     EXPECT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
     sqlite3_exec(db, "CREATE TABLE data (短信内容 TEXT)", nullptr, nullptr, nullptr);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/core/TApplication.h"
+#include "support/QtPrinting.h"
 
 #include <QByteArray>
 #include <QString>

@@ -5,6 +5,7 @@
 #include "ProgramUnderTest.h"
 #include "X11Desktop.h"
 #include "XvfbSession.h"
+#include "tests/support/QtPrinting.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -35,14 +36,6 @@ inline const QPoint kCopyButton(1 + 438 + 51 / 2, 0 + 39 + 25 / 2);
 
 inline constexpr int kWindowTimeoutMs = 20000;
 inline constexpr int kExitTimeoutMs = 10000;
-
-// Readable values in failure messages; found by argument-dependent lookup.
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QRect& r, std::ostream* os) {
-    *os << '(' << r.x() << ", " << r.y() << ") " << r.width() << " x " << r.height();
-}
 
 class MainWindowFixture : public testing::Test {
 protected:

@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <tuple>
 
 using testing::HasSubstr;
@@ -243,6 +244,66 @@ TEST_F(SUIMgrTest, DamagedFileFailsAfterTakingThePath) {
 
     theme.SetThemeFile(Write("c.theme", Theme(9)));
     EXPECT_EQ(theme.GetInt(SUI_THEME_FORM_ROUNDCORNER_INT), 9);
+}
+
+TEST_F(SUIMgrTest, AFileChangedCutShortOrDeletedBetweenAssignments) {
+    TsuiFileTheme theme(nullptr);
+    const QString path = Write("a.theme", Theme(11));
+    const QString samePath = dir_.filePath("./a.theme"); // another spelling: read again
+    theme.SetThemeFile(path);
+    ASSERT_EQ(theme.GetInt(SUI_THEME_FORM_ROUNDCORNER_INT), 11);
+
+    // Changed: the new values are read.
+    Write("a.theme", Theme(7));
+    theme.SetThemeFile(samePath);
+    EXPECT_EQ(theme.GetInt(SUI_THEME_FORM_ROUNDCORNER_INT), 7);
+
+    // Cut short: a failed load naming the file, and no answers from what was left of it.
+    const QByteArray whole = Theme(5).Build();
+    for (const qsizetype keep : {qsizetype(0), qsizetype(10), whole.size() / 2}) {
+        SCOPED_TRACE(keep);
+        WriteBytes("a.theme", whole.left(keep));
+        const QString spelling = theme.ThemeFile() == path ? samePath : path;
+        try {
+            theme.SetThemeFile(spelling);
+            ADD_FAILURE() << "a file cut short was accepted";
+        } catch (const EFileError& error) {
+            EXPECT_THAT(error.Message().toStdString(), HasSubstr(spelling.toStdString()));
+        }
+        EXPECT_EQ(theme.GetInt(SUI_THEME_FORM_ROUNDCORNER_INT), 0);
+    }
+
+    // Deleted: nothing to load, the theme stays as it was.
+    theme.SetThemeFile(Write("b.theme", Theme(3)));
+    ASSERT_TRUE(QFile::remove(path));
+    theme.SetThemeFile(path);
+    EXPECT_EQ(theme.ThemeFile(), dir_.filePath("b.theme"));
+    EXPECT_EQ(theme.GetInt(SUI_THEME_FORM_ROUNDCORNER_INT), 3);
+}
+
+TEST_F(SUIMgrTest, WhatIsNoOrdinaryFileOrTooLargeIsRefusedWithoutWaitingOnIt) {
+    TsuiFileTheme theme(nullptr);
+    const QString good = Write("good.theme", Theme(4));
+    theme.SetThemeFile(good);
+    const QString fifo = dir_.filePath("pipe.theme");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = dir_.filePath("zero.theme");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("folder.theme"));
+    // Nothing is there to be read, and no file of that name lies beside the program.
+    for (const QString& path : {fifo, zero, dir_.filePath("folder.theme")}) {
+        SCOPED_TRACE(path.toStdString());
+        theme.SetThemeFile(path);
+        EXPECT_EQ(theme.ThemeFile(), good);
+        EXPECT_EQ(theme.GetInt(SUI_THEME_FORM_ROUNDCORNER_INT), 4);
+    }
+    // Larger than any theme: refused by its size, unread (the file is sparse).
+    const QString huge = dir_.filePath("huge.theme");
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(65 * 1024 * 1024));
+    file.close();
+    EXPECT_THROW(theme.SetThemeFile(huge), EFileError);
+    EXPECT_EQ(theme.GetInt(SUI_THEME_FORM_ROUNDCORNER_INT), 0);
 }
 
 TEST_F(SUIMgrTest, LoadingReappliesToTheOwnerFormsSkinnedUsers) {
