@@ -14,7 +14,6 @@ const QPoint kMoreLabel(1 + 432 + 20, 0 + 72 + 6);
 const QPoint kKeywordBox(1 + 78 + 235 / 2, 0 + 41 + 21 / 2);
 // Below the title row, inside the first data row.
 const QPoint kFirstRow(1 + 5 + 100, 0 + 174 + 30);
-const QString kBoxCaption = QStringLiteral("短信查询 - Velmora");
 
 // What the library holds, read straight from the generated file, not through the program.
 struct LibraryFacts {
@@ -60,18 +59,6 @@ protected:
         pathPrefix_ = bin;
         return record;
     }
-
-    // Waits for the program's message box and closes it with Enter.
-    bool DismissBox(ProgramUnderTest& program) {
-        std::optional<QString> box;
-        QDeadlineTimer deadline(5000);
-        while (!box && !deadline.hasExpired()) {
-            box = desktop_->findWindow(program.pid(), kBoxCaption);
-            if (!box)
-                QThread::msleep(100);
-        }
-        return box && desktop_->focus(*box) && desktop_->keys({QStringLiteral("Return")});
-    }
 };
 
 TEST_F(BrowsingTest, ShortcutRowCopyWheelAndMakerPage) {
@@ -95,7 +82,7 @@ TEST_F(BrowsingTest, ShortcutRowCopyWheelAndMakerPage) {
     // One notch down moves to the next row, which empties the view: copying is refused.
     ASSERT_TRUE(desktop_->click(window, kFirstRow, 5));
     ASSERT_TRUE(desktop_->click(window, kCopyButton));
-    ASSERT_TRUE(DismissBox(*program)) << "no refusal box appeared";
+    ASSERT_TRUE(dismissBox(*program)) << "no refusal box appeared";
     EXPECT_EQ(desktop_->clipboardText(), std::optional<QString>(message));
 
     ASSERT_TRUE(desktop_->click(window, kMoreLabel));
@@ -124,7 +111,7 @@ TEST_F(BrowsingTest, KeywordWithPunctuationAndTheWholeJobByKeyboard) {
     ASSERT_TRUE(desktop_->typeText(kTypedKeyword));
     ASSERT_TRUE(desktop_->keys({QStringLiteral("Tab"), QStringLiteral("space")}));
     if (facts.rowsWithTypedKeyword == 0) {
-        ASSERT_TRUE(DismissBox(*program)) << "no box for a keyword without hits";
+        ASSERT_TRUE(dismissBox(*program)) << "no box for a keyword without hits";
     }
     const QString searched = QStringLiteral("关于%1的短信,共搜索到%2条短信记录")
                                  .arg(kTypedKeyword)

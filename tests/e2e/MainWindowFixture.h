@@ -5,6 +5,7 @@
 #include "ProgramUnderTest.h"
 #include "X11Desktop.h"
 #include "XvfbSession.h"
+#include "app/StatusTexts.h"
 #include "tests/support/QtPrinting.h"
 
 #include <QDeadlineTimer>
@@ -24,6 +25,7 @@
 #endif
 
 inline const QString kTitle = QStringLiteral("短信查询 V1.0");
+inline const QString kBoxCaption = StatusTexts::kApplicationTitle;
 inline const QString kFullListing = QStringLiteral("共26753条短信记录");
 
 // Window coordinates: the skinned frame sits at (1, 0) inside the window.
@@ -59,22 +61,44 @@ protected:
 
     // Starts a copy of the program with this test's runtime folder and waits for its window.
     void launch(ProgramUnderTest*& program, QString& window) {
+        start(program);
+        ASSERT_TRUE(program) << "the program did not start";
+        const std::optional<QString> found = waitForWindow(*program, kTitle, kWindowTimeoutMs);
+        ASSERT_TRUE(found) << "no window \"" << kTitle.toStdString() << "\" appeared; program "
+                           << program->exitDescription().toStdString();
+        window = *found;
+    }
+
+    // Starts a copy of the program without waiting for a window; null when it did not start.
+    void start(ProgramUnderTest*& program) {
         const QString log =
             work_.filePath(QStringLiteral("program-%1.log").arg(programs_.size() + 1));
         programs_.push_back(std::make_unique<ProgramUnderTest>(xvfb_.display(), runtime_, log));
         program = programs_.back().get();
         program->prependToPath(pathPrefix_);
-        ASSERT_TRUE(program->start()) << program->error().toStdString();
-        std::optional<QString> found;
-        QDeadlineTimer deadline(kWindowTimeoutMs);
-        while (!found && program->running() && !deadline.hasExpired()) {
-            found = desktop_->findWindow(program->pid(), kTitle);
-            if (!found)
-                QThread::msleep(100);
+        if (!program->start()) {
+            ADD_FAILURE() << program->error().toStdString();
+            program = nullptr;
         }
-        ASSERT_TRUE(found) << "no window \"" << kTitle.toStdString() << "\" appeared; program "
-                           << program->exitDescription().toStdString();
-        window = *found;
+    }
+
+    // The program's window of that title once it shows, while the program runs.
+    std::optional<QString> waitForWindow(const ProgramUnderTest& program, const QString& title,
+                                         int timeoutMs) {
+        QDeadlineTimer deadline(timeoutMs);
+        for (;;) {
+            if (auto found = desktop_->findWindow(program.pid(), title))
+                return found;
+            if (!program.running() || deadline.hasExpired())
+                return std::nullopt;
+            QThread::msleep(100);
+        }
+    }
+
+    // Waits for one of the program's message boxes and closes it with Enter.
+    bool dismissBox(const ProgramUnderTest& program) {
+        const std::optional<QString> box = waitForWindow(program, kBoxCaption, 5000);
+        return box && desktop_->focus(*box) && desktop_->keys({QStringLiteral("Return")});
     }
 
     // Copies the status line's whole text the way a user would: click into it, select all,

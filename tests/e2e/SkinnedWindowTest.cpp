@@ -5,6 +5,7 @@
 #include "WindowManagerSession.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QImage>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -74,6 +75,7 @@ protected:
             << "the program did not end within " << kExitTimeoutMs << " ms of " << how;
         EXPECT_TRUE(program.exitedCleanly()) << program.exitDescription().toStdString();
         EXPECT_FALSE(libraryFileExists()) << "the close handler did not run";
+        EXPECT_FALSE(QFileInfo::exists(program.programFolder())) << "an empty folder was left";
     }
 
     std::optional<QString> property(const QString& window, const QString& name) {
