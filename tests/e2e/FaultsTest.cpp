@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 
 #include <QFileInfo>
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -136,4 +137,19 @@ TEST_F(FaultsTest, ADiskTooSmallForTheLibraryGivesTheStartMessageAndLeavesNothin
     ASSERT_NO_FATAL_FAILURE(quit(*program, *window));
     EXPECT_EQ(QDir(runtime_).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
               QStringList());
+}
+
+TEST_F(FaultsTest, AKilledCopyLeavesItsLibraryWhichTheNextStartReplaces) {
+    ProgramUnderTest* killed = nullptr;
+    QString window;
+    ASSERT_NO_FATAL_FAILURE(launch(killed, window));
+    ASSERT_TRUE(killed->sendSignal(SIGKILL));
+    ASSERT_TRUE(killed->waitForExit(kExitTimeoutMs));
+    ASSERT_TRUE(libraryFileExists()) << "nothing was left to replace";
+    ASSERT_TRUE(QFile::resize(killed->libraryFile(), 4096)); // as if killed while writing it
+    ProgramUnderTest* next = nullptr;
+    ASSERT_NO_FATAL_FAILURE(launch(next, window));
+    EXPECT_EQ(copyStatusLine(window), kFullListing);
+    ASSERT_NO_FATAL_FAILURE(quit(*next, window));
+    EXPECT_FALSE(QFileInfo::exists(programFolder()));
 }
