@@ -24,7 +24,26 @@ double RatioReporter::Seconds(const std::string& name) const {
     return found == seconds_.end() ? 0.0 : found->second;
 }
 
+double RatioReporter::FloorSeconds(const LibraryFigure& figure, int copies) const {
+    std::vector<std::string> parts;
+    if (figure.withBareWindow)
+        parts.emplace_back(kBareWindow);
+    for (const char* floor : figure.floors)
+        if (floor)
+            parts.push_back(NameAt(floor, copies));
+    double total = 0;
+    for (const std::string& part : parts) {
+        const double seconds = Seconds(part);
+        if (seconds <= 0.0)
+            return 0.0;
+        total += seconds;
+    }
+    return total;
+}
+
 namespace {
+constexpr double kRatioTarget = 1.3;
+
 bool PrintRatio(const char* label, double measured, double baseline, double target) {
     if (measured <= 0.0 || baseline <= 0.0) {
         std::printf("%s ratio unavailable (target <= %.1f)\n", label, target);
@@ -62,16 +81,12 @@ bool PrintFrameShare(const char* label, double measured) {
 } // namespace
 
 bool RatioReporter::PrintRatios() const {
-    const double startupBaseline =
-        Seconds("BareWindow") + Seconds("RawFullFetch") + Seconds("FileWrite");
-    const bool startupKnown = PrintRatio("startup", Seconds("Startup"), startupBaseline, 1.3);
+    bool libraryKnown = true;
+    for (const LibraryFigure& figure : kLibraryFigures)
+        libraryKnown = PrintRatio(figure.label, Seconds(figure.program), FloorSeconds(figure, 1),
+                                  kRatioTarget) &&
+                       libraryKnown;
     std::printf("resident memory after start-up %.1f MB\n", residentKilobytes_ / 1024.0);
-    const bool reopenKnown =
-        PrintRatio("full reopen", Seconds("FullReopen"), Seconds("RawFullFetch"), 1.3);
-    const bool searchKnown = PrintRatio("search", Seconds("SpringFestivalSearch"),
-                                        Seconds("RawSpringFestivalSearch"), 1.3);
-    const bool noHitKnown =
-        PrintRatio("no-hit search", Seconds("NoHitSearch"), Seconds("RawNoHitSearch"), 1.3);
     const bool menuKnown =
         PrintLimit("owner-drawn popup menu", Seconds("OwnerDrawnPopupMenu"), 0.002);
     const bool buttonKnown = PrintFrameShare("skinned button paint", Seconds("SkinnedButtonPaint"));
@@ -82,6 +97,57 @@ bool RatioReporter::PrintRatios() const {
     const bool denseBarKnown =
         PrintFrameShare("title bar paint at a pixel ratio of 2", Seconds("TitleBarPaintAtRatio2"));
     const bool systemMenuKnown = PrintFrameShare("system menu paint", Seconds("SystemMenuPaint"));
-    return startupKnown && reopenKnown && searchKnown && noHitKnown && menuKnown && buttonKnown &&
-           denseButtonKnown && editKnown && barKnown && denseBarKnown && systemMenuKnown;
+    return libraryKnown && menuKnown && buttonKnown && denseButtonKnown && editKnown && barKnown &&
+           denseBarKnown && systemMenuKnown;
+}
+
+namespace {
+// Noise on a shared machine moves a time by up to a tenth: a row that costs more than that over
+// its cost at the first size is taken to grow faster than the rows.
+constexpr double kRowCostMargin = 1.1;
+
+// A row's cost at `copies` over its cost at the first size; 0 when either time is missing.
+double RowCost(double seconds, int copies, double firstSeconds, int firstCopies) {
+    if (seconds <= 0.0 || firstSeconds <= 0.0)
+        return 0.0;
+    return (seconds / copies) / (firstSeconds / firstCopies);
+}
+
+std::string CostText(double cost) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.2f", cost);
+    return cost > 0.0 ? text : "-";
+}
+} // namespace
+
+bool RatioReporter::PrintScaleTable(std::span<const int> copies) const {
+    std::printf("\nlibrary figures on the shipped rows repeated (target ratio <= %.1f); row cost: "
+                "a row's time over its time at %d rows, marked over %.1f\n",
+                kRatioTarget, copies.front() * kShippedRows, kRowCostMargin);
+    std::printf("%8s  %-14s %10s %9s %6s  %9s %9s\n", "rows", "figure", "program ms", "floor ms",
+                "ratio", "row cost", "of floor");
+    bool held = true;
+    for (const LibraryFigure& figure : kLibraryFigures) {
+        const double firstProgram = Seconds(NameAt(figure.program, copies.front()));
+        const double firstFloor = FloorSeconds(figure, copies.front());
+        for (const int copy : copies) {
+            const double program = Seconds(NameAt(figure.program, copy));
+            const double floor = FloorSeconds(figure, copy);
+            const int rows = copy * kShippedRows;
+            if (program <= 0.0 || floor <= 0.0) {
+                std::printf("%8d  %-14s unavailable\n", rows, figure.label);
+                held = false;
+                continue;
+            }
+            const double ratio = program / floor;
+            const double cost = RowCost(program, copy, firstProgram, copies.front());
+            held = held && ratio <= kRatioTarget;
+            std::printf("%8d  %-14s %10.2f %9.2f %6.2f  %9s %9s%s%s\n", rows, figure.label,
+                        program * 1e3, floor * 1e3, ratio, CostText(cost).c_str(),
+                        CostText(RowCost(floor, copy, firstFloor, copies.front())).c_str(),
+                        ratio <= kRatioTarget ? "" : "  ratio MISSED",
+                        cost <= kRowCostMargin ? "" : "  grows faster than the rows");
+        }
+    }
+    return held;
 }
