@@ -12,31 +12,36 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
         const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
         if ((run.run_type != Run::RT_Iteration && !median) || run.error_occurred)
             continue;
-        seconds_[median ? run.run_name.function_name : run.benchmark_name()] =
-            run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        const double perSecond = benchmark::GetTimeUnitMultiplier(run.time_unit);
+        times_[median ? run.run_name.function_name : run.benchmark_name()] = {
+            run.GetAdjustedRealTime() / perSecond, run.GetAdjustedCPUTime() / perSecond};
         if (const auto resident = run.counters.find("resident_kB"); resident != run.counters.end())
             residentKilobytes_ = resident->second;
     }
 }
 
-double RatioReporter::Seconds(const std::string& name) const {
-    const auto found = seconds_.find(name);
-    return found == seconds_.end() ? 0.0 : found->second;
+RatioReporter::Times RatioReporter::TimesOf(const std::string& name) const {
+    const auto found = times_.find(name);
+    return found == times_.end() ? Times{} : found->second;
 }
 
-double RatioReporter::FloorSeconds(const LibraryFigure& figure, int copies) const {
+double RatioReporter::Seconds(const std::string& name) const {
+    return TimesOf(name).real;
+}
+
+RatioReporter::Times RatioReporter::FloorTimes(const LibraryFigure& figure, int copies) const {
     std::vector<std::string> parts;
     if (figure.withBareWindow)
         parts.emplace_back(kBareWindow);
     for (const char* floor : figure.floors)
         if (floor)
             parts.push_back(NameAt(floor, copies));
-    double total = 0;
+    Times total;
     for (const std::string& part : parts) {
-        const double seconds = Seconds(part);
-        if (seconds <= 0.0)
-            return 0.0;
-        total += seconds;
+        const Times times = TimesOf(part);
+        if (times.real <= 0.0)
+            return {};
+        total = {total.real + times.real, total.cpu + times.cpu};
     }
     return total;
 }
@@ -83,7 +88,7 @@ bool PrintFrameShare(const char* label, double measured) {
 bool RatioReporter::PrintRatios() const {
     bool libraryKnown = true;
     for (const LibraryFigure& figure : kLibraryFigures)
-        libraryKnown = PrintRatio(figure.label, Seconds(figure.program), FloorSeconds(figure, 1),
+        libraryKnown = PrintRatio(figure.label, Seconds(figure.program), FloorTimes(figure, 1).real,
                                   kRatioTarget) &&
                        libraryKnown;
     std::printf("resident memory after start-up %.1f MB\n", residentKilobytes_ / 1024.0);
@@ -102,8 +107,9 @@ bool RatioReporter::PrintRatios() const {
 }
 
 namespace {
-// Noise on a shared machine moves a time by up to a tenth: a row that costs more than that over
-// its cost at the first size is taken to grow faster than the rows.
+// Processor time hardly moves with the load of a shared machine, which real time follows: a
+// row's cost compares processor times, and a row that costs over a tenth more than at the first
+// size is taken to grow faster than the rows.
 constexpr double kRowCostMargin = 1.1;
 
 // A row's cost at `copies` over its cost at the first size; 0 when either time is missing.
@@ -121,30 +127,35 @@ std::string CostText(double cost) {
 } // namespace
 
 bool RatioReporter::PrintScaleTable(std::span<const int> copies) const {
-    std::printf("\nlibrary figures on the shipped rows repeated (target ratio <= %.1f); row cost: "
-                "a row's time over its time at %d rows, marked over %.1f\n",
-                kRatioTarget, copies.front() * kShippedRows, kRowCostMargin);
-    std::printf("%8s  %-14s %10s %9s %6s  %9s %9s\n", "rows", "figure", "program ms", "floor ms",
-                "ratio", "row cost", "of floor");
+    std::printf(
+        "\nlibrary figures on the shipped rows repeated: real time and its ratio (target <= "
+        "%.1f), processor time, and a row's processor time over its time at %d rows "
+        "(marked over %.1f)\n",
+        kRatioTarget, copies.front() * kShippedRows, kRowCostMargin);
+    std::printf("%8s  %-14s %22s  %22s  %16s\n", "", "", "real ms", "processor ms", "row cost");
+    std::printf("%8s  %-14s %8s %7s %5s  %8s %7s %5s  %8s %7s\n", "rows", "figure", "program",
+                "floor", "ratio", "program", "floor", "ratio", "program", "floor");
     bool held = true;
     for (const LibraryFigure& figure : kLibraryFigures) {
-        const double firstProgram = Seconds(NameAt(figure.program, copies.front()));
-        const double firstFloor = FloorSeconds(figure, copies.front());
+        const Times firstProgram = TimesOf(NameAt(figure.program, copies.front()));
+        const Times firstFloor = FloorTimes(figure, copies.front());
         for (const int copy : copies) {
-            const double program = Seconds(NameAt(figure.program, copy));
-            const double floor = FloorSeconds(figure, copy);
+            const Times program = TimesOf(NameAt(figure.program, copy));
+            const Times floor = FloorTimes(figure, copy);
             const int rows = copy * kShippedRows;
-            if (program <= 0.0 || floor <= 0.0) {
+            if (program.real <= 0.0 || floor.real <= 0.0) {
                 std::printf("%8d  %-14s unavailable\n", rows, figure.label);
                 held = false;
                 continue;
             }
-            const double ratio = program / floor;
-            const double cost = RowCost(program, copy, firstProgram, copies.front());
+            const double ratio = program.real / floor.real;
+            const double cost = RowCost(program.cpu, copy, firstProgram.cpu, copies.front());
             held = held && ratio <= kRatioTarget;
-            std::printf("%8d  %-14s %10.2f %9.2f %6.2f  %9s %9s%s%s\n", rows, figure.label,
-                        program * 1e3, floor * 1e3, ratio, CostText(cost).c_str(),
-                        CostText(RowCost(floor, copy, firstFloor, copies.front())).c_str(),
+            std::printf("%8d  %-14s %8.2f %7.2f %5.2f  %8.2f %7.2f %5.2f  %8s %7s%s%s\n", rows,
+                        figure.label, program.real * 1e3, floor.real * 1e3, ratio,
+                        program.cpu * 1e3, floor.cpu * 1e3, program.cpu / floor.cpu,
+                        CostText(cost).c_str(),
+                        CostText(RowCost(floor.cpu, copy, firstFloor.cpu, copies.front())).c_str(),
                         ratio <= kRatioTarget ? "" : "  ratio MISSED",
                         cost <= kRowCostMargin ? "" : "  grows faster than the rows");
         }
