@@ -2,6 +2,7 @@
 #   make run    build and start the program (headless: on a private Xvfb, with a screenshot)
 #   make test   build everything and run all tests
 #   make bench  build and run the benchmarks
+#   make bench-scale  the library figures on the shipped library and on 2 and 10 times its rows
 #   make asan   unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer
 #   make fuzz   build the fuzz targets with clang
 #   make format clang-format the C++ sources
@@ -18,7 +19,7 @@ CMAKE_FLAGS ?=
 CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 FORMAT_DIRS = framework skin app gallery tools tests bench fuzz
 
-.PHONY: all setup build run test bench asan fuzz format gallery-shots package test-desktop
+.PHONY: all setup build run test bench bench-scale asan fuzz format gallery-shots package test-desktop
 
 all: build
 
@@ -55,6 +56,10 @@ test-desktop: build
 
 bench: build
 	build/bench/duanxin-bench
+
+bench-scale: setup build/build.ninja
+	cmake --build build -j $(JOBS) --target duanxin-bench
+	build/bench/duanxin-bench --scale
 
 build-asan/build.ninja: | setup
 	$(CONFIGURE) -DDUANXIN_SANITIZE=ON -DDUANXIN_BENCH=OFF -S . -B build-asan

@@ -1,8 +1,8 @@
 // What start-up and listing cannot do without: reading every row with the bare SQLite API,
 // showing an empty window, and writing the library's bytes to a file.
-#include "framework/platform/ResourceStore.h"
 #include "framework/platform/RuntimeFolder.h"
 
+#include "LibraryFigures.h"
 #include "RatioReporter.h"
 #include <QFile>
 #include <QWidget>
@@ -27,11 +27,11 @@ int FetchRows(sqlite3* db, const char* sql) {
     return rows;
 }
 
-void RawFullFetch(benchmark::State& state) {
+void RawFullFetch(benchmark::State& state, const BenchLibrary& library) {
     for (auto _ : state) {
         sqlite3* db = nullptr;
         const int opened =
-            sqlite3_open_v2(DUANXIN_LIBRARY_FILE, &db, SQLITE_OPEN_READONLY, nullptr);
+            sqlite3_open_v2(library.file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
         const int rows = opened == SQLITE_OK ? FetchRows(db, "Select * from data") : -1;
         sqlite3_close(db);
         if (rows <= 0) {
@@ -40,12 +40,11 @@ void RawFullFetch(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(RawFullFetch)->Unit(benchmark::kMillisecond)->Apply(MedianOfFive);
 
 // The search statement for 春节 on a connection that is already open, as the program's is.
-void RawSpringFestivalSearch(benchmark::State& state) {
+void RawSpringFestivalSearch(benchmark::State& state, const BenchLibrary& library) {
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(DUANXIN_LIBRARY_FILE, &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(library.file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         state.SkipWithError("cannot read the library file");
         return;
     }
@@ -57,13 +56,12 @@ void RawSpringFestivalSearch(benchmark::State& state) {
     }
     sqlite3_close(db);
 }
-BENCHMARK(RawSpringFestivalSearch)->Unit(benchmark::kMillisecond);
 
 // A search without hits lists everything again: the no-hit statement, then the full listing,
 // on a connection that is already open.
-void RawNoHitSearch(benchmark::State& state) {
+void RawNoHitSearch(benchmark::State& state, const BenchLibrary& library) {
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(DUANXIN_LIBRARY_FILE, &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(library.file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
         state.SkipWithError("cannot read the library file");
         return;
     }
@@ -77,7 +75,6 @@ void RawNoHitSearch(benchmark::State& state) {
     }
     sqlite3_close(db);
 }
-BENCHMARK(RawNoHitSearch)->Unit(benchmark::kMillisecond);
 
 void BareWindow(benchmark::State& state) {
     for (auto _ : state) {
@@ -86,21 +83,31 @@ void BareWindow(benchmark::State& state) {
         benchmark::DoNotOptimize(window.isVisible());
     }
 }
-BENCHMARK(BareWindow)->Unit(benchmark::kMillisecond)->Apply(MedianOfFive);
 
-void FileWrite(benchmark::State& state) {
-    const auto bytes = ResourceStore::Find(QStringLiteral("_"), QStringLiteral("MDB"));
+void FileWrite(benchmark::State& state, const BenchLibrary& library) {
     const QString path = RuntimeFolder::Path() + QStringLiteral("/bench-write");
-    const auto size = static_cast<qint64>(bytes.size());
+    const auto size = static_cast<qint64>(library.bytes.size());
     for (auto _ : state) {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) ||
-            file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
+            file.write(reinterpret_cast<const char*>(library.bytes.data()), size) != size) {
             state.SkipWithError("cannot write the runtime folder");
             break;
         }
     }
     QFile::remove(path);
 }
-BENCHMARK(FileWrite)->Unit(benchmark::kMillisecond)->Apply(MedianOfFive);
+
+const bool kShippedRegistered = (RegisterFloors(1), true);
 } // namespace
+
+void RegisterFloors(int copies) {
+    RegisterAt("RawFullFetch", copies, RawFullFetch)->Apply(MedianOfFive);
+    RegisterAt("RawSpringFestivalSearch", copies, RawSpringFestivalSearch);
+    RegisterAt("RawNoHitSearch", copies, RawNoHitSearch);
+    if (copies == 1)
+        benchmark::RegisterBenchmark(kBareWindow, BareWindow)
+            ->Unit(benchmark::kMillisecond)
+            ->Apply(MedianOfFive);
+    RegisterAt("FileWrite", copies, FileWrite)->Apply(MedianOfFive);
+}

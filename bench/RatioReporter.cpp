@@ -12,19 +12,43 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
         const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
         if ((run.run_type != Run::RT_Iteration && !median) || run.error_occurred)
             continue;
-        seconds_[median ? run.run_name.function_name : run.benchmark_name()] =
-            run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        const double perSecond = benchmark::GetTimeUnitMultiplier(run.time_unit);
+        times_[median ? run.run_name.function_name : run.benchmark_name()] = {
+            run.GetAdjustedRealTime() / perSecond, run.GetAdjustedCPUTime() / perSecond};
         if (const auto resident = run.counters.find("resident_kB"); resident != run.counters.end())
             residentKilobytes_ = resident->second;
     }
 }
 
+RatioReporter::Times RatioReporter::TimesOf(const std::string& name) const {
+    const auto found = times_.find(name);
+    return found == times_.end() ? Times{} : found->second;
+}
+
 double RatioReporter::Seconds(const std::string& name) const {
-    const auto found = seconds_.find(name);
-    return found == seconds_.end() ? 0.0 : found->second;
+    return TimesOf(name).real;
+}
+
+RatioReporter::Times RatioReporter::FloorTimes(const LibraryFigure& figure, int copies) const {
+    std::vector<std::string> parts;
+    if (figure.withBareWindow)
+        parts.emplace_back(kBareWindow);
+    for (const char* floor : figure.floors)
+        if (floor)
+            parts.push_back(NameAt(floor, copies));
+    Times total;
+    for (const std::string& part : parts) {
+        const Times times = TimesOf(part);
+        if (times.real <= 0.0)
+            return {};
+        total = {total.real + times.real, total.cpu + times.cpu};
+    }
+    return total;
 }
 
 namespace {
+constexpr double kRatioTarget = 1.3;
+
 bool PrintRatio(const char* label, double measured, double baseline, double target) {
     if (measured <= 0.0 || baseline <= 0.0) {
         std::printf("%s ratio unavailable (target <= %.1f)\n", label, target);
@@ -62,16 +86,12 @@ bool PrintFrameShare(const char* label, double measured) {
 } // namespace
 
 bool RatioReporter::PrintRatios() const {
-    const double startupBaseline =
-        Seconds("BareWindow") + Seconds("RawFullFetch") + Seconds("FileWrite");
-    const bool startupKnown = PrintRatio("startup", Seconds("Startup"), startupBaseline, 1.3);
+    bool libraryKnown = true;
+    for (const LibraryFigure& figure : kLibraryFigures)
+        libraryKnown = PrintRatio(figure.label, Seconds(figure.program), FloorTimes(figure, 1).real,
+                                  kRatioTarget) &&
+                       libraryKnown;
     std::printf("resident memory after start-up %.1f MB\n", residentKilobytes_ / 1024.0);
-    const bool reopenKnown =
-        PrintRatio("full reopen", Seconds("FullReopen"), Seconds("RawFullFetch"), 1.3);
-    const bool searchKnown = PrintRatio("search", Seconds("SpringFestivalSearch"),
-                                        Seconds("RawSpringFestivalSearch"), 1.3);
-    const bool noHitKnown =
-        PrintRatio("no-hit search", Seconds("NoHitSearch"), Seconds("RawNoHitSearch"), 1.3);
     const bool menuKnown =
         PrintLimit("owner-drawn popup menu", Seconds("OwnerDrawnPopupMenu"), 0.002);
     const bool buttonKnown = PrintFrameShare("skinned button paint", Seconds("SkinnedButtonPaint"));
@@ -82,6 +102,63 @@ bool RatioReporter::PrintRatios() const {
     const bool denseBarKnown =
         PrintFrameShare("title bar paint at a pixel ratio of 2", Seconds("TitleBarPaintAtRatio2"));
     const bool systemMenuKnown = PrintFrameShare("system menu paint", Seconds("SystemMenuPaint"));
-    return startupKnown && reopenKnown && searchKnown && noHitKnown && menuKnown && buttonKnown &&
-           denseButtonKnown && editKnown && barKnown && denseBarKnown && systemMenuKnown;
+    return libraryKnown && menuKnown && buttonKnown && denseButtonKnown && editKnown && barKnown &&
+           denseBarKnown && systemMenuKnown;
+}
+
+namespace {
+// Processor time hardly moves with the load of a shared machine, which real time follows: a
+// row's cost compares processor times, and a row that costs over a tenth more than at the first
+// size is taken to grow faster than the rows.
+constexpr double kRowCostMargin = 1.1;
+
+// A row's cost at `copies` over its cost at the first size; 0 when either time is missing.
+double RowCost(double seconds, int copies, double firstSeconds, int firstCopies) {
+    if (seconds <= 0.0 || firstSeconds <= 0.0)
+        return 0.0;
+    return (seconds / copies) / (firstSeconds / firstCopies);
+}
+
+std::string CostText(double cost) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%.2f", cost);
+    return cost > 0.0 ? text : "-";
+}
+} // namespace
+
+bool RatioReporter::PrintScaleTable(std::span<const int> copies) const {
+    std::printf(
+        "\nlibrary figures on the shipped rows repeated: real time and its ratio (target <= "
+        "%.1f), processor time, and a row's processor time over its time at %d rows "
+        "(marked over %.1f)\n",
+        kRatioTarget, copies.front() * kShippedRows, kRowCostMargin);
+    std::printf("%8s  %-14s %22s  %22s  %16s\n", "", "", "real ms", "processor ms", "row cost");
+    std::printf("%8s  %-14s %8s %7s %5s  %8s %7s %5s  %8s %7s\n", "rows", "figure", "program",
+                "floor", "ratio", "program", "floor", "ratio", "program", "floor");
+    bool held = true;
+    for (const LibraryFigure& figure : kLibraryFigures) {
+        const Times firstProgram = TimesOf(NameAt(figure.program, copies.front()));
+        const Times firstFloor = FloorTimes(figure, copies.front());
+        for (const int copy : copies) {
+            const Times program = TimesOf(NameAt(figure.program, copy));
+            const Times floor = FloorTimes(figure, copy);
+            const int rows = copy * kShippedRows;
+            if (program.real <= 0.0 || floor.real <= 0.0) {
+                std::printf("%8d  %-14s unavailable\n", rows, figure.label);
+                held = false;
+                continue;
+            }
+            const double ratio = program.real / floor.real;
+            const double cost = RowCost(program.cpu, copy, firstProgram.cpu, copies.front());
+            held = held && ratio <= kRatioTarget;
+            std::printf("%8d  %-14s %8.2f %7.2f %5.2f  %8.2f %7.2f %5.2f  %8s %7s%s%s\n", rows,
+                        figure.label, program.real * 1e3, floor.real * 1e3, ratio,
+                        program.cpu * 1e3, floor.cpu * 1e3, program.cpu / floor.cpu,
+                        CostText(cost).c_str(),
+                        CostText(RowCost(floor.cpu, copy, firstFloor.cpu, copies.front())).c_str(),
+                        ratio <= kRatioTarget ? "" : "  ratio MISSED",
+                        cost <= kRowCostMargin ? "" : "  grows faster than the rows");
+        }
+    }
+    return held;
 }
