@@ -3,7 +3,8 @@
 #   make test   build everything and run all tests
 #   make bench  build and run the benchmarks
 #   make bench-scale  the library figures on the shipped library and on 2 and 10 times its rows
-#   make asan   unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+#   make asan   unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer, and
+#               LeakSanitizer over them and over one start and close of the program
 #   make fuzz   build the fuzz targets with clang
 #   make format clang-format the C++ sources
 #   make gallery-shots  build the skin gallery and save its picture in each style in docs/
@@ -64,9 +65,14 @@ bench-scale: setup build/build.ninja
 build-asan/build.ninja: | setup
 	$(CONFIGURE) -DDUANXIN_SANITIZE=ON -DDUANXIN_BENCH=OFF -S . -B build-asan
 
+# Leaks are reported too: the unit tests' and one start and close of the program (label leaks),
+# with the toolkit libraries' one-time allocations suppressed as tests/sanitizers/lsan.supp lists.
+SANITIZER_OPTIONS = UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ASAN_OPTIONS=detect_leaks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizers/lsan.supp:print_suppressions=1
+
 asan: setup build-asan/build.ninja
 	cmake --build build-asan -j $(JOBS)
-	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --test-dir build-asan -L unit --output-on-failure -j2
+	$(SANITIZER_OPTIONS) ctest --test-dir build-asan -L 'unit|leaks' --output-on-failure -j2
 
 build-fuzz/build.ninja: | setup
 	CC=clang CXX=clang++ $(CONFIGURE) -DDUANXIN_FUZZ=ON -DDUANXIN_BENCH=OFF -S . -B build-fuzz
