@@ -78,7 +78,7 @@ build-fuzz/build.ninja: | setup
 	CC=clang CXX=clang++ $(CONFIGURE) -DDUANXIN_FUZZ=ON -DDUANXIN_BENCH=OFF -S . -B build-fuzz
 
 fuzz: setup build-fuzz/build.ninja
-	cmake --build build-fuzz -j $(JOBS)
+	cmake --build build-fuzz -j $(JOBS) --target duanxin_fuzzers
 	@echo "Fuzz targets are in build-fuzz/fuzz/"
 
 format:

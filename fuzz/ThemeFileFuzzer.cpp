@@ -1,5 +1,7 @@
-// Arbitrary bytes as a theme file: the reader must end with entries or an EFileError, never read
-// outside its buffer, and every image it accepts must decode or fail as a bitmap cleanly.
+// Arbitrary bytes as a theme file: the reader must end with entries or its "Sorry, the theme
+// file ..." error, never read outside its buffer, and every image it accepts must decode or fail
+// as a bitmap cleanly. Names ignore case: a name written in capitals finds what it names.
+#include "Require.h"
 #include "framework/core/Exception.h"
 #include "framework/graphics/TBitmap.h"
 #include "skin/SUIThemeFile.h"
@@ -9,6 +11,11 @@
 
 namespace {
 
+// Names are 8-bit; only their ASCII letters have a case that keys can differ in.
+QString AsciiUpper(const QString& name) {
+    return QString::fromLatin1(name.toLatin1().toUpper());
+}
+
 void DecodeImages(const TsuiThemeFileReader& reader) {
     for (const TsuiThemeBlob& image : reader.Images()) {
         TBitmap bitmap;
@@ -16,16 +23,15 @@ void DecodeImages(const TsuiThemeFileReader& reader) {
             bitmap.LoadFromData(reader.Bytes(image));
         } catch (const EResourceError&) {
         }
-        (void)reader.GetImage(image.Name.toLower());
+        Require(reader.GetImage(AsciiUpper(image.Name)).has_value());
     }
 }
 
-// Lookups by names written differently from the file's; their answers do not matter here.
 void LookUpEveryName(const TsuiThemeFileReader& reader) {
     for (const TsuiThemeNumber& number : reader.Integers())
-        (void)reader.GetInt(number.Name.toUpper());
+        Require(reader.GetInt(AsciiUpper(number.Name)) == reader.GetInt(number.Name));
     for (const TsuiThemeNumber& flag : reader.Booleans())
-        (void)reader.GetBool(flag.Name.toLower());
+        Require(reader.GetBool(AsciiUpper(flag.Name)) == reader.GetBool(flag.Name));
     for (const TsuiThemeBlob& text : reader.Texts())
         (void)reader.Bytes(text);
 }
@@ -38,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const TsuiThemeFileReader reader(std::move(bytes), QStringLiteral("fuzz input"));
         DecodeImages(reader);
         LookUpEveryName(reader);
-    } catch (const EFileError&) {
+    } catch (const EFileError& error) {
+        Require(error.Message().contains(QStringLiteral("Sorry, the theme file")));
     }
     return 0;
 }

@@ -2,6 +2,8 @@
 
 #include "framework/core/Exception.h"
 
+#include <utility>
+
 namespace {
 bool IsIdentStart(QChar c) {
     return c.isLetter() || c == u'_';
@@ -22,7 +24,8 @@ FormNode FormParser::Parse(const QString& text) {
 }
 
 void FormParser::Fail(const QString& what) const {
-    throw EReadError(QStringLiteral("Form description, line %1: %2").arg(line_).arg(what));
+    const QString where = where_.isEmpty() ? QString() : where_ + QStringLiteral(": ");
+    throw EReadError(QStringLiteral("Form description, line %1: %2%3").arg(line_).arg(where, what));
 }
 
 void FormParser::SkipBlanks() {
@@ -78,14 +81,16 @@ FormNode FormParser::ParseObject() {
     node.line = line_;
     pos_ += 6;
     node.name = ReadIdentifier();
+    const QString outer = std::exchange(where_, node.name);
     Expect(u':');
     node.className = ReadIdentifier();
     node.properties = ParseProperties(false);
     while (AtKeyword("object"))
         node.children.push_back(ParseObject());
     if (!AtKeyword("end"))
-        Fail(QStringLiteral("'end' expected for object %1").arg(node.name));
+        Fail(QStringLiteral("'end' expected"));
     pos_ += 3;
+    where_ = outer;
     return node;
 }
 
@@ -103,8 +108,10 @@ FormProperty FormParser::ParseProperty() {
     FormProperty property;
     property.line = line_;
     property.path = ReadDottedIdentifier();
+    const QString outer = std::exchange(where_, where_ + u'.' + property.path);
     Expect(u'=');
     property.value = ParseValue();
+    where_ = outer;
     return property;
 }
 
@@ -276,11 +283,14 @@ FormValue FormParser::ParseCollection() {
         if (!AtKeyword("item"))
             Fail(QStringLiteral("'item' expected"));
         pos_ += 4;
+        const QString outer =
+            std::exchange(where_, QStringLiteral("%1[%2]").arg(where_).arg(v.collection.size()));
         FormItem item;
         item.properties = ParseProperties(true);
         if (!AtKeyword("end"))
-            Fail(QStringLiteral("'end' expected for item"));
+            Fail(QStringLiteral("'end' expected"));
         pos_ += 3;
+        where_ = outer;
         v.collection.push_back(std::move(item));
     }
 }

@@ -16,7 +16,9 @@
 
 class FormParser {
 public:
-    // Throws EReadError naming the line for anything malformed.
+    // Throws EReadError for anything malformed, naming the line and what it was reading: the
+    // object, or its property ("Form1.Font.Name", an item of a collection by its place,
+    // "suiForm1.TitleBarButtons[0].Top").
     static FormNode Parse(const QString& text);
 
 private:
@@ -43,4 +45,5 @@ private:
     const QString& text_;
     qsizetype pos_ = 0;
     int line_ = 1;
+    QString where_; // the object or the property being read
 };

@@ -148,7 +148,7 @@ void FormReader::ReadInto(TComponent* root, const FormNode& node) {
     FormReader reader(root);
     root->BeginLoading();
     root->SetName(node.name);
-    reader.AssignAll(root, node.properties);
+    reader.AssignAll(root, node.name, node.properties);
     reader.ReadChildren(node, root->HoldsChildComponents() ? root : nullptr);
     reader.ResolveFixups();
     root->EndLoading();
@@ -162,131 +162,140 @@ void FormReader::ReadInto(TComponent* root, const FormNode& node) {
 void FormReader::ReadChildren(const FormNode& node, TComponent* parent) {
     for (const FormNode& child : node.children) {
         if (!ClassRegistry::IsRegistered(child.className))
-            Fail(child.line, QStringLiteral("class %1 not found").arg(child.className));
-        TComponent* component = ClassRegistry::Create(child.className, root_);
-        created_.push_back(component);
-        component->BeginLoading();
-        component->SetName(child.name);
-        try {
+            Fail(child.line, child.name, QStringLiteral("class %1 not found").arg(child.className));
+        TComponent* component = nullptr;
+        Attempt(child.line, child.name, [&] {
+            component = ClassRegistry::Create(child.className, root_);
+            created_.push_back(component);
+            component->BeginLoading();
+            component->SetName(child.name);
             component->SetParentComponent(parent);
-        } catch (const Exception& error) {
-            Fail(child.line, error.Message());
-        }
-        AssignAll(component, child.properties);
+        });
+        AssignAll(component, child.name, child.properties);
         ReadChildren(child, component->HoldsChildComponents() ? component : parent);
     }
 }
 
-void FormReader::AssignAll(QObject* object, const std::vector<FormProperty>& properties) {
+void FormReader::AssignAll(QObject* object, const QString& where,
+                           const std::vector<FormProperty>& properties) {
     for (const FormProperty& property : properties)
-        Assign(object, property);
+        Assign(object, where, property);
 }
 
-void FormReader::Assign(QObject* object, const FormProperty& property) {
+void FormReader::Assign(QObject* object, const QString& where, const FormProperty& property) {
+    const QString at = where + u'.' + property.path;
     // "Font.Name": walk the sub-objects down to the last name.
     const QStringList parts = property.path.split(u'.');
     QObject* target = object;
     for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
         const int index = target->metaObject()->indexOfProperty(parts[i].toLatin1().constData());
         if (index < 0)
-            Fail(property, QStringLiteral("property %1 does not exist").arg(parts[i]));
+            Fail(property.line, at, QStringLiteral("property %1 does not exist").arg(parts[i]));
         target = target->metaObject()->property(index).read(target).value<QObject*>();
         if (!target)
-            Fail(property, QStringLiteral("%1 holds no object").arg(parts[i]));
+            Fail(property.line, at, QStringLiteral("%1 holds no object").arg(parts[i]));
     }
-    AssignValue(target, parts.last().toLatin1(), property);
+    AssignValue(target, parts.last().toLatin1(), at, property);
 }
 
-void FormReader::AssignValue(QObject* target, const QByteArray& name,
+void FormReader::AssignValue(QObject* target, const QByteArray& name, const QString& where,
                              const FormProperty& property) {
     const FormValue& v = property.value;
+    const int line = property.line;
     if (name.startsWith("On") && v.kind == FormValue::Kind::Identifier) {
         auto* component = qobject_cast<TComponent*>(target);
-        if (component && component->BindEvent(name, TMethod{root_, v.text.toLatin1()}))
+        bool bound = false;
+        Attempt(line, where, [&] {
+            bound = component && component->BindEvent(name, TMethod{root_, v.text.toLatin1()});
+        });
+        if (bound)
             return;
     }
     if (name == "Data" && v.kind == FormValue::Kind::Binary && IsGraphic(target)) {
-        Attempt(property.line, property.path,
+        Attempt(line, where,
                 [&] { LoadStoredGraphic(target, QByteArray::fromHex(v.text.toLatin1())); });
         return;
     }
     const int index = target->metaObject()->indexOfProperty(name.constData());
     if (index < 0)
-        Fail(property, QStringLiteral("property %1 does not exist").arg(QLatin1String(name)));
+        Fail(line, where, QStringLiteral("property %1 does not exist").arg(QLatin1String(name)));
     const QMetaProperty mp = target->metaObject()->property(index);
     std::optional<QVariant> value;
     if (mp.isEnumType()) {
         value = EnumValue(mp, v);
     } else if (mp.metaType().flags() & QMetaType::PointerToQObject) {
         if (mp.isWritable() && v.kind == FormValue::Kind::Identifier) {
-            fixups_.push_back({target, name, v.text, property.line});
+            fixups_.push_back({target, name, v.text, where, line});
             return;
         }
         QObject* sub = mp.read(target).value<QObject*>();
         if (sub && v.kind == FormValue::Kind::Collection) {
-            AssignCollection(sub, property);
+            AssignCollection(sub, where, property);
             return;
         }
         if (IsGraphic(sub) && v.kind == FormValue::Kind::String) {
-            Attempt(property.line, property.path,
-                    [&] { BitmapOf(sub)->LoadFromResourceName(v.text); });
+            Attempt(line, where, [&] { BitmapOf(sub)->LoadFromResourceName(v.text); });
             return;
         }
     } else {
         value = PlainValue(mp.metaType(), v);
     }
     if (!value)
-        Fail(property, QStringLiteral("%1 is no valid value for %2")
-                           .arg(KindName(v.kind), QLatin1String(name)));
+        Fail(line, where,
+             QStringLiteral("%1 is no valid value for %2")
+                 .arg(KindName(v.kind), QLatin1String(name)));
     bool written = false;
-    Attempt(property.line, property.path, [&] { written = mp.write(target, *value); });
+    Attempt(line, where, [&] { written = mp.write(target, *value); });
     if (!written)
-        Fail(property, QStringLiteral("%1 cannot be assigned").arg(QLatin1String(name)));
+        Fail(line, where, QStringLiteral("%1 cannot be assigned").arg(QLatin1String(name)));
 }
 
-void FormReader::AssignCollection(QObject* object, const FormProperty& property) {
+void FormReader::AssignCollection(QObject* object, const QString& where,
+                                  const FormProperty& property) {
     auto* collection = qobject_cast<TCollection*>(object);
     if (!collection)
-        Fail(property, QStringLiteral("%1 is no collection").arg(property.path));
+        Fail(property.line, where, QStringLiteral("%1 is no collection").arg(property.path));
     collection->Clear();
-    for (const FormItem& item : property.value.collection)
-        AssignAll(collection->Add(), item.properties);
+    const std::vector<FormItem>& items = property.value.collection;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        AssignAll(collection->Add(), QStringLiteral("%1[%2]").arg(where).arg(i),
+                  items[i].properties);
 }
 
 void FormReader::ResolveFixups() {
     for (const Fixup& fixup : fixups_) {
+        if (!fixup.object)
+            continue;
         QObject* component = nullptr;
         if (fixup.componentName.compare(u"nil", Qt::CaseInsensitive) != 0) {
             component = fixup.componentName.compare(root_->Name(), Qt::CaseInsensitive) == 0
                             ? root_
                             : root_->FindComponent(fixup.componentName);
             if (!component)
-                Fail(fixup.line, QStringLiteral("component %1 not found").arg(fixup.componentName));
+                Fail(fixup.line, fixup.where,
+                     QStringLiteral("component %1 not found").arg(fixup.componentName));
         }
         const QMetaProperty mp = fixup.object->metaObject()->property(
             fixup.object->metaObject()->indexOfProperty(fixup.property.constData()));
         QVariant value = QVariant::fromValue(component);
         if (component && !value.convert(mp.metaType()))
-            Fail(fixup.line, QStringLiteral("%1 does not fit %2")
-                                 .arg(fixup.componentName, QLatin1String(fixup.property)));
+            Fail(fixup.line, fixup.where,
+                 QStringLiteral("%1 does not fit %2")
+                     .arg(fixup.componentName, QLatin1String(fixup.property)));
         if (!component)
             value = QVariant(mp.metaType(), nullptr);
-        Attempt(fixup.line, QLatin1String(fixup.property), [&] { mp.write(fixup.object, value); });
+        Attempt(fixup.line, fixup.where, [&] { mp.write(fixup.object, value); });
     }
 }
 
-void FormReader::Attempt(int line, const QString& path, const std::function<void()>& action) {
+void FormReader::Attempt(int line, const QString& where, const std::function<void()>& action) {
     try {
         action();
     } catch (const Exception& error) {
-        Fail(line, QStringLiteral("%1: %2").arg(path, error.Message()));
+        Fail(line, where, error.Message());
     }
 }
 
-void FormReader::Fail(int line, const QString& why) {
-    throw EReadError(QStringLiteral("Form description, line %1: %2").arg(line).arg(why));
-}
-
-void FormReader::Fail(const FormProperty& property, const QString& why) {
-    Fail(property.line, why);
+void FormReader::Fail(int line, const QString& where, const QString& why) {
+    throw EReadError(QStringLiteral("Form description, line %1: %2: %3").arg(line).arg(where, why));
 }

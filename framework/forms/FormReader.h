@@ -7,6 +7,7 @@
 
 #include "framework/forms/FormNode.h"
 
+#include <QPointer>
 #include <functional>
 #include <vector>
 
@@ -22,10 +23,13 @@ public:
     static void ReadInto(TComponent* root, const FormNode& node);
 
 private:
+    // `where` names what a value belongs to in errors: the component's name, then the property's
+    // path, an item of a collection by its place: "suiForm1.TitleBarButtons[0].PicNormal".
     struct Fixup {
-        QObject* object;
+        QPointer<QObject> object; // gone when the collection item it was is replaced
         QByteArray property;
         QString componentName;
+        QString where;
         int line;
     };
 
@@ -33,16 +37,18 @@ private:
     // `parent` holds the objects stored inside the node: a windowed control, a menu or a menu
     // item, or null.
     void ReadChildren(const FormNode& node, TComponent* parent);
-    void AssignAll(QObject* object, const std::vector<FormProperty>& properties);
-    void Assign(QObject* object, const FormProperty& property);
-    void AssignValue(QObject* target, const QByteArray& name, const FormProperty& property);
-    void AssignCollection(QObject* collection, const FormProperty& property);
+    void AssignAll(QObject* object, const QString& where,
+                   const std::vector<FormProperty>& properties);
+    void Assign(QObject* object, const QString& where, const FormProperty& property);
+    void AssignValue(QObject* target, const QByteArray& name, const QString& where,
+                     const FormProperty& property);
+    void AssignCollection(QObject* collection, const QString& where, const FormProperty& property);
     void ResolveFixups();
-    // Runs the part of an assignment that may raise (a picture's load, a setter); its error
-    // becomes a read error naming the line and the property, with the error's own text whole.
-    static void Attempt(int line, const QString& path, const std::function<void()>& action);
-    [[noreturn]] static void Fail(int line, const QString& why);
-    [[noreturn]] static void Fail(const FormProperty& property, const QString& why);
+    // Runs the part of reading that may raise (creating a component, a picture's load, a
+    // setter); its error becomes a read error naming the line and what was read, with the
+    // error's own text whole.
+    static void Attempt(int line, const QString& where, const std::function<void()>& action);
+    [[noreturn]] static void Fail(int line, const QString& where, const QString& why);
 
     TComponent* root_;
     std::vector<TComponent*> created_; // in creation order

@@ -378,7 +378,7 @@ TEST_F(SUIMgrTest, ADamagedThemeFileInADescriptionIsAReadErrorThatKeepsItsText) 
         FAIL() << "a damaged theme file was read";
     } catch (const EReadError& error) {
         const std::string text = error.Message().toStdString();
-        EXPECT_THAT(text, HasSubstr("line 7: ThemeFile: Sorry, the theme file \"" +
+        EXPECT_THAT(text, HasSubstr("line 7: suiFileTheme1.ThemeFile: Sorry, the theme file \"" +
                                     bad.toStdString() + "\" is damaged"));
         EXPECT_THAT(text, HasSubstr("\"ButtonImage\""));
     }

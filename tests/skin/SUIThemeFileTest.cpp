@@ -4,8 +4,6 @@
 #include "framework/graphics/TBitmap.h"
 #include "skin/support/ThemeFileWriter.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -223,41 +221,6 @@ TEST(SUIThemeFileTest, APipeOrADeviceIsRefusedAsNoThemeFileWithoutWaitingOnIt) {
                           .arg(path));
         }
     }
-}
-
-// Names are 8-bit; only their ASCII letters have a case that keys can differ in.
-QString AsciiUpper(const QString& name) {
-    return QString::fromLatin1(name.toLatin1().toUpper());
-}
-
-// The inputs the fuzzer found interesting, replayed through the reader and every lookup; the
-// test finishing at all is the check that none of them hangs.
-TEST(SUIThemeFileTest, FuzzCorpusReadsOrFailsCleanly) {
-    const QDir corpus(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("corpus")));
-    const QFileInfoList files = corpus.entryInfoList(QDir::Files);
-    ASSERT_FALSE(files.isEmpty()) << corpus.path().toStdString();
-    int readable = 0;
-    for (const QFileInfo& file : files) {
-        try {
-            const TsuiThemeFileReader reader(file.filePath());
-            ++readable;
-            for (const TsuiThemeBlob& image : reader.Images()) {
-                TBitmap bitmap;
-                try {
-                    bitmap.LoadFromData(reader.Bytes(image));
-                } catch (const EResourceError&) {
-                }
-                EXPECT_TRUE(reader.GetImage(AsciiUpper(image.Name)).has_value());
-            }
-            for (const TsuiThemeNumber& number : reader.Integers())
-                EXPECT_EQ(reader.GetInt(AsciiUpper(number.Name)), reader.GetInt(number.Name));
-            for (const TsuiThemeNumber& flag : reader.Booleans())
-                EXPECT_EQ(reader.GetBool(AsciiUpper(flag.Name)), reader.GetBool(flag.Name));
-        } catch (const EFileError& error) {
-            EXPECT_THAT(error.Message().toStdString(), HasSubstr("Sorry, the theme file"));
-        }
-    }
-    EXPECT_GT(readable, 0); // the seeds at least are valid themes
 }
 
 } // namespace

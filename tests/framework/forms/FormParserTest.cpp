@@ -113,17 +113,17 @@ TEST(FormParserTest, ObjectsNestInStoredOrder) {
     EXPECT_EQ(node.children[1].line, 8);
 }
 
-TEST(FormParserTest, MalformedTextIsAReadErrorNamingTheLine) {
+TEST(FormParserTest, MalformedTextIsAReadErrorNamingTheLineAndWhatWasRead) {
     EXPECT_EQ(ErrorFor(QStringLiteral("object A: TX\n  Left = 1\n  object B: TY\n  end\n")),
-              QStringLiteral("Form description, line 5: 'end' expected for object A"));
+              QStringLiteral("Form description, line 5: A: 'end' expected"));
     EXPECT_EQ(ErrorFor(QStringLiteral("object A: TX\n  Caption = 'open\n  Left = 1\nend")),
-              QStringLiteral("Form description, line 2: unterminated string"));
+              QStringLiteral("Form description, line 2: A.Caption: unterminated string"));
     EXPECT_EQ(ErrorFor(QStringLiteral("object A: TX\nend\nend\n")),
               QStringLiteral("Form description, line 3: text after the last 'end'"));
     EXPECT_EQ(ErrorFor(QStringLiteral("object A: TX\n  Left 1\nend")),
-              QStringLiteral("Form description, line 2: '=' expected"));
+              QStringLiteral("Form description, line 2: A.Left: '=' expected"));
     EXPECT_EQ(ErrorFor(QStringLiteral("object A: TX\n  Caption = 'a' +\n\n  Left = 1\nend")),
-              QStringLiteral("Form description, line 4: string expected after '+'"));
+              QStringLiteral("Form description, line 4: A.Caption: string expected after '+'"));
     EXPECT_EQ(ErrorFor(QStringLiteral("\n\nthing A: TX\nend")),
               QStringLiteral("Form description, line 3: 'object' expected"));
 }

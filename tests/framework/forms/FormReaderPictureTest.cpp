@@ -140,33 +140,39 @@ TEST_F(FormReaderPictureTest, AStoredLengthOfZeroEmptiesThePicture) {
     EXPECT_TRUE(p->Picture()->Empty());
 }
 
-TEST_F(FormReaderPictureTest, BadPicturesAreReadErrorsNamingLineAndProperty) {
+TEST_F(FormReaderPictureTest, BadPicturesAreReadErrorsNamingLineComponentAndProperty) {
     const QByteArray bitmap = StoredBitmap(Bmp16(19, 19));
     const QString line = QStringLiteral("Form description, line 3: ");
     EXPECT_EQ(ErrorFor(QStringLiteral("    PicNormal.Data = {0A00}\n")),
-              line + QStringLiteral("PicNormal.Data: Bitmap data is too short"));
+              line + QStringLiteral("P.PicNormal.Data: Bitmap data is too short"));
     EXPECT_EQ(ErrorFor(QStringLiteral("    PicNormal.Data = {%1}\n").arg(Hex(bitmap.chopped(1)))),
-              line + QStringLiteral("PicNormal.Data: Bitmap data announces %1 bytes but holds %2")
+              line + QStringLiteral("P.PicNormal.Data: Bitmap data announces %1 bytes but holds %2")
                          .arg(bitmap.size() - 4)
                          .arg(bitmap.size() - 5));
     QByteArray garbage = bitmap;
     garbage[4] = 'X'; // no "BM" any more
     EXPECT_EQ(ErrorFor(QStringLiteral("    PicNormal.Data = {%1}\n").arg(Hex(garbage))),
-              line + QStringLiteral("PicNormal.Data: Bitmap data is no valid bitmap"));
+              line + QStringLiteral("P.PicNormal.Data: Bitmap data is no valid bitmap"));
     EXPECT_EQ(ErrorFor(QStringLiteral("    Picture.Data = {%1}\n")
                            .arg(Hex(StoredPicture("TJPEGImage", bitmap)))),
-              line + QStringLiteral("Picture.Data: Picture data holds a TJPEGImage; only TBitmap "
+              line + QStringLiteral("P.Picture.Data: Picture data holds a TJPEGImage; only TBitmap "
                                     "can be read"));
     EXPECT_EQ(ErrorFor(QStringLiteral("    Picture.Data = {07544269}\n")),
-              line + QStringLiteral("Picture.Data: Picture data is too short"));
+              line + QStringLiteral("P.Picture.Data: Picture data is too short"));
     EXPECT_EQ(ErrorFor(QStringLiteral("    Picture.Data = {}\n")),
-              line + QStringLiteral("Picture.Data: Picture data is empty"));
+              line + QStringLiteral("P.Picture.Data: Picture data is empty"));
     EXPECT_EQ(ErrorFor(QStringLiteral("    Picture.Data = {0754426}\n")),
-              line + QStringLiteral("binary data ends in half a byte"));
+              line + QStringLiteral("P.Picture.Data: binary data ends in half a byte"));
+    EXPECT_EQ(ErrorFor(QStringLiteral("    Picture.Data = {0754GG}\n")),
+              line + QStringLiteral("P.Picture.Data: bad binary data"));
+    // A bitmap file cut short, its stored length telling the truth about the cut.
+    EXPECT_EQ(ErrorFor(QStringLiteral("    PicNormal.Data = {%1}\n")
+                           .arg(Hex(StoredBitmap(Bmp16(19, 19).left(40))))),
+              line + QStringLiteral("P.PicNormal.Data: Bitmap data is no valid bitmap"));
     EXPECT_EQ(ErrorFor(QStringLiteral("    Picture = 'NO_SUCH_PICTURE'\n")),
-              line + QStringLiteral("Picture: Resource NO_SUCH_PICTURE not found"));
+              line + QStringLiteral("P.Picture: Resource NO_SUCH_PICTURE not found"));
     EXPECT_EQ(ErrorFor(QStringLiteral("    Picture = 12\n")),
-              line + QStringLiteral("an integer is no valid value for Picture"));
+              line + QStringLiteral("P.Picture: an integer is no valid value for Picture"));
 }
 
 TEST(TPicture, ABadPictureKeepsWhatItHeld) {

@@ -263,7 +263,7 @@ TEST_F(FormReaderTest, ControlsAreParentedToTheObjectTheyAreStoredIn) {
     EXPECT_FALSE(label->ParentFont());
 }
 
-TEST_F(FormReaderTest, WhatCannotBeReadIsAReadErrorWithItsLine) {
+TEST_F(FormReaderTest, WhatCannotBeReadIsAReadErrorWithItsLineComponentAndProperty) {
     const QString head = QStringLiteral("object Main: TProbeForm\n  object P: TProbe\n");
     const QString tail = QStringLiteral("  end\nend\n");
     auto errorWith = [&](const QString& line) { return ErrorFor(head + line + tail); };
@@ -273,36 +273,40 @@ TEST_F(FormReaderTest, WhatCannotBeReadIsAReadErrorWithItsLine) {
                                       "  object X: TNoSuchClass\n"
                                       "  end\n"
                                       "end\n")),
-              QStringLiteral("Form description, line 3: class TNoSuchClass not found"));
+              QStringLiteral("Form description, line 3: X: class TNoSuchClass not found"));
     EXPECT_EQ(errorWith(QStringLiteral("    Colour = clRed\n")),
-              QStringLiteral("Form description, line 3: property Colour does not exist"));
+              QStringLiteral("Form description, line 3: P.Colour: property Colour does not exist"));
     EXPECT_EQ(errorWith(QStringLiteral("    Font.Nom = 'x'\n")),
-              QStringLiteral("Form description, line 3: property Nom does not exist"));
+              QStringLiteral("Form description, line 3: P.Font.Nom: property Nom does not exist"));
     EXPECT_EQ(errorWith(QStringLiteral("    Number = 'seven'\n")),
-              QStringLiteral("Form description, line 3: a string is no valid value for Number"));
-    EXPECT_EQ(errorWith(QStringLiteral("    Text = 7\n")),
-              QStringLiteral("Form description, line 3: an integer is no valid value for Text"));
+              QStringLiteral(
+                  "Form description, line 3: P.Number: a string is no valid value for Number"));
     EXPECT_EQ(
-        errorWith(QStringLiteral("    Number = 1\n    Align = alMiddle\n")),
-        QStringLiteral("Form description, line 4: an identifier is no valid value for Align"));
-    EXPECT_EQ(errorWith(QStringLiteral("    Styles = [fsBold, fsHeavy]\n")),
-              QStringLiteral("Form description, line 3: a set is no valid value for Styles"));
+        errorWith(QStringLiteral("    Text = 7\n")),
+        QStringLiteral("Form description, line 3: P.Text: an integer is no valid value for Text"));
+    EXPECT_EQ(errorWith(QStringLiteral("    Number = 1\n    Align = alMiddle\n")),
+              QStringLiteral(
+                  "Form description, line 4: P.Align: an identifier is no valid value for Align"));
     EXPECT_EQ(
-        errorWith(QStringLiteral("    Color = clPurple\n")),
-        QStringLiteral("Form description, line 3: an identifier is no valid value for Color"));
+        errorWith(QStringLiteral("    Styles = [fsBold, fsHeavy]\n")),
+        QStringLiteral("Form description, line 3: P.Styles: a set is no valid value for Styles"));
+    EXPECT_EQ(errorWith(QStringLiteral("    Color = clPurple\n")),
+              QStringLiteral(
+                  "Form description, line 3: P.Color: an identifier is no valid value for Color"));
     EXPECT_EQ(errorWith(QStringLiteral("    Peer = Ghost\n")),
-              QStringLiteral("Form description, line 3: component Ghost not found"));
+              QStringLiteral("Form description, line 3: P.Peer: component Ghost not found"));
     // A setter's own error keeps its text, under the line and the property.
     EXPECT_EQ(errorWith(QStringLiteral("    Tag = 1\n    Number = 1000\n")),
-              QStringLiteral("Form description, line 4: Number: no number above 999"));
+              QStringLiteral("Form description, line 4: P.Number: no number above 999"));
     EXPECT_EQ(errorWith(QStringLiteral("    Text = 'x'\n    Peer = P\n")),
-              QStringLiteral("Form description, line 4: Peer: a probe is no peer of itself"));
+              QStringLiteral("Form description, line 4: P.Peer: a probe is no peer of itself"));
     EXPECT_EQ(ErrorFor(QStringLiteral("object Main: TProbeForm\n"
                                       "  object P: TProbe\n"
                                       "    OnPing = NoSuchSlot\n"
                                       "  end\n"
                                       "end\n")),
-              QStringLiteral("Method NoSuchSlot not found in TProbeForm"));
+              QStringLiteral("Form description, line 3: P.OnPing: Method NoSuchSlot not found in "
+                             "TProbeForm"));
     EXPECT_EQ(ErrorFor(QStringLiteral("object Main: TSomethingElse\nend\n")),
               QStringLiteral("Form description of TProbeForm is for class TSomethingElse"));
 }
@@ -320,8 +324,8 @@ TEST_F(FormReaderTest, ACharacterIsAOneCharacterString) {
     EXPECT_EQ(ErrorFor(QStringLiteral("object Main: TProbeForm\n"
                                       "  object E: TEdit\n    PasswordChar = '**'\n  end\n"
                                       "end\n")),
-              QStringLiteral("Form description, line 3: a string is no valid value for "
-                             "PasswordChar"));
+              QStringLiteral("Form description, line 3: E.PasswordChar: a string is no valid value "
+                             "for PasswordChar"));
 }
 
 #include "FormReaderTest.moc"

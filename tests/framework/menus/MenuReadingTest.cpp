@@ -65,8 +65,9 @@ TEST(MenuReadingTest, AnItemOutsideAMenuIsAnError) {
                                                                      "end\n")));
         FAIL() << "no error";
     } catch (const EReadError& error) {
-        EXPECT_EQ(error.Message(),
-                  QStringLiteral("Form description, line 2: menu item Stray outside a menu"));
+        EXPECT_EQ(
+            error.Message(),
+            QStringLiteral("Form description, line 2: Stray: menu item Stray outside a menu"));
     }
 }
 
