@@ -47,6 +47,24 @@ bool Maximised(QSize size, QSize designed) {
            std::abs(size.height() - designed.height()) > kStyleLeeway;
 }
 
+// A corner of the screen outside the area.
+QPoint AwayFrom(const QRect& area) {
+    return area.contains(0, 0) ? kScreen.bottomRight() : QPoint(0, 0);
+}
+
+QString Described(const std::vector<ExtraWindow>& windows, const QString& except) {
+    QStringList described;
+    for (const ExtraWindow& window : windows)
+        if (window.id != except)
+            described << QStringLiteral("%1 \"%2\" at (%3, %4) %5 x %6")
+                             .arg(window.id, window.name)
+                             .arg(window.geometry.x())
+                             .arg(window.geometry.y())
+                             .arg(window.geometry.width())
+                             .arg(window.geometry.height());
+    return described.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 SoakOptions SoakOptions::FromEnvironment(int defaultInputs) {
@@ -127,6 +145,12 @@ void InputBatch::keys(const QStringList& combos) {
     note(QStringLiteral("keys ") + combos.join(QLatin1Char(' ')));
 }
 
+void InputBatch::press(const QStringList& combos) {
+    pressed_ = combos;
+    note(QStringLiteral("press ") + combos.join(QLatin1Char(' ')));
+    end();
+}
+
 void InputBatch::type(const QString& text) {
     args_ << QStringLiteral("type") << QStringLiteral("--delay") << QStringLiteral("15")
           << QStringLiteral("--") << text;
@@ -176,7 +200,9 @@ int SoakSession::run() {
         return fail(failure_);
     std::cout << "inputs done in " << clock.elapsed() / 1000.0 << " s; " << boxes_
               << " message boxes and " << popups_ << " other windows closed, " << restores_
-              << " times the window brought back" << std::endl;
+              << " times the window brought back, " << pressesHeld_
+              << " key presses held back while the focus was on a button never to be pressed"
+              << std::endl;
     if (!finish())
         return fail(failure_);
     std::cout << "soak " << target_.name().toStdString() << " passed in "
@@ -238,10 +264,6 @@ bool SoakSession::runInputs() {
         if (!execute(batch))
             return false;
         afterInputs(done_ + batch.inputs());
-        if (!program_->running()) {
-            failure_ = QStringLiteral("the program ended: ") + program_->exitDescription();
-            return false;
-        }
         if (!tidyUp())
             return false;
     }
@@ -259,7 +281,44 @@ bool SoakSession::execute(InputBatch& batch) {
     settle();
     if (const auto at = batch.popupClick())
         clickInPopup(*at);
+    if (!batch.pressed().isEmpty()) {
+        if (!pressIsSafe()) {
+            ++pressesHeld_;
+            return true;
+        }
+        desktop_->run(Xdotool(),
+                      QStringList{QStringLiteral("windowfocus"), window_, QStringLiteral("key"),
+                                  QStringLiteral("--clearmodifiers")}
+                          << batch.pressed());
+        settle();
+    }
     return true;
+}
+
+// A part of the window as it looks with the pointer away.
+QImage SoakSession::areaPicture(const QRect& area) {
+    desktop_->run(Xdotool(),
+                  {QStringLiteral("mousemove"), QStringLiteral("0"), QStringLiteral("0")});
+    settle();
+    const QString file = work_.filePath(QStringLiteral("area.png"));
+    QFile::remove(file);
+    const QString crop = QStringLiteral("%1x%2+%3+%4")
+                             .arg(area.width())
+                             .arg(area.height())
+                             .arg(area.x())
+                             .arg(area.y());
+    if (!desktop_
+             ->run(QStringLiteral("import"),
+                   {QStringLiteral("-window"), window_, QStringLiteral("-crop"), crop, file}, 15000)
+             .ok)
+        return {};
+    return QImage(file).convertToFormat(QImage::Format_RGB32);
+}
+
+// The focus is somewhere the keys may press unless that button shows it has it.
+bool SoakSession::pressIsSafe() {
+    const std::optional<QRect> button = target_.neverPressed();
+    return !button || (!unfocused_.isNull() && areaPicture(*button) == unfocused_);
 }
 
 void SoakSession::clickInPopup(QPoint at) {
@@ -353,6 +412,10 @@ std::vector<ExtraWindow> SoakSession::visibleWindows() const {
 bool SoakSession::tidyUp() {
     QString wrong;
     for (int round = 0; round < 10; ++round) {
+        if (!program_->running()) {
+            failure_ = QStringLiteral("the program ended: ") + program_->exitDescription();
+            return false;
+        }
         const std::vector<ExtraWindow> windows = visibleWindows();
         std::optional<ExtraWindow> main;
         bool extra = false;
@@ -362,11 +425,11 @@ bool SoakSession::tidyUp() {
                 continue;
             }
             extra = true;
-            if (!closeExtraWindow(window))
+            if (!closeExtraWindow(window, round > 0))
                 return false;
         }
         if (extra) {
-            wrong = QStringLiteral("another window stays open");
+            wrong = QStringLiteral("another window stays open: ") + Described(windows, window_);
             continue;
         }
         if (!main) {
@@ -406,20 +469,26 @@ void SoakSession::restore(const QStringList& xdotool) {
     settle();
 }
 
-bool SoakSession::closeExtraWindow(const ExtraWindow& window) {
+// Popups and menus close with Escape; a tooltip goes when the pointer leaves it, so a window
+// still there the second time also gets the pointer moved away.
+bool SoakSession::closeExtraWindow(const ExtraWindow& window, bool again) {
     target_.focusUncertain();
     if (target_.isMessageBox(window.name))
         return checkBox(window);
     ++popups_;
-    desktop_->run(Xdotool(), {QStringLiteral("windowfocus"), window.id, QStringLiteral("key"),
-                              QStringLiteral("Escape")});
+    QStringList xdotool{QStringLiteral("windowfocus"), window.id, QStringLiteral("key"),
+                        QStringLiteral("Escape")};
+    if (again)
+        xdotool << QStringLiteral("mousemove") << Number(AwayFrom(window.geometry).x())
+                << Number(AwayFrom(window.geometry).y());
+    desktop_->run(Xdotool(), xdotool);
     settle();
     return true;
 }
 
 // The box as it looks with the focus on it and the pointer away from it.
 QImage SoakSession::picture(const ExtraWindow& window) {
-    const QPoint away = window.geometry.contains(0, 0) ? kScreen.bottomRight() : QPoint(0, 0);
+    const QPoint away = AwayFrom(window.geometry);
     desktop_->run(Xdotool(), {QStringLiteral("mousemove"), Number(away.x()), Number(away.y()),
                               QStringLiteral("windowfocus"), QStringLiteral("--sync"), window.id});
     settle();
@@ -454,7 +523,11 @@ bool SoakSession::learnOwnMessages() {
         settle();
     }
     lastNotes_.clear();
-    return tidyUp();
+    if (!tidyUp())
+        return false;
+    if (const std::optional<QRect> button = target_.neverPressed())
+        unfocused_ = areaPicture(*button);
+    return true;
 }
 
 // A box is one of the program's own when it looks exactly like one of those shown at the start.

@@ -55,6 +55,10 @@ public:
     void doubleClick(QPoint at);
     void drag(QPoint from, QPoint to);
     void keys(const QStringList& combos);
+    // Keys that press the control with the focus (Space, Enter): sent after the other inputs
+    // only once the target's control that must never be pressed is seen without the focus.
+    // Ends the batch.
+    void press(const QStringList& combos);
     // xdotool types everything after its type command, so typing ends the batch.
     void type(const QString& text);
     // After this run, a click at `at` inside the popup the inputs opened (Escape if none did).
@@ -68,6 +72,7 @@ public:
     const QStringList& arguments() const { return args_; }
     const QStringList& notes() const { return notes_; }
     std::optional<QPoint> popupClick() const { return popupClick_; }
+    const QStringList& pressed() const { return pressed_; }
 
 private:
     void pointerTo(QPoint at);
@@ -76,6 +81,7 @@ private:
     QStringList args_;
     QStringList notes_;
     std::optional<QPoint> popupClick_;
+    QStringList pressed_;
     bool ended_ = false;
 };
 
@@ -123,6 +129,9 @@ public:
     virtual QString startTitle() const = 0;
     // The window's designed place on the screen and size.
     virtual QRect home() const = 0;
+    // A button Space and Enter must never press, in window coordinates; it looks different
+    // with the focus. None when every control may be pressed.
+    virtual std::optional<QRect> neverPressed() const { return std::nullopt; }
     virtual void prepare(SoakSession&) {}
     // Adds one random input. state is the main window's last seen name.
     virtual void addInput(Rng& rng, InputBatch& batch, const QString& windowName) = 0;
@@ -165,9 +174,11 @@ private:
     bool execute(InputBatch& batch);
     void afterInputs(int done);
     std::vector<ExtraWindow> visibleWindows() const;
-    bool closeExtraWindow(const ExtraWindow& window);
+    bool closeExtraWindow(const ExtraWindow& window, bool again);
     void restore(const QStringList& xdotool);
     bool learnOwnMessages();
+    QImage areaPicture(const QRect& area);
+    bool pressIsSafe();
     QImage picture(const ExtraWindow& window);
     bool checkBox(const ExtraWindow& box);
     bool checkLog();
@@ -200,6 +211,8 @@ private:
         QImage picture;
     };
     std::vector<OwnMessage> ownMessages_;
+    QImage unfocused_; // the button never pressed, as it looks without the focus
+    int pressesHeld_ = 0;
 };
 
 std::unique_ptr<SoakTarget> MakeProgramSoak();
