@@ -88,7 +88,7 @@ public:
         else if (kind <= 95)
             addTyping(rng, batch);
         else
-            AddSystemMenu(rng, batch);
+            AddSystemMenu(rng, batch, windowManager_);
     }
 
     bool isMessageBox(const QString& caption) const override {

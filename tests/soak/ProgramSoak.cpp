@@ -181,7 +181,7 @@ private:
     }
 
     void addSystemMenu(Rng& rng, InputBatch& batch) {
-        AddSystemMenu(rng, batch);
+        AddSystemMenu(rng, batch, windowManager_);
         focusSafe_ = false;
     }
 

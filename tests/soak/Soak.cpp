@@ -47,6 +47,12 @@ bool Maximised(QSize size, QSize designed) {
            std::abs(size.height() - designed.height()) > kStyleLeeway;
 }
 
+// A mapped window too small to be seen, which no input can reach or close.
+bool Invisible(const ExtraWindow& window) {
+    constexpr int kVisibleArea = 4;
+    return window.geometry.width() * window.geometry.height() <= kVisibleArea;
+}
+
 // A corner of the screen outside the area.
 QPoint AwayFrom(const QRect& area) {
     return area.contains(0, 0) ? kScreen.bottomRight() : QPoint(0, 0);
@@ -203,6 +209,10 @@ int SoakSession::run() {
               << " times the window brought back, " << pressesHeld_
               << " key presses held back while the focus was on a button never to be pressed"
               << std::endl;
+    if (!invisible_.isEmpty())
+        std::cout << "NOTE: " << invisible_.size()
+                  << " windows of the program too small to be seen stayed mapped; the first: "
+                  << invisibleFirstSeen_.toStdString() << std::endl;
     if (!finish())
         return fail(failure_);
     std::cout << "soak " << target_.name().toStdString() << " passed in "
@@ -232,6 +242,7 @@ bool SoakSession::start() {
     program_ = std::make_unique<ProgramUnderTest>(xvfb_.display(), runtime,
                                                   work_.filePath(QStringLiteral("program.log")));
     program_->setProgram(target_.program());
+    target_.useWindowManager(options_.windowManager);
     target_.prepare(*this);
     if (!program_->start()) {
         failure_ = program_->error();
@@ -323,7 +334,7 @@ bool SoakSession::pressIsSafe() {
 
 void SoakSession::clickInPopup(QPoint at) {
     for (const ExtraWindow& extra : visibleWindows()) {
-        if (extra.id == window_ || target_.isMessageBox(extra.name))
+        if (extra.id == window_ || target_.isMessageBox(extra.name) || Invisible(extra))
             continue;
         desktop_->click(extra.id, at);
         settle();
@@ -424,6 +435,10 @@ bool SoakSession::tidyUp() {
                 main = window;
                 continue;
             }
+            if (Invisible(window)) {
+                noteInvisible(window);
+                continue;
+            }
             extra = true;
             if (!closeExtraWindow(window, round > 0))
                 return false;
@@ -444,8 +459,11 @@ bool SoakSession::tidyUp() {
             wrong = QStringLiteral("the window stays %1 x %2")
                         .arg(main->geometry.width())
                         .arg(main->geometry.height());
-            restore({QStringLiteral("windowfocus"), window_, QStringLiteral("key"),
-                     QStringLiteral("alt+space"), QStringLiteral("x")});
+            const QPoint title = target_.titleBarMiddle();
+            restore({QStringLiteral("mousemove"), QStringLiteral("--window"), window_,
+                     Number(title.x()), Number(title.y()), QStringLiteral("click"),
+                     QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("--delay"),
+                     QStringLiteral("60"), QStringLiteral("1")});
             continue;
         }
         if (!kScreen.contains(main->geometry)) {
@@ -460,6 +478,21 @@ bool SoakSession::tidyUp() {
     }
     failure_ = QStringLiteral("the program's windows do not come back to normal: ") + wrong;
     return false;
+}
+
+// Reported at the end: such a window harms nobody, but should not be there.
+void SoakSession::noteInvisible(const ExtraWindow& window) {
+    if (invisible_.contains(window.id))
+        return;
+    invisible_ << window.id;
+    if (invisibleFirstSeen_.isEmpty()) {
+        const QString properties =
+            desktop_->run(QStringLiteral("xprop"), {QStringLiteral("-id"), window.id}).output;
+        invisibleFirstSeen_ = QStringLiteral("%1 after input %2 (the last inputs: %3):\n%4")
+                                  .arg(Described({window}, QString()))
+                                  .arg(done_)
+                                  .arg(lastNotes_.join(QStringLiteral("; ")), properties);
+    }
 }
 
 void SoakSession::restore(const QStringList& xdotool) {

@@ -104,8 +104,9 @@ std::optional<QPoint> PointAvoiding(Rng& rng, const QRect& area,
 void AddWheel(Rng& rng, InputBatch& batch, const QRect& area, const std::vector<QRect>& forbidden);
 // A drag from a point of `from` to a point near it, the release never on a forbidden place.
 void AddDrag(Rng& rng, InputBatch& batch, const QRect& from, const std::vector<QRect>& forbidden);
-// The system menu (Alt+Space), then one of its items other than Close or Escape.
-void AddSystemMenu(Rng& rng, InputBatch& batch);
+// The system menu (Alt+Space), then one of its items other than Close or Escape. Under a
+// window manager Alt+Space opens the manager's own window menu instead, which is only closed.
+void AddSystemMenu(Rng& rng, InputBatch& batch, bool windowManager);
 // Keys that are harmless wherever the focus is: no Space, no Enter, nothing that could close.
 QStringList HarmlessKeys();
 // ASCII words, punctuation and Chinese, part of it cut from the given texts.
@@ -129,6 +130,9 @@ public:
     virtual QString startTitle() const = 0;
     // The window's designed place on the screen and size.
     virtual QRect home() const = 0;
+    // A point of the title bar away from its buttons, where a double click maximises and
+    // restores the window.
+    virtual QPoint titleBarMiddle() const { return {200, 10}; }
     // A button Space and Enter must never press, in window coordinates; it looks different
     // with the focus. None when every control may be pressed.
     virtual std::optional<QRect> neverPressed() const { return std::nullopt; }
@@ -148,6 +152,11 @@ public:
     virtual QString finalCheck(SoakSession& session) = 0;
     // Closes the program the way its user does.
     virtual bool quit(SoakSession& session) = 0;
+
+    void useWindowManager(bool on) { windowManager_ = on; }
+
+protected:
+    bool windowManager_ = false;
 };
 
 class SoakSession {
@@ -176,6 +185,7 @@ private:
     std::vector<ExtraWindow> visibleWindows() const;
     bool closeExtraWindow(const ExtraWindow& window, bool again);
     void restore(const QStringList& xdotool);
+    void noteInvisible(const ExtraWindow& window);
     bool learnOwnMessages();
     QImage areaPicture(const QRect& area);
     bool pressIsSafe();
@@ -213,6 +223,8 @@ private:
     std::vector<OwnMessage> ownMessages_;
     QImage unfocused_; // the button never pressed, as it looks without the focus
     int pressesHeld_ = 0;
+    QStringList invisible_;
+    QString invisibleFirstSeen_;
 };
 
 std::unique_ptr<SoakTarget> MakeProgramSoak();

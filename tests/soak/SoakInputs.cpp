@@ -64,9 +64,10 @@ void AddDrag(Rng& rng, InputBatch& batch, const QRect& from, const std::vector<Q
     batch.drag(*start, PointAvoiding(rng, reach, forbidden).value_or(*start));
 }
 
-void AddSystemMenu(Rng& rng, InputBatch& batch) {
+void AddSystemMenu(Rng& rng, InputBatch& batch, bool windowManager) {
     batch.keys({QStringLiteral("alt+space")});
-    switch (rng.between(0, 4)) {
+    const int item = rng.between(0, 4);
+    switch (windowManager ? 0 : item) {
     case 0:
         batch.keys({QStringLiteral("Escape")});
         break;
