@@ -20,6 +20,7 @@ constexpr int kWindowTimeoutMs = 30000;
 constexpr int kExitTimeoutMs = 30000;
 constexpr int kSettleLimitMs = 5000;
 constexpr int kSettlePollMs = 5;
+constexpr int kGoneMs = 3000;
 // Memory at the end may exceed the value after the first inputs by this much.
 constexpr double kGrowthAllowed = 0.05;
 const QRect kScreen(0, 0, 1024, 768);
@@ -476,7 +477,11 @@ bool SoakSession::tidyUp() {
         }
         return true;
     }
-    failure_ = QStringLiteral("the program's windows do not come back to normal: ") + wrong;
+    // A window gone for good may be a program on its way out.
+    if (program_->waitForExit(kGoneMs))
+        failure_ = QStringLiteral("the program ended: ") + program_->exitDescription();
+    else
+        failure_ = QStringLiteral("the program's windows do not come back to normal: ") + wrong;
     return false;
 }
 
