@@ -460,11 +460,9 @@ bool SoakSession::tidyUp() {
             wrong = QStringLiteral("the window stays %1 x %2")
                         .arg(main->geometry.width())
                         .arg(main->geometry.height());
-            const QPoint title = target_.titleBarMiddle();
-            restore({QStringLiteral("mousemove"), QStringLiteral("--window"), window_,
-                     Number(title.x()), Number(title.y()), QStringLiteral("click"),
-                     QStringLiteral("--repeat"), QStringLiteral("2"), QStringLiteral("--delay"),
-                     QStringLiteral("60"), QStringLiteral("1")});
+            InputBatch doubleClick(window_);
+            doubleClick.doubleClick(target_.titleBarMiddle());
+            restore(doubleClick.arguments());
             continue;
         }
         if (!kScreen.contains(main->geometry)) {
