@@ -104,8 +104,9 @@ std::optional<QPoint> PointAvoiding(Rng& rng, const QRect& area,
 void AddWheel(Rng& rng, InputBatch& batch, const QRect& area, const std::vector<QRect>& forbidden);
 // A drag from a point of `from` to a point near it, the release never on a forbidden place.
 void AddDrag(Rng& rng, InputBatch& batch, const QRect& from, const std::vector<QRect>& forbidden);
-// The system menu (Alt+Space), then one of its items other than Close or Escape. Under a
-// window manager Alt+Space opens the manager's own window menu instead, which is only closed.
+// The system menu (Alt+Space), then one of its items other than Close or Escape. Nothing under
+// a window manager: there Alt+Space opens the manager's own window menu, whose keyboard grab
+// would take the next keys and whose Close a typed letter could choose.
 void AddSystemMenu(Rng& rng, InputBatch& batch, bool windowManager);
 // Keys that are harmless wherever the focus is: no Space, no Enter, nothing that could close.
 QStringList HarmlessKeys();

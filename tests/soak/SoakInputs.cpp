@@ -65,9 +65,11 @@ void AddDrag(Rng& rng, InputBatch& batch, const QRect& from, const std::vector<Q
 }
 
 void AddSystemMenu(Rng& rng, InputBatch& batch, bool windowManager) {
-    batch.keys({QStringLiteral("alt+space")});
     const int item = rng.between(0, 4);
-    switch (windowManager ? 0 : item) {
+    if (windowManager)
+        return;
+    batch.keys({QStringLiteral("alt+space")});
+    switch (item) {
     case 0:
         batch.keys({QStringLiteral("Escape")});
         break;
