@@ -431,7 +431,6 @@ bool SoakSession::tidyUp() {
         const std::vector<ExtraWindow> windows = visibleWindows();
         std::optional<ExtraWindow> main;
         bool extra = false;
-        bool invisible = false;
         for (const ExtraWindow& window : windows) {
             if (window.id == window_) {
                 main = window;
@@ -439,18 +438,11 @@ bool SoakSession::tidyUp() {
             }
             if (Invisible(window)) {
                 noteInvisible(window);
-                invisible = true;
                 continue;
             }
             extra = true;
             if (!closeExtraWindow(window, round > 0))
                 return false;
-        }
-        // Such a window can be the icon of a drag the toolkit still runs, which holds the
-        // keyboard and the pointer: Escape ends it.
-        if (extra && invisible && round > 0) {
-            desktop_->keys({QStringLiteral("Escape")});
-            settle();
         }
         if (extra) {
             wrong = QStringLiteral("another window stays open: ") + Described(windows, window_);
