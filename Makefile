@@ -3,8 +3,11 @@
 #   make test   build everything and run all tests
 #   make bench  build and run the benchmarks
 #   make bench-scale  the library figures on the shipped library and on 2 and 10 times its rows
-#   make asan   unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer, and
-#               LeakSanitizer over them and over one start and close of the program
+#   make asan   unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer,
+#               LeakSanitizer over them and over one start and close of the program, and the
+#               short soak there
+#   make soak   the monkey test, long form: 20,000 random inputs to the program and 5,000 to the
+#               skin gallery, on the normal and on the sanitizer build (SOAK_SEED replays a run)
 #   make fuzz   build the fuzz targets with clang
 #   make format clang-format the C++ sources
 #   make gallery-shots  build the skin gallery and save its picture in each style in docs/
@@ -20,7 +23,7 @@ CMAKE_FLAGS ?=
 CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 FORMAT_DIRS = framework skin app gallery tools tests bench fuzz
 
-.PHONY: all setup build run test bench bench-scale asan fuzz format gallery-shots package test-desktop
+.PHONY: all setup build run test bench bench-scale asan soak fuzz format gallery-shots package test-desktop
 
 all: build
 
@@ -73,6 +76,19 @@ SANITIZER_OPTIONS = UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ASAN_OPTION
 asan: setup build-asan/build.ninja
 	cmake --build build-asan -j $(JOBS)
 	$(SANITIZER_OPTIONS) ctest --test-dir build-asan -L 'unit|leaks' --output-on-failure -j2
+	$(SOAK_SANITIZER) ctest --test-dir build-asan -L soak --output-on-failure -j2
+
+# The soaked programs' leaks are checked by the leaks test; here the sanitizer looks for memory
+# errors.
+SOAK_SANITIZER = ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+soak: setup build/build.ninja build-asan/build.ninja
+	cmake --build build -j $(JOBS) --target duanxin-soak
+	cmake --build build-asan -j $(JOBS) --target duanxin-soak
+	build/tests/soak/duanxin-soak program
+	build/tests/soak/duanxin-soak gallery
+	$(SOAK_SANITIZER) build-asan/tests/soak/duanxin-soak program
+	$(SOAK_SANITIZER) build-asan/tests/soak/duanxin-soak gallery
 
 build-fuzz/build.ninja: | setup
 	CC=clang CXX=clang++ $(CONFIGURE) -DDUANXIN_FUZZ=ON -DDUANXIN_BENCH=OFF -S . -B build-fuzz

@@ -2,10 +2,9 @@
 // the wheel, and a link to the maker's pages opened in a stand-in browser.
 #include "LibraryRows.h"
 #include "MainWindowFixture.h"
+#include "StandInBrowser.h"
 
 #include "app/library/CleanMessageText.h"
-
-#include <QFile>
 
 namespace {
 
@@ -47,17 +46,10 @@ class BrowsingTest : public MainWindowFixture {
 protected:
     // A browser that only writes down the addresses it is given.
     QString InstallStandInBrowser() {
-        const QString bin = work_.filePath(QStringLiteral("bin"));
-        const QString record = work_.filePath(QStringLiteral("opened.txt"));
-        QDir().mkpath(bin);
-        QFile script(bin + QStringLiteral("/xdg-open"));
-        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
-        script.write(QStringLiteral("#!/bin/sh\necho \"$@\" >> '%1'\n").arg(record).toUtf8());
-        script.close();
-        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                              QFileDevice::ExeOwner);
-        pathPrefix_ = bin;
-        return record;
+        const StandInBrowser browser = ::InstallStandInBrowser(work_.path());
+        EXPECT_FALSE(browser.bin.isEmpty()) << "cannot write the stand-in browser";
+        pathPrefix_ = browser.bin;
+        return browser.record;
     }
 };
 
@@ -89,9 +81,7 @@ TEST_F(BrowsingTest, ShortcutRowCopyWheelAndMakerPage) {
     QString address;
     QDeadlineTimer browserDeadline(5000);
     while (address.isEmpty() && !browserDeadline.hasExpired()) {
-        QFile record(opened);
-        if (record.open(QIODevice::ReadOnly))
-            address = QString::fromUtf8(record.readAll()).trimmed();
+        address = OpenedAddresses(opened).join(QLatin1Char('\n')).trimmed();
         if (address.isEmpty())
             QThread::msleep(100);
     }
