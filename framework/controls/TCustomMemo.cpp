@@ -24,6 +24,25 @@ QWidget* TCustomMemo::CreateWindowWidget(QWidget* parentWidget) {
     return editor;
 }
 
+void TCustomMemo::WndProc(TMessage& message) {
+    if (message.Msg == WM_LBUTTONDOWN && !(message.WParam & MK_SHIFT))
+        CollapseSelectionUnder(QPoint(GetXLParam(message.LParam), GetYLParam(message.LParam)));
+    TWinControl::WndProc(message);
+}
+
+void TCustomMemo::CollapseSelectionUnder(QPoint at) {
+    QPlainTextEdit* editor = Editor();
+    QTextCursor selection = editor->textCursor();
+    if (!selection.hasSelection())
+        return;
+    const QTextCursor under = editor->cursorForPosition(editor->viewport()->mapFrom(editor, at));
+    if (under.position() < selection.selectionStart() ||
+        under.position() >= selection.selectionEnd())
+        return;
+    selection.setPosition(under.position());
+    editor->setTextCursor(selection);
+}
+
 QPlainTextEdit* TCustomMemo::Editor() const {
     return static_cast<QPlainTextEdit*>(const_cast<TCustomMemo*>(this)->Handle());
 }

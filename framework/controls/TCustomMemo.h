@@ -3,6 +3,8 @@
 
 #include "framework/core/TWinControl.h"
 
+#include <QPoint>
+
 class QPlainTextEdit;
 
 class TCustomMemo : public TWinControl {
@@ -29,6 +31,7 @@ public:
     void CopyToClipboard();
 
 protected:
+    void WndProc(TMessage& message) override;
     // A memo keeps Enter for its lines.
     LRESULT DialogCode() const override {
         return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_WANTALLKEYS;
@@ -42,6 +45,9 @@ protected:
 
 private:
     void ApplyLook();
+    // A press inside the selection starts a new one there, as in a system edit control: the
+    // selected text is never dragged away (the toolkit would start a drag and drop).
+    void CollapseSelectionUnder(QPoint at);
 
     bool readOnly_ = false;
     TScrollStyle scrollBars_ = TScrollStyle::ssNone;
