@@ -24,12 +24,16 @@ constexpr qint64 kMinImageLength = kDibBitCount + 2;
 constexpr int kPngBitsPerPixel = 32;
 const QByteArray kPngSignature("\x89PNG", 4);
 
-template <class T> T ReadLE(const QByteArray& bytes, qsizetype at) {
-    return qFromLittleEndian<T>(bytes.constData() + at);
-}
-
 [[noreturn]] void Invalid(const QString& why) {
     throw EResourceError(QStringLiteral("Icon is not valid: %1").arg(why));
+}
+
+// The directory's checks keep every read inside the data; this one says so where the compiler
+// sees it, and keeps a field added later from being read past the end.
+template <class T> T ReadLE(const QByteArray& bytes, qsizetype at) {
+    if (at < 0 || at > bytes.size() - static_cast<qsizetype>(sizeof(T)))
+        Invalid(QStringLiteral("a field lies outside the data"));
+    return qFromLittleEndian<T>(bytes.constData() + at);
 }
 
 // The depth the entry names, or when it names none (0) the depth its image data carries.
