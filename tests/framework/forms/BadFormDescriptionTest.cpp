@@ -1,5 +1,6 @@
 // Form descriptions with bad content: each is a read error that says where it is (the line, the
 // component, the property), never a crash and never a form half made up of guesses.
+#include "ParseErrorFor.h"
 #include "framework/core/Exception.h"
 #include "framework/core/TCollection.h"
 #include "framework/core/TForm.h"
@@ -66,15 +67,6 @@ const QString kWhole = QStringLiteral("object Form1: TForm\n"
                                       "  end\n"
                                       "end\n");
 
-QString ParseError(const QString& text) {
-    try {
-        FormParser::Parse(text);
-    } catch (const EReadError& error) {
-        return error.Message();
-    }
-    return QStringLiteral("(no error)");
-}
-
 } // namespace
 
 class BadFormDescriptionTest : public testing::Test {
@@ -111,14 +103,14 @@ TEST_F(BadFormDescriptionTest, TextCutShortAnywhereIsAReadError) {
     Read(whole, kWhole); // the uncut text is a form
     const qsizetype end = kWhole.lastIndexOf(QStringLiteral("end"));
     for (qsizetype length = 0; length < end; ++length)
-        EXPECT_TRUE(ParseError(kWhole.left(length)).startsWith("Form description, line "))
+        EXPECT_TRUE(ParseErrorFor(kWhole.left(length)).startsWith("Form description, line "))
             << "cut after " << length
-            << " characters: " << ParseError(kWhole.left(length)).toStdString();
+            << " characters: " << ParseErrorFor(kWhole.left(length)).toStdString();
 }
 
 TEST_F(BadFormDescriptionTest, TextCutShortNamesTheObjectOrPropertyItStopsIn) {
     const auto cutAfter = [](const char* piece) {
-        return ParseError(
+        return ParseErrorFor(
             kWhole.left(kWhole.indexOf(QString::fromUtf8(piece)) + qsizetype(std::strlen(piece))));
     };
     EXPECT_EQ(cutAfter("'Who"),
@@ -133,7 +125,7 @@ TEST_F(BadFormDescriptionTest, TextCutShortNamesTheObjectOrPropertyItStopsIn) {
               QStringLiteral("Form description, line 18: Holder.Links[0]: 'end' expected"));
     EXPECT_EQ(cutAfter("Tag = 3\n"),
               QStringLiteral("Form description, line 20: Holder: 'end' expected"));
-    EXPECT_EQ(ParseError(QStringLiteral("object Form1: TForm\n  Tag = {0A0")),
+    EXPECT_EQ(ParseErrorFor(QStringLiteral("object Form1: TForm\n  Tag = {0A0")),
               QStringLiteral("Form description, line 2: Form1.Tag: unterminated binary data"));
 }
 

@@ -1,5 +1,6 @@
 #include "framework/forms/FormParser.h"
 
+#include "ParseErrorFor.h"
 #include "framework/core/Exception.h"
 
 #include <gtest/gtest.h>
@@ -11,16 +12,6 @@ const FormProperty& Property(const FormNode& node, const QString& path) {
         if (p.path == path)
             return p;
     throw std::runtime_error("no property " + path.toStdString());
-}
-
-// The error text for `text`, or a note that there was none.
-QString ErrorFor(const QString& text) {
-    try {
-        FormParser::Parse(text);
-    } catch (const EReadError& error) {
-        return error.Message();
-    }
-    return QStringLiteral("(no error)");
 }
 
 } // namespace
@@ -114,16 +105,16 @@ TEST(FormParserTest, ObjectsNestInStoredOrder) {
 }
 
 TEST(FormParserTest, MalformedTextIsAReadErrorNamingTheLineAndWhatWasRead) {
-    EXPECT_EQ(ErrorFor(QStringLiteral("object A: TX\n  Left = 1\n  object B: TY\n  end\n")),
+    EXPECT_EQ(ParseErrorFor(QStringLiteral("object A: TX\n  Left = 1\n  object B: TY\n  end\n")),
               QStringLiteral("Form description, line 5: A: 'end' expected"));
-    EXPECT_EQ(ErrorFor(QStringLiteral("object A: TX\n  Caption = 'open\n  Left = 1\nend")),
+    EXPECT_EQ(ParseErrorFor(QStringLiteral("object A: TX\n  Caption = 'open\n  Left = 1\nend")),
               QStringLiteral("Form description, line 2: A.Caption: unterminated string"));
-    EXPECT_EQ(ErrorFor(QStringLiteral("object A: TX\nend\nend\n")),
+    EXPECT_EQ(ParseErrorFor(QStringLiteral("object A: TX\nend\nend\n")),
               QStringLiteral("Form description, line 3: text after the last 'end'"));
-    EXPECT_EQ(ErrorFor(QStringLiteral("object A: TX\n  Left 1\nend")),
+    EXPECT_EQ(ParseErrorFor(QStringLiteral("object A: TX\n  Left 1\nend")),
               QStringLiteral("Form description, line 2: A.Left: '=' expected"));
-    EXPECT_EQ(ErrorFor(QStringLiteral("object A: TX\n  Caption = 'a' +\n\n  Left = 1\nend")),
+    EXPECT_EQ(ParseErrorFor(QStringLiteral("object A: TX\n  Caption = 'a' +\n\n  Left = 1\nend")),
               QStringLiteral("Form description, line 4: A.Caption: string expected after '+'"));
-    EXPECT_EQ(ErrorFor(QStringLiteral("\n\nthing A: TX\nend")),
+    EXPECT_EQ(ParseErrorFor(QStringLiteral("\n\nthing A: TX\nend")),
               QStringLiteral("Form description, line 3: 'object' expected"));
 }
