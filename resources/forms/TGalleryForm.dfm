@@ -13,6 +13,8 @@ object GalleryForm: TGalleryForm
   Font.Name = 'Tahoma'
   Font.Style = []
   Scaled = False
+  object suiFileTheme1: TsuiFileTheme
+  end
   object suiForm1: TsuiForm
     Left = 1
     Top = 0
@@ -21,6 +23,7 @@ object GalleryForm: TGalleryForm
     UIStyle = BlueGlass
     UIStyleAutoUpdateSub = True
     Caption = 'duanxin skin gallery - BlueGlass'
+    FileTheme = suiFileTheme1
     object ButtonNormal: TsuiButton
       Left = 16
       Top = 72
@@ -28,6 +31,7 @@ object GalleryForm: TGalleryForm
       Height = 26
       Caption = '&Normal'
       TabOrder = 0
+      FileTheme = suiFileTheme1
       OnClick = ButtonClick
     end
     object ButtonDisabled: TsuiButton
@@ -38,6 +42,7 @@ object GalleryForm: TGalleryForm
       Caption = '&Disabled'
       Enabled = False
       TabOrder = 1
+      FileTheme = suiFileTheme1
       OnClick = ButtonClick
     end
     object ButtonDefault: TsuiButton
@@ -48,6 +53,7 @@ object GalleryForm: TGalleryForm
       Caption = 'De&fault'
       Default = True
       TabOrder = 2
+      FileTheme = suiFileTheme1
       OnClick = ButtonClick
     end
     object ButtonGlyph: TsuiButton
@@ -59,6 +65,7 @@ object GalleryForm: TGalleryForm
       Glyph = 'MENU_CHECKED'
       Layout = blGlyphLeft
       TabOrder = 3
+      FileTheme = suiFileTheme1
       OnClick = ButtonClick
     end
     object Edit1: TsuiEdit
@@ -67,6 +74,7 @@ object GalleryForm: TGalleryForm
       Width = 360
       Height = 21
       TabOrder = 4
+      FileTheme = suiFileTheme1
       Text = 'A skinned edit'
     end
     object HintLabel: TLabel
@@ -80,6 +88,7 @@ object GalleryForm: TGalleryForm
     end
   end
   object MainMenu1: TsuiMainMenu
+    FileTheme = suiFileTheme1
     object FileMenu: TMenuItem
       Caption = '&File'
       object ExitItem: TMenuItem
