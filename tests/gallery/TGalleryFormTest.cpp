@@ -6,6 +6,7 @@
 #include "framework/graphics/TBitmap.h"
 #include "framework/menus/TMenuItem.h"
 #include "skin/SUIThemeFile.h"
+#include "support/QtPrinting.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -220,6 +221,9 @@ TEST_F(TGalleryFormTest, AGoodThemeFileSkinsTheWindowAndReplacesTheOneBefore) {
     ExpectStyleEverywhere(TsuiUIStyle::FromThemeFile);
     EXPECT_EQ(gallery->suiForm1->Color(), kThemeBackground);
     EXPECT_EQ(gallery->Caption(), QStringLiteral("duanxin skin gallery - theme file first.theme"));
+    // The described theme stays for the shipped themes.
+    EXPECT_EQ(gallery->FindComponent(QStringLiteral("suiFileTheme1")), gallery->suiFileTheme1);
+    ASSERT_NE(gallery->suiFileTheme1, nullptr);
     ChooseThemeFile(second);
     EXPECT_EQ(gallery->suiForm1->FileTheme()->ThemeFile(), second);
     ExpectStyleEverywhere(TsuiUIStyle::FromThemeFile);
