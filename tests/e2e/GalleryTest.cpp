@@ -2,11 +2,15 @@
 // switches, driven and looked at as a person would.
 #include "MainWindowFixture.h"
 
+#include <QFileInfo>
 #include <QImage>
 #include <map>
 
 #ifndef DUANXIN_GALLERY
 #error "DUANXIN_GALLERY must name the skin gallery program"
+#endif
+#ifndef DUANXIN_SHIPPED_THEME
+#error "DUANXIN_SHIPPED_THEME must name the theme the build ships"
 #endif
 
 namespace {
@@ -24,6 +28,10 @@ constexpr int kMenuRow = 55 + 5;
 constexpr int kMenuRowFrom = 20;
 constexpr int kMenuRowTo = 100;
 constexpr QRgb kBlueGlassMenuBar = qRgb(0xD6, 0xD3, 0xCE);
+
+// The title bar of BlueGlass and of the shipped theme; under it the caption cannot tell two looks
+// apart.
+constexpr int kTitleBarHeight = 33;
 
 constexpr int kSettleTimeoutMs = 5000;
 constexpr int kPollMs = 200;
@@ -68,8 +76,26 @@ QString Differences(const QImage& first, const QImage& second) {
         .arg(around.height());
 }
 
+QImage UnderTitleBar(const QImage& window) {
+    return window.copy(0, kTitleBarHeight, window.width(), window.height() - kTitleBarHeight);
+}
+
 class GalleryTest : public MainWindowFixture {
 protected:
+    // Each built-in style by its shortcut, and its settled picture.
+    std::map<QString, QImage> everyStylesPicture() {
+        std::map<QString, QImage> pictures;
+        for (const StyleKey& entry : kStyles) {
+            const QString style = QLatin1String(entry.style);
+            if (!desktop_->keys({QLatin1String(entry.key)}) || !waitForStyle(style)) {
+                ADD_FAILURE() << "no switch to " << style.toStdString();
+                return {};
+            }
+            pictures[style] = settledWindowImage();
+        }
+        return pictures;
+    }
+
     void launchGallery() {
         const QString log = work_.filePath(QStringLiteral("gallery.log"));
         programs_.push_back(std::make_unique<ProgramUnderTest>(xvfb_.display(), runtime_, log));
@@ -189,4 +215,43 @@ TEST_F(GalleryTest, EveryStyleSwitchRepaintsTheWholeWindow) {
                 << style.toStdString() << ", reached the " << i + 1 << ". time";
         }
     }
+}
+
+// The shipped theme comes with the build as with the package, beside the gallery's program; its
+// item follows the five styles in the Style menu. The built-in styles' pictures are taken after
+// the menu has been used, as every picture compared with another one: a menu choice leaves the
+// focus elsewhere than at start, and a focused BlueGlass button has a bold caption.
+TEST_F(GalleryTest, TheShippedThemeIsInTheStyleMenuAndRepaintsTheWholeWindow) {
+    ASSERT_TRUE(QFileInfo::exists(QStringLiteral(DUANXIN_SHIPPED_THEME)))
+        << "no shipped theme at " << DUANXIN_SHIPPED_THEME
+        << "; the build target duanxin_shipped_themes makes it";
+    const QString jade = QStringLiteral("Jade");
+    launchGallery();
+
+    // The gallery opens in BlueGlass: its menu drops under the Style button, and the theme's
+    // item is the last before the line above "Theme file...".
+    ASSERT_TRUE(desktop_->click(window_, kStyleButton));
+    ASSERT_TRUE(waitForMenu()) << "the Style menu did not open under its button";
+    ASSERT_TRUE(
+        desktop_->keys({QStringLiteral("End"), QStringLiteral("Up"), QStringLiteral("Return")}));
+    ASSERT_TRUE(waitForStyle(jade)) << "the menu's theme item did not show Jade";
+    pointerAway();
+
+    const std::map<QString, QImage> builtIn = everyStylesPicture();
+    ASSERT_EQ(builtIn.size(), std::size(kStyles));
+    ASSERT_TRUE(desktop_->keys({QStringLiteral("ctrl+6")})); // from BlueGlass, the last one
+    ASSERT_TRUE(waitForStyle(jade)) << "Ctrl+6 did not show Jade";
+    const QImage shown = settledWindowImage();
+    ASSERT_FALSE(shown.isNull());
+    for (const auto& [style, picture] : builtIn)
+        EXPECT_NE(Differences(UnderTitleBar(shown), UnderTitleBar(picture)), QString())
+            << "under the title bar Jade looks like " << style.toStdString();
+
+    ASSERT_TRUE(desktop_->keys({QStringLiteral("ctrl+5")}));
+    ASSERT_TRUE(waitForStyle(QStringLiteral("BlueGlass")));
+    EXPECT_EQ(Differences(settledWindowImage(), builtIn.at(QStringLiteral("BlueGlass"))), QString())
+        << "BlueGlass after Jade";
+    ASSERT_TRUE(desktop_->keys({QStringLiteral("ctrl+6")}));
+    ASSERT_TRUE(waitForStyle(jade));
+    EXPECT_EQ(Differences(settledWindowImage(), shown), QString()) << "Jade the second time";
 }
