@@ -195,9 +195,8 @@ void TGalleryForm::ApplyFileTheme(TsuiFileTheme* theme) {
 // the caption follow, and the shipped themes have nowhere to go any more.
 void TGalleryForm::Notification(TComponent* AComponent, TOperation Operation) {
     TForm::Notification(AComponent, Operation);
-    if (Operation != TOperation::opRemove || !AComponent || AComponent != suiFileTheme1)
+    if (!DropRemovedFileTheme(suiFileTheme1, AComponent, Operation))
         return;
-    suiFileTheme1 = nullptr;
     for (const ShippedTheme& theme : shippedThemes_)
         theme.item->SetEnabled(false);
     ShowStyle(suiForm1->UIStyle());

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
@@ -75,11 +76,34 @@ class TGalleryFormTest : public testing::Test {
 protected:
     // No shipped themes unless a test adds a folder of its own.
     TGalleryFormTest() : gallery(new TGalleryForm(app.application.get(), noThemes.path())) {}
-    TMenuItem* StyleItem(TsuiUIStyle style) const {
+    using ItemTest = std::function<bool(const TMenuItem&)>;
+    // The first item of the Style menu for which the test holds, or null.
+    TMenuItem* FirstItem(const ItemTest& test) const {
         for (int i = 0; i < gallery->StyleMenu->Count(); ++i)
-            if (gallery->StyleMenu->Items(i)->Tag() == static_cast<int>(style))
+            if (test(*gallery->StyleMenu->Items(i)))
                 return gallery->StyleMenu->Items(i);
         return nullptr;
+    }
+    // The captions of the Style menu's items for which the test holds, top to bottom.
+    std::vector<QString> Captions(const ItemTest& test) const {
+        std::vector<QString> captions;
+        for (int i = 0; i < gallery->StyleMenu->Count(); ++i)
+            if (test(*gallery->StyleMenu->Items(i)))
+                captions.push_back(gallery->StyleMenu->Items(i)->Caption());
+        return captions;
+    }
+    TMenuItem* StyleItem(TsuiUIStyle style) const {
+        return FirstItem(
+            [style](const TMenuItem& item) { return item.Tag() == static_cast<int>(style); });
+    }
+    TMenuItem* ItemCaptioned(const QString& caption) const {
+        return FirstItem([&caption](const TMenuItem& item) { return item.Caption() == caption; });
+    }
+    std::vector<QString> StyleCaptions() const {
+        return Captions([](const TMenuItem&) { return true; });
+    }
+    std::vector<QString> CheckedItems() const {
+        return Captions([](const TMenuItem& item) { return item.Checked(); });
     }
     TsuiButton* Button(const char* name) const {
         return qobject_cast<TsuiButton*>(gallery->FindComponent(QLatin1String(name)));
@@ -104,27 +128,6 @@ protected:
         for (const char* name : kButtons)
             EXPECT_EQ(Button(name)->FileTheme(), theme) << name;
         EXPECT_EQ(gallery->Edit1->FileTheme(), theme);
-    }
-    // The Style menu's captions, top to bottom.
-    std::vector<QString> StyleCaptions() const {
-        std::vector<QString> captions;
-        for (int i = 0; i < gallery->StyleMenu->Count(); ++i)
-            captions.push_back(gallery->StyleMenu->Items(i)->Caption());
-        return captions;
-    }
-    TMenuItem* ItemCaptioned(const QString& caption) const {
-        for (int i = 0; i < gallery->StyleMenu->Count(); ++i)
-            if (gallery->StyleMenu->Items(i)->Caption() == caption)
-                return gallery->StyleMenu->Items(i);
-        return nullptr;
-    }
-    // The items that are checked, by caption.
-    std::vector<QString> CheckedItems() const {
-        std::vector<QString> checked;
-        for (int i = 0; i < gallery->StyleMenu->Count(); ++i)
-            if (gallery->StyleMenu->Items(i)->Checked())
-                checked.push_back(gallery->StyleMenu->Items(i)->Caption());
-        return checked;
     }
     QString Shipped(const QString& fileName) const { return themes.filePath(fileName); }
     static QImage Picture(TGalleryForm& form) { return form.Handle()->grab().toImage(); }
