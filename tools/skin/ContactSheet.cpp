@@ -7,11 +7,13 @@
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
 #include "skin/SUIPublic.h"
+#include "skin/SUIThemes.h"
 
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace art {
@@ -55,17 +57,41 @@ int FramesOf(Role role) {
     }
 }
 
+QString ThemeKeyOf(Role role) {
+    return ThemeKey(static_cast<int>(role));
+}
+
+// By resource name or theme key.
 std::optional<Role> RoleNamed(const QString& name) {
-    for (Style style : AllStyles())
-        for (const RoleSizes& row : ImageRoles())
+    for (const RoleSizes& row : ImageRoles()) {
+        if (ThemeKeyOf(row.role) == name)
+            return row.role;
+        for (Style style : AllStyles())
             if (NameOf(style, row.role) == name)
                 return row.role;
+    }
     return std::nullopt;
 }
 
+QString BitmapPath(const QString& folder, const QString& name) {
+    return QStringLiteral("%1/%2.bmp").arg(folder, name);
+}
+
 QImage Load(const QString& folder, const QString& name) {
-    return QImage(QStringLiteral("%1/%2.bmp").arg(folder, name))
-        .convertToFormat(QImage::Format_RGB32);
+    return QImage(BitmapPath(folder, name)).convertToFormat(QImage::Format_RGB32);
+}
+
+// Where a look's pictures lie: one file per image role, named by resource name or theme key.
+struct Pictures {
+    QString folder;
+    std::function<QString(Role)> name;
+
+    QString Path(Role role) const { return BitmapPath(folder, name(role)); }
+    QImage Load(Role role) const { return art::Load(folder, name(role)); }
+};
+
+Pictures BuiltInPictures(const Look& look, const QString& folder) {
+    return {folder, [style = look.style](Role role) { return NameOf(style, role); }};
 }
 
 QImage Frame(const QImage& strip, int count, int index) {
@@ -84,11 +110,11 @@ void DrawButtonPicture(QImage& bar, const QImage& picture, int x, int y, bool tr
 }
 
 // The bar with close and minimise buttons in the given frames (offsets within their triples).
-QImage TitleBarPreview(const Look& look, const QString& folder, int closeState, int minState) {
-    const QImage left = Load(folder, NameOf(look.style, Role::TitleLeft));
-    const QImage client = Load(folder, NameOf(look.style, Role::TitleClient));
-    const QImage right = Load(folder, NameOf(look.style, Role::TitleRight));
-    const QImage buttons = Load(folder, NameOf(look.style, Role::TitleButtons));
+QImage TitleBarPreview(const Look& look, const Pictures& pictures, int closeState, int minState) {
+    const QImage left = pictures.Load(Role::TitleLeft);
+    const QImage client = pictures.Load(Role::TitleClient);
+    const QImage right = pictures.Load(Role::TitleRight);
+    const QImage buttons = pictures.Load(Role::TitleButtons);
     const int w = kPreviewBarWidth, h = left.height();
     QImage bar(w, h, QImage::Format_RGB32);
     {
@@ -120,9 +146,9 @@ QImage TitleBarPreview(const Look& look, const QString& folder, int closeState, 
 
 // Push buttons in their three states at two of the program's sizes, cut and stretched by the
 // skin's own helpers.
-QImage ButtonPreview(const Look& look, const QString& folder) {
+QImage ButtonPreview(const Look& look, const Pictures& pictures) {
     TBitmap strip;
-    strip.LoadFromFile(QStringLiteral("%1/%2.bmp").arg(folder, NameOf(look.style, Role::Button)));
+    strip.LoadFromFile(pictures.Path(Role::Button));
     const std::array<QSize, 2> sizes{QSize(80, 27), QSize(49, 25)};
     QImage sheet(3 * (sizes[0].width() + sizes[1].width() + 2 * 6), sizes[0].height() + 4,
                  QImage::Format_RGB32);
@@ -261,17 +287,25 @@ TileContent LoadChecked(const QString& folder, const Artwork& art) {
     return {file.isNull() ? art.image : file, label, frames, fault};
 }
 
-void StyleSection(Sheet& sheet, const Look& look, const QString& folder,
-                  const std::vector<Artwork>& artwork) {
-    sheet.Heading(QString::fromLatin1(look.prefix));
-    sheet.Preview(TitleBarPreview(look, folder, 0, 0), QStringLiteral("title bar, normal"));
-    sheet.Preview(TitleBarPreview(look, folder, 1, 2),
+// The previews put together from the files, then every file of `artwork`.
+void LookSection(Sheet& sheet, const QString& heading, const Look& look, const Pictures& pictures,
+                 const std::vector<Artwork>& artwork) {
+    sheet.Heading(heading);
+    sheet.Preview(TitleBarPreview(look, pictures, 0, 0), QStringLiteral("title bar, normal"));
+    sheet.Preview(TitleBarPreview(look, pictures, 1, 2),
                   QStringLiteral("close mouse on, minimise pressed"));
-    sheet.Preview(ButtonPreview(look, folder),
+    sheet.Preview(ButtonPreview(look, pictures),
                   QStringLiteral("buttons 80 x 27 and 49 x 25: normal, mouse on, pressed"));
     for (const Artwork& art : artwork)
-        if (InStyle(art.name, look))
-            sheet.Tile(LoadChecked(folder, art));
+        sheet.Tile(LoadChecked(pictures.folder, art));
+}
+
+void StyleSection(Sheet& sheet, const Look& look, const QString& folder,
+                  const std::vector<Artwork>& artwork) {
+    std::vector<Artwork> own;
+    std::copy_if(artwork.begin(), artwork.end(), std::back_inserter(own),
+                 [&look](const Artwork& art) { return InStyle(art.name, look); });
+    LookSection(sheet, QString::fromLatin1(look.prefix), look, BuiltInPictures(look, folder), own);
 }
 
 } // namespace
@@ -298,6 +332,13 @@ QImage RenderContactSheet(const QString& skinFolder, const QString& iconFile) {
                         .arg(icon.height()),
                     1, icon.isNull()});
     }
+    return sheet.Result();
+}
+
+QImage RenderThemeSheet(const Look& look, const QString& themeFolder) {
+    Sheet sheet;
+    LookSection(sheet, QStringLiteral("%1 theme folder").arg(QLatin1String(look.prefix)), look,
+                {themeFolder, ThemeKeyOf}, ThemeArtwork(look));
     return sheet.Result();
 }
 
