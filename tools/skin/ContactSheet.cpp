@@ -12,8 +12,10 @@
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QRegularExpression>
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <optional>
 
 namespace art {
@@ -37,6 +39,7 @@ const QColor kFault{0xFF, 0x50, 0x50};
 const QColor kFrameTick{0xFF, 0xE0, 0x40};
 const QString kCaption = QStringLiteral("短信查询 V1.0");
 const QString kButtonCaption = QStringLiteral("搜索");
+constexpr int kSwatchRow = 20;
 
 int FramesOf(Role role) {
     switch (role) {
@@ -175,6 +178,63 @@ QImage ButtonPreview(const Look& look, const Pictures& pictures) {
     return sheet;
 }
 
+// The colour values of a theme folder's theme.txt by key.
+std::map<QString, QColor> ThemeColours(const QString& themeFolder) {
+    static const QRegularExpression line(
+        QStringLiteral("^\\s*(\\w+)\\s*=\\s*(#[0-9A-Fa-f]{6})\\s*$"),
+        QRegularExpression::MultilineOption);
+    QFile file(themeFolder + QStringLiteral("/theme.txt"));
+    std::map<QString, QColor> colours;
+    if (!file.open(QIODevice::ReadOnly))
+        return colours;
+    for (auto it = line.globalMatch(QString::fromUtf8(file.readAll())); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        colours[match.captured(1)] = QColor::fromString(match.captured(2));
+    }
+    return colours;
+}
+
+// A menu bar, an open menu with its selected item, a control and the tool-bar buttons up and
+// down, in the colours theme.txt gives them; a colour it lacks shows in the fault red.
+QImage ColourPreview(const QString& themeFolder) {
+    const std::map<QString, QColor> colours = ThemeColours(themeFolder);
+    const auto colour = [&colours](int role) {
+        const auto it = colours.find(ThemeKey(role));
+        return it == colours.end() ? kFault : it->second;
+    };
+    QImage image(kPreviewBarWidth, 5 * kSwatchRow, QImage::Format_RGB32);
+    image.fill(colour(SUI_THEME_FORM_BACKGROUND_COLOR));
+    QPainter painter(&image);
+    const auto box = [&](const QRect& r, int fill, int border, int font, const QString& text) {
+        painter.setPen(colour(border));
+        painter.setBrush(colour(fill));
+        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        painter.setPen(colour(font));
+        painter.drawText(r.adjusted(6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
+    };
+    const int half = kPreviewBarWidth / 2;
+    box({0, 0, kPreviewBarWidth, kSwatchRow}, SUI_THEME_MENUBAR_COLOR, SUI_THEME_MENUBAR_COLOR,
+        SUI_THEME_MENU_FONT_COLOR, QStringLiteral("文件    查询    帮助"));
+    box({0, kSwatchRow, half, 3 * kSwatchRow}, SUI_THEME_MENU_BACKGROUND_COLOR,
+        SUI_THEME_CONTROL_BORDER_COLOR, SUI_THEME_MENU_FONT_COLOR,
+        QStringLiteral("打开...\n\n退出"));
+    box({2, 2 * kSwatchRow, half - 4, kSwatchRow}, SUI_THEME_MENU_SELECTED_BACKGROUND_COLOR,
+        SUI_THEME_MENU_SELECTED_BORDER_COLOR, SUI_THEME_MENU_SELECTED_FONT_COLOR,
+        QStringLiteral("按类别查询"));
+    box({half + 8, kSwatchRow + 4, half - 16, kSwatchRow}, SUI_THEME_CONTROL_BACKGROUND_COLOR,
+        SUI_THEME_CONTROL_BORDER_COLOR, SUI_THEME_CONTROL_FONT_COLOR, QStringLiteral("新年快乐"));
+    box({half + 8, 2 * kSwatchRow + 8, half / 2 - 12, kSwatchRow},
+        SUI_THEME_TOOLBAR_BUTTON_BACKGROUND_COLOR, SUI_THEME_TOOLBAR_BUTTON_BORDER_COLOR,
+        SUI_THEME_CONTROL_FONT_COLOR, QStringLiteral("复制"));
+    box({half + half / 2, 2 * kSwatchRow + 8, half / 2 - 8, kSwatchRow},
+        SUI_THEME_TOOLBAR_BUTTON_DOWN_BACKGROUND_COLOR, SUI_THEME_TOOLBAR_BUTTON_BORDER_COLOR,
+        SUI_THEME_CONTROL_FONT_COLOR, QStringLiteral("按下"));
+    box({0, 4 * kSwatchRow + 4, kPreviewBarWidth, kSwatchRow - 4},
+        SUI_THEME_SCROLLBAR_BACKGROUND_COLOR, SUI_THEME_FORM_BORDER_COLOR,
+        SUI_THEME_CONTROL_FONT_COLOR, QStringLiteral("scroll bar background, form border"));
+    return image;
+}
+
 struct TileContent {
     QImage picture;
     QString label;
@@ -287,25 +347,22 @@ TileContent LoadChecked(const QString& folder, const Artwork& art) {
     return {file.isNull() ? art.image : file, label, frames, fault};
 }
 
-// The previews put together from the files, then every file of `artwork`.
-void LookSection(Sheet& sheet, const QString& heading, const Look& look, const Pictures& pictures,
-                 const std::vector<Artwork>& artwork) {
-    sheet.Heading(heading);
+// The title bar and push buttons put together from the files.
+void LookPreviews(Sheet& sheet, const Look& look, const Pictures& pictures) {
     sheet.Preview(TitleBarPreview(look, pictures, 0, 0), QStringLiteral("title bar, normal"));
     sheet.Preview(TitleBarPreview(look, pictures, 1, 2),
                   QStringLiteral("close mouse on, minimise pressed"));
     sheet.Preview(ButtonPreview(look, pictures),
                   QStringLiteral("buttons 80 x 27 and 49 x 25: normal, mouse on, pressed"));
-    for (const Artwork& art : artwork)
-        sheet.Tile(LoadChecked(pictures.folder, art));
 }
 
 void StyleSection(Sheet& sheet, const Look& look, const QString& folder,
                   const std::vector<Artwork>& artwork) {
-    std::vector<Artwork> own;
-    std::copy_if(artwork.begin(), artwork.end(), std::back_inserter(own),
-                 [&look](const Artwork& art) { return InStyle(art.name, look); });
-    LookSection(sheet, QString::fromLatin1(look.prefix), look, BuiltInPictures(look, folder), own);
+    sheet.Heading(QString::fromLatin1(look.prefix));
+    LookPreviews(sheet, look, BuiltInPictures(look, folder));
+    for (const Artwork& art : artwork)
+        if (InStyle(art.name, look))
+            sheet.Tile(LoadChecked(folder, art));
 }
 
 } // namespace
@@ -337,8 +394,13 @@ QImage RenderContactSheet(const QString& skinFolder, const QString& iconFile) {
 
 QImage RenderThemeSheet(const Look& look, const QString& themeFolder) {
     Sheet sheet;
-    LookSection(sheet, QStringLiteral("%1 theme folder").arg(QLatin1String(look.prefix)), look,
-                {themeFolder, ThemeKeyOf}, ThemeArtwork(look));
+    sheet.Heading(QStringLiteral("%1 theme folder").arg(QLatin1String(look.prefix)));
+    LookPreviews(sheet, look, {themeFolder, ThemeKeyOf});
+    sheet.Preview(ColourPreview(themeFolder),
+                  QStringLiteral("theme.txt: menu bar, menu and selection, control, tool-bar "
+                                 "buttons up and down"));
+    for (const Artwork& art : ThemeArtwork(look))
+        sheet.Tile(LoadChecked(themeFolder, art));
     return sheet.Result();
 }
 
