@@ -4,6 +4,7 @@
 
 #include "framework/graphics/Colors.h"
 #include "framework/graphics/TBitmap.h"
+#include "skin/support/BitmapPixels.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +16,9 @@
 
 namespace {
 
-constexpr TColor kFuchsia = 0x00FF00FF;
+using BitmapPixels::AnyPixel;
+using BitmapPixels::DifferingPixels;
+using BitmapPixels::kFuchsia;
 constexpr int kBitCountOffset = 28; // BITMAPINFOHEADER.biBitCount in a .bmp file
 constexpr int kButtonFrames = 3;
 constexpr int kTitleButtonFrames = 18;
@@ -142,23 +145,6 @@ void Load(TBitmap& bitmap, const QString& name) {
 
 QString CatalogueName(TsuiUIStyle style, int role) {
     return QString::fromLatin1(GetStyleEntry(style, role).ResourceName);
-}
-
-// A rectangle of a bitmap, right and bottom exclusive.
-bool AnyPixel(const TBitmap& b, int left, int top, int right, int bottom, TColor colour) {
-    for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x)
-            if (b.Pixels(x, y) == colour)
-                return true;
-    return false;
-}
-
-int DifferingPixels(const TBitmap& b, int frameWidth, int first, int second) {
-    int count = 0;
-    for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < frameWidth; ++x)
-            count += b.Pixels(frameWidth * first + x, y) != b.Pixels(frameWidth * second + x, y);
-    return count;
 }
 
 TEST(SkinResources, EveryBitmapLoadsByNameAtItsSizeAsA24BitFile) {
