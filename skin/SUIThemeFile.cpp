@@ -11,7 +11,9 @@ namespace {
 
 // Where things are in a theme file. Offsets within the header or within one directory record.
 namespace Layout {
+constexpr qsizetype SignatureSize = 12;
 constexpr qsizetype HeaderLengthAt = 12;
+constexpr qsizetype VersionAt = 16;
 constexpr qsizetype FirstRecordAt = 20;
 constexpr qsizetype MinHeaderLength = 24; // the header must cover the first-record offset
 constexpr qsizetype RecordSize = 77;      // packed, no padding
@@ -24,10 +26,8 @@ constexpr qsizetype NextRecordAt = 73; // 0: this record ends the chain and is n
 
 constexpr qsizetype kIntegerSize = 4;
 constexpr qsizetype kBooleanSize = 1;
-// Real themes are a few hundred kilobytes; anything this large is refused before it is read.
-constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
-enum class EntryType : std::uint8_t { Image = 0, Integer = 1, Boolean = 2, Text = 3 };
+using EntryType = TsuiThemeEntryType;
 
 struct ReaderMessages {
     const char* CannotRead;
@@ -62,7 +62,7 @@ QString Message(const char* text) {
 QByteArray ReadWholeFile(const QString& fileName) {
     using Outcome = RegularFileReader::Outcome;
     QByteArray bytes;
-    switch (RegularFileReader::Read(fileName, kMaxFileSize, bytes)) {
+    switch (RegularFileReader::Read(fileName, TsuiThemeFileReader::kMaxFileSize, bytes)) {
     case Outcome::Read:
         return bytes;
     case Outcome::NotAFile:
@@ -82,6 +82,22 @@ const Entry* FindFirst(const std::vector<Entry>& entries, const QString& name) {
         return entry.Name.compare(name, Qt::CaseInsensitive) == 0;
     });
     return it == entries.end() ? nullptr : &*it;
+}
+
+QByteArray U32Bytes(qsizetype value) {
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(static_cast<quint32>(value), bytes.data());
+    return bytes;
+}
+
+QByteArray Record(const QByteArray& name, std::uint8_t type, qsizetype dataOffset,
+                  qsizetype dataSize, qsizetype next) {
+    QByteArray record = name.left(Layout::NameSize).leftJustified(Layout::NameSize, '\0');
+    record.append(static_cast<char>(type));
+    record.append(U32Bytes(dataOffset));
+    record.append(U32Bytes(dataSize));
+    record.append(U32Bytes(next));
+    return record;
 }
 
 } // namespace
@@ -108,6 +124,12 @@ bool TsuiThemeFileReader::GetBool(const QString& name) const {
 int TsuiThemeFileReader::GetInt(const QString& name) const {
     const TsuiThemeNumber* entry = FindFirst(integers_, name);
     return entry ? entry->Value : -1;
+}
+
+std::optional<std::uint32_t> TsuiThemeFileReader::OwnFormatVersion() const {
+    if (!bytes_.startsWith(QByteArray(TsuiThemeFileWriter::kSignature, Layout::SignatureSize)))
+        return std::nullopt;
+    return static_cast<std::uint32_t>(U32(Layout::VersionAt));
 }
 
 QByteArray TsuiThemeFileReader::Bytes(const TsuiThemeBlob& blob) const {
@@ -187,4 +209,49 @@ qsizetype TsuiThemeFileReader::U32(qsizetype at) const {
 
 void TsuiThemeFileReader::Damaged(const QString& what) const {
     throw EFileError(Message(kMessages.Damaged).arg(sourceName_, what));
+}
+
+TsuiThemeFileWriter& TsuiThemeFileWriter::Add(const QByteArray& name, std::uint8_t type,
+                                              const QByteArray& data) {
+    entries_.push_back({name, type, data});
+    return *this;
+}
+
+TsuiThemeFileWriter& TsuiThemeFileWriter::AddImage(const QByteArray& name,
+                                                   const QByteArray& bmpFile) {
+    return Add(name, static_cast<std::uint8_t>(EntryType::Image), bmpFile);
+}
+
+TsuiThemeFileWriter& TsuiThemeFileWriter::AddInt(const QByteArray& name, std::int32_t value) {
+    return Add(name, static_cast<std::uint8_t>(EntryType::Integer),
+               U32Bytes(static_cast<quint32>(value)));
+}
+
+TsuiThemeFileWriter& TsuiThemeFileWriter::AddBool(const QByteArray& name, std::uint8_t value) {
+    return Add(name, static_cast<std::uint8_t>(EntryType::Boolean),
+               QByteArray(1, static_cast<char>(value)));
+}
+
+TsuiThemeFileWriter& TsuiThemeFileWriter::AddText(const QByteArray& name, const QByteArray& text) {
+    return Add(name, static_cast<std::uint8_t>(EntryType::Text), text);
+}
+
+QByteArray TsuiThemeFileWriter::Bytes() const {
+    QByteArray bytes(kSignature, Layout::SignatureSize);
+    bytes.append(U32Bytes(Layout::MinHeaderLength));
+    bytes.append(U32Bytes(kFormatVersion));
+    bytes.append(U32Bytes(Layout::MinHeaderLength)); // the records follow the header
+    const auto recordAt = [](qsizetype index) {
+        return Layout::MinHeaderLength + Layout::RecordSize * index;
+    };
+    const qsizetype dataStart = recordAt(EntryCount() + 1);
+    QByteArray data;
+    for (int i = 0; i < EntryCount(); ++i) {
+        const Entry& entry = entries_[static_cast<std::size_t>(i)];
+        bytes.append(Record(entry.Name, entry.Type, dataStart + data.size(), entry.Data.size(),
+                            recordAt(i + 1)));
+        data.append(entry.Data);
+    }
+    bytes.append(Record({}, static_cast<std::uint8_t>(EntryType::Image), 0, 0, 0));
+    return bytes + data;
 }

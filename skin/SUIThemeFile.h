@@ -1,6 +1,6 @@
 // Theme files: a 24-byte header and a chain of 77-byte directory records naming image, integer,
 // Boolean and text entries. The reader takes the whole file into memory once and answers the
-// entries by name afterwards.
+// entries by name afterwards; the writer makes files of the project's own.
 #pragma once
 
 #include <QByteArray>
@@ -8,6 +8,9 @@
 #include <cstdint>
 #include <optional>
 #include <vector>
+
+// The type codes of directory records.
+enum class TsuiThemeEntryType : std::uint8_t { Image = 0, Integer = 1, Boolean = 2, Text = 3 };
 
 // An entry whose data stays in the reader's copy of the file (images and texts).
 struct TsuiThemeBlob {
@@ -29,12 +32,17 @@ struct TsuiThemeNumber {
 // skipped. Entries of unknown type are skipped.
 class TsuiThemeFileReader {
 public:
+    // Real themes are a few hundred kilobytes; a larger file is refused before it is read.
+    static constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+
     // Reads the file completely; raises EFileError when it cannot be read or is damaged.
     explicit TsuiThemeFileReader(const QString& fileName);
     // Reads a theme file's bytes; `sourceName` names them in error messages.
     TsuiThemeFileReader(QByteArray bytes, const QString& sourceName);
 
     const QString& SourceName() const { return sourceName_; }
+    // The format version, when the file carries the signature of this project's writer.
+    std::optional<std::uint32_t> OwnFormatVersion() const;
 
     // Lookups compare names without regard to letter case; the first entry of a name wins.
     // The image's complete BMP file bytes, or nothing when there is no image of that name.
@@ -68,4 +76,33 @@ private:
     std::vector<TsuiThemeNumber> integers_;
     std::vector<TsuiThemeNumber> booleans_;
     std::vector<TsuiThemeBlob> texts_;
+};
+
+// Writes a theme file: the header, the directory records in the order the entries were added
+// with the chain's terminator after them, then each entry's data in the same order. The header
+// bytes the reader leaves alone carry the project's signature and the format version, so the
+// same entries always give the same bytes.
+class TsuiThemeFileWriter {
+public:
+    static constexpr char kSignature[] = "duanxin-skin"; // bytes 0 to 11
+    static constexpr std::uint32_t kFormatVersion = 1;   // bytes 16 to 19
+
+    // Names longer than 64 bytes are cut to 64, as the directory holds them. Any type code is
+    // accepted: readers skip the ones they do not know.
+    TsuiThemeFileWriter& Add(const QByteArray& name, std::uint8_t type, const QByteArray& data);
+    TsuiThemeFileWriter& AddImage(const QByteArray& name, const QByteArray& bmpFile);
+    TsuiThemeFileWriter& AddInt(const QByteArray& name, std::int32_t value);
+    TsuiThemeFileWriter& AddBool(const QByteArray& name, std::uint8_t value);
+    TsuiThemeFileWriter& AddText(const QByteArray& name, const QByteArray& text);
+
+    int EntryCount() const { return static_cast<int>(entries_.size()); }
+    QByteArray Bytes() const;
+
+private:
+    struct Entry {
+        QByteArray Name;
+        std::uint8_t Type;
+        QByteArray Data;
+    };
+    std::vector<Entry> entries_;
 };

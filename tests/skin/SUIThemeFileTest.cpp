@@ -224,3 +224,28 @@ TEST(SUIThemeFileTest, APipeOrADeviceIsRefusedAsNoThemeFileWithoutWaitingOnIt) {
 }
 
 } // namespace
+
+// The writer lays its files out one way: the header, every record, the terminator, the data,
+// with the project's signature and format version in the bytes the reader leaves alone.
+TEST(SUIThemeFileTest, WrittenFilesCarryTheSignatureAndReadBackEntryForEntry) {
+    const QByteArray bytes = TsuiThemeFileWriter()
+                                 .AddInt("FormMinWidthInt", -7)
+                                 .AddBool("ButtonTransparentBool", 1)
+                                 .AddText("Name", "Jade")
+                                 .AddImage("ButtonImage", "BM-picture")
+                                 .Bytes();
+    EXPECT_EQ(bytes.left(12), "duanxin-skin");
+    EXPECT_EQ(bytes.size(), 24 + 5 * 77 + 4 + 1 + 4 + 10);
+    const TsuiThemeFileReader reader = Read(bytes);
+    EXPECT_EQ(reader.OwnFormatVersion(), 1u);
+    EXPECT_EQ(reader.GetInt("FormMinWidthInt"), -7);
+    EXPECT_TRUE(reader.GetBool("ButtonTransparentBool"));
+    ASSERT_EQ(reader.Texts().size(), 1u);
+    EXPECT_EQ(reader.Bytes(reader.Texts()[0]), "Jade");
+    EXPECT_EQ(reader.GetImage("ButtonImage"), QByteArray("BM-picture"));
+
+    QByteArray foreign = bytes;
+    foreign.replace(0, 12, QByteArray(12, 'x'));
+    EXPECT_EQ(Read(foreign).OwnFormatVersion(), std::nullopt);
+    EXPECT_EQ(Read(foreign).GetInt("FormMinWidthInt"), -7);
+}

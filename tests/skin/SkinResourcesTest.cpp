@@ -4,6 +4,7 @@
 
 #include "framework/graphics/Colors.h"
 #include "framework/graphics/TBitmap.h"
+#include "skin/support/BitmapPixels.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,10 +16,12 @@
 
 namespace {
 
-constexpr TColor kFuchsia = 0x00FF00FF;
-constexpr int kBitCountOffset = 28; // BITMAPINFOHEADER.biBitCount in a .bmp file
-constexpr int kButtonFrames = 3;
-constexpr int kTitleButtonFrames = 18;
+using BitmapPixels::AnyPixel;
+using BitmapPixels::BmpBitCount;
+using BitmapPixels::DifferingPixels;
+using BitmapPixels::kButtonFrames;
+using BitmapPixels::kFuchsia;
+using BitmapPixels::kTitleButtonFrames;
 
 struct Picture {
     const char* name;
@@ -144,31 +147,13 @@ QString CatalogueName(TsuiUIStyle style, int role) {
     return QString::fromLatin1(GetStyleEntry(style, role).ResourceName);
 }
 
-// A rectangle of a bitmap, right and bottom exclusive.
-bool AnyPixel(const TBitmap& b, int left, int top, int right, int bottom, TColor colour) {
-    for (int y = top; y < bottom; ++y)
-        for (int x = left; x < right; ++x)
-            if (b.Pixels(x, y) == colour)
-                return true;
-    return false;
-}
-
-int DifferingPixels(const TBitmap& b, int frameWidth, int first, int second) {
-    int count = 0;
-    for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < frameWidth; ++x)
-            count += b.Pixels(frameWidth * first + x, y) != b.Pixels(frameWidth * second + x, y);
-    return count;
-}
-
 TEST(SkinResources, EveryBitmapLoadsByNameAtItsSizeAsA24BitFile) {
     for (const Picture& p : Pictures()) {
         SCOPED_TRACE(p.name);
         QFile file(QStringLiteral(":/skin/%1.bmp").arg(QLatin1String(p.name)));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray header = file.read(kBitCountOffset + 2);
-        ASSERT_EQ(header.size(), kBitCountOffset + 2);
-        EXPECT_EQ(qFromLittleEndian<quint16>(header.constData() + kBitCountOffset), 24);
+        const QByteArray header = file.read(32);
+        EXPECT_EQ(BmpBitCount(header), 24);
 
         TBitmap bitmap;
         Load(bitmap, QLatin1String(p.name));

@@ -5,6 +5,8 @@
 #include "Sizes.h"
 #include "TitleArt.h"
 
+#include "skin/SUIThemes.h"
+
 #include <cassert>
 
 namespace art {
@@ -74,6 +76,12 @@ RolePainter PainterOf(Role role) {
     return nullptr;
 }
 
+QImage PaintRole(const Look& look, Role role, QSize size) {
+    QImage image = PainterOf(role)(look, size);
+    assert(image.size() == size);
+    return image;
+}
+
 } // namespace
 
 std::vector<Artwork> AllArtwork() {
@@ -82,16 +90,23 @@ std::vector<Artwork> AllArtwork() {
         for (const RoleSizes& row : ImageRoles()) {
             if (row.role == Role::ScrollButton && UsesSharedScrollButton(style))
                 continue; // painted once below
-            const QSize size = SizeOf(style, row.role);
-            QImage image = PainterOf(row.role)(LookOf(style), size);
-            assert(image.size() == size);
-            artwork.push_back({NameOf(style, row.role), std::move(image)});
+            artwork.push_back({NameOf(style, row.role),
+                               PaintRole(LookOf(style), row.role, SizeOf(style, row.role))});
         }
     // The shared picture sits in three styles; Protein's neutral metal suits all of them.
     artwork.push_back({QString::fromLatin1(kSharedScrollButton),
                        PaintScrollButtons(LookOf(Style::Protein), kSharedScrollButtonSize)});
     for (const Picture& picture : FurtherPictures())
         artwork.push_back({QString::fromLatin1(picture.name), picture.paint(picture.size)});
+    return artwork;
+}
+
+// The art's roles are numbered as the theme roles are, so a role's number is its theme role.
+std::vector<Artwork> ThemeArtwork(const Look& look) {
+    std::vector<Artwork> artwork;
+    for (const RoleSizes& row : ImageRoles())
+        artwork.push_back({ThemeKey(static_cast<int>(row.role)),
+                           PaintRole(look, row.role, SizeOf(look.style, row.role))});
     return artwork;
 }
 

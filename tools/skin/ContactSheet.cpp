@@ -7,11 +7,15 @@
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
 #include "skin/SUIPublic.h"
+#include "skin/SUIThemes.h"
 
 #include <QFile>
 #include <QImageReader>
 #include <QPainter>
+#include <QRegularExpression>
 #include <algorithm>
+#include <functional>
+#include <map>
 #include <optional>
 
 namespace art {
@@ -35,6 +39,7 @@ const QColor kFault{0xFF, 0x50, 0x50};
 const QColor kFrameTick{0xFF, 0xE0, 0x40};
 const QString kCaption = QStringLiteral("短信查询 V1.0");
 const QString kButtonCaption = QStringLiteral("搜索");
+constexpr int kSwatchRow = 20;
 
 int FramesOf(Role role) {
     switch (role) {
@@ -55,17 +60,41 @@ int FramesOf(Role role) {
     }
 }
 
+QString ThemeKeyOf(Role role) {
+    return ThemeKey(static_cast<int>(role));
+}
+
+// By resource name or theme key.
 std::optional<Role> RoleNamed(const QString& name) {
-    for (Style style : AllStyles())
-        for (const RoleSizes& row : ImageRoles())
+    for (const RoleSizes& row : ImageRoles()) {
+        if (ThemeKeyOf(row.role) == name)
+            return row.role;
+        for (Style style : AllStyles())
             if (NameOf(style, row.role) == name)
                 return row.role;
+    }
     return std::nullopt;
 }
 
+QString BitmapPath(const QString& folder, const QString& name) {
+    return QStringLiteral("%1/%2.bmp").arg(folder, name);
+}
+
 QImage Load(const QString& folder, const QString& name) {
-    return QImage(QStringLiteral("%1/%2.bmp").arg(folder, name))
-        .convertToFormat(QImage::Format_RGB32);
+    return QImage(BitmapPath(folder, name)).convertToFormat(QImage::Format_RGB32);
+}
+
+// Where a look's pictures lie: one file per image role, named by resource name or theme key.
+struct Pictures {
+    QString folder;
+    std::function<QString(Role)> name;
+
+    QString Path(Role role) const { return BitmapPath(folder, name(role)); }
+    QImage Load(Role role) const { return art::Load(folder, name(role)); }
+};
+
+Pictures BuiltInPictures(const Look& look, const QString& folder) {
+    return {folder, [style = look.style](Role role) { return NameOf(style, role); }};
 }
 
 QImage Frame(const QImage& strip, int count, int index) {
@@ -84,11 +113,11 @@ void DrawButtonPicture(QImage& bar, const QImage& picture, int x, int y, bool tr
 }
 
 // The bar with close and minimise buttons in the given frames (offsets within their triples).
-QImage TitleBarPreview(const Look& look, const QString& folder, int closeState, int minState) {
-    const QImage left = Load(folder, NameOf(look.style, Role::TitleLeft));
-    const QImage client = Load(folder, NameOf(look.style, Role::TitleClient));
-    const QImage right = Load(folder, NameOf(look.style, Role::TitleRight));
-    const QImage buttons = Load(folder, NameOf(look.style, Role::TitleButtons));
+QImage TitleBarPreview(const Look& look, const Pictures& pictures, int closeState, int minState) {
+    const QImage left = pictures.Load(Role::TitleLeft);
+    const QImage client = pictures.Load(Role::TitleClient);
+    const QImage right = pictures.Load(Role::TitleRight);
+    const QImage buttons = pictures.Load(Role::TitleButtons);
     const int w = kPreviewBarWidth, h = left.height();
     QImage bar(w, h, QImage::Format_RGB32);
     {
@@ -120,9 +149,9 @@ QImage TitleBarPreview(const Look& look, const QString& folder, int closeState, 
 
 // Push buttons in their three states at two of the program's sizes, cut and stretched by the
 // skin's own helpers.
-QImage ButtonPreview(const Look& look, const QString& folder) {
+QImage ButtonPreview(const Look& look, const Pictures& pictures) {
     TBitmap strip;
-    strip.LoadFromFile(QStringLiteral("%1/%2.bmp").arg(folder, NameOf(look.style, Role::Button)));
+    strip.LoadFromFile(pictures.Path(Role::Button));
     const std::array<QSize, 2> sizes{QSize(80, 27), QSize(49, 25)};
     QImage sheet(3 * (sizes[0].width() + sizes[1].width() + 2 * 6), sizes[0].height() + 4,
                  QImage::Format_RGB32);
@@ -147,6 +176,63 @@ QImage ButtonPreview(const Look& look, const QString& folder) {
         }
     }
     return sheet;
+}
+
+// The colour values of a theme folder's theme.txt by key.
+std::map<QString, QColor> ThemeColours(const QString& themeFolder) {
+    static const QRegularExpression line(
+        QStringLiteral("^\\s*(\\w+)\\s*=\\s*(#[0-9A-Fa-f]{6})\\s*$"),
+        QRegularExpression::MultilineOption);
+    QFile file(themeFolder + QStringLiteral("/theme.txt"));
+    std::map<QString, QColor> colours;
+    if (!file.open(QIODevice::ReadOnly))
+        return colours;
+    for (auto it = line.globalMatch(QString::fromUtf8(file.readAll())); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        colours[match.captured(1)] = QColor::fromString(match.captured(2));
+    }
+    return colours;
+}
+
+// A menu bar, an open menu with its selected item, a control and the tool-bar buttons up and
+// down, in the colours theme.txt gives them; a colour it lacks shows in the fault red.
+QImage ColourPreview(const QString& themeFolder) {
+    const std::map<QString, QColor> colours = ThemeColours(themeFolder);
+    const auto colour = [&colours](int role) {
+        const auto it = colours.find(ThemeKey(role));
+        return it == colours.end() ? kFault : it->second;
+    };
+    QImage image(kPreviewBarWidth, 5 * kSwatchRow, QImage::Format_RGB32);
+    image.fill(colour(SUI_THEME_FORM_BACKGROUND_COLOR));
+    QPainter painter(&image);
+    const auto box = [&](const QRect& r, int fill, int border, int font, const QString& text) {
+        painter.setPen(colour(border));
+        painter.setBrush(colour(fill));
+        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        painter.setPen(colour(font));
+        painter.drawText(r.adjusted(6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, text);
+    };
+    const int half = kPreviewBarWidth / 2;
+    box({0, 0, kPreviewBarWidth, kSwatchRow}, SUI_THEME_MENUBAR_COLOR, SUI_THEME_MENUBAR_COLOR,
+        SUI_THEME_MENU_FONT_COLOR, QStringLiteral("文件    查询    帮助"));
+    box({0, kSwatchRow, half, 3 * kSwatchRow}, SUI_THEME_MENU_BACKGROUND_COLOR,
+        SUI_THEME_CONTROL_BORDER_COLOR, SUI_THEME_MENU_FONT_COLOR,
+        QStringLiteral("打开...\n\n退出"));
+    box({2, 2 * kSwatchRow, half - 4, kSwatchRow}, SUI_THEME_MENU_SELECTED_BACKGROUND_COLOR,
+        SUI_THEME_MENU_SELECTED_BORDER_COLOR, SUI_THEME_MENU_SELECTED_FONT_COLOR,
+        QStringLiteral("按类别查询"));
+    box({half + 8, kSwatchRow + 4, half - 16, kSwatchRow}, SUI_THEME_CONTROL_BACKGROUND_COLOR,
+        SUI_THEME_CONTROL_BORDER_COLOR, SUI_THEME_CONTROL_FONT_COLOR, QStringLiteral("新年快乐"));
+    box({half + 8, 2 * kSwatchRow + 8, half / 2 - 12, kSwatchRow},
+        SUI_THEME_TOOLBAR_BUTTON_BACKGROUND_COLOR, SUI_THEME_TOOLBAR_BUTTON_BORDER_COLOR,
+        SUI_THEME_CONTROL_FONT_COLOR, QStringLiteral("复制"));
+    box({half + half / 2, 2 * kSwatchRow + 8, half / 2 - 8, kSwatchRow},
+        SUI_THEME_TOOLBAR_BUTTON_DOWN_BACKGROUND_COLOR, SUI_THEME_TOOLBAR_BUTTON_BORDER_COLOR,
+        SUI_THEME_CONTROL_FONT_COLOR, QStringLiteral("按下"));
+    box({0, 4 * kSwatchRow + 4, kPreviewBarWidth, kSwatchRow - 4},
+        SUI_THEME_SCROLLBAR_BACKGROUND_COLOR, SUI_THEME_FORM_BORDER_COLOR,
+        SUI_THEME_CONTROL_FONT_COLOR, QStringLiteral("scroll bar background, form border"));
+    return image;
 }
 
 struct TileContent {
@@ -261,14 +347,19 @@ TileContent LoadChecked(const QString& folder, const Artwork& art) {
     return {file.isNull() ? art.image : file, label, frames, fault};
 }
 
+// The title bar and push buttons put together from the files.
+void LookPreviews(Sheet& sheet, const Look& look, const Pictures& pictures) {
+    sheet.Preview(TitleBarPreview(look, pictures, 0, 0), QStringLiteral("title bar, normal"));
+    sheet.Preview(TitleBarPreview(look, pictures, 1, 2),
+                  QStringLiteral("close mouse on, minimise pressed"));
+    sheet.Preview(ButtonPreview(look, pictures),
+                  QStringLiteral("buttons 80 x 27 and 49 x 25: normal, mouse on, pressed"));
+}
+
 void StyleSection(Sheet& sheet, const Look& look, const QString& folder,
                   const std::vector<Artwork>& artwork) {
     sheet.Heading(QString::fromLatin1(look.prefix));
-    sheet.Preview(TitleBarPreview(look, folder, 0, 0), QStringLiteral("title bar, normal"));
-    sheet.Preview(TitleBarPreview(look, folder, 1, 2),
-                  QStringLiteral("close mouse on, minimise pressed"));
-    sheet.Preview(ButtonPreview(look, folder),
-                  QStringLiteral("buttons 80 x 27 and 49 x 25: normal, mouse on, pressed"));
+    LookPreviews(sheet, look, BuiltInPictures(look, folder));
     for (const Artwork& art : artwork)
         if (InStyle(art.name, look))
             sheet.Tile(LoadChecked(folder, art));
@@ -298,6 +389,18 @@ QImage RenderContactSheet(const QString& skinFolder, const QString& iconFile) {
                         .arg(icon.height()),
                     1, icon.isNull()});
     }
+    return sheet.Result();
+}
+
+QImage RenderThemeSheet(const Look& look, const QString& themeFolder) {
+    Sheet sheet;
+    sheet.Heading(QStringLiteral("%1 theme folder").arg(QLatin1String(look.prefix)));
+    LookPreviews(sheet, look, {themeFolder, ThemeKeyOf});
+    sheet.Preview(ColourPreview(themeFolder),
+                  QStringLiteral("theme.txt: menu bar, menu and selection, control, tool-bar "
+                                 "buttons up and down"));
+    for (const Artwork& art : ThemeArtwork(look))
+        sheet.Tile(LoadChecked(themeFolder, art));
     return sheet.Result();
 }
 

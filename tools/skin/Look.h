@@ -1,4 +1,4 @@
-// The palette and shapes of one built-in style, as the skin artwork paints it.
+// The palette and shapes of one built-in style or theme, as the skin artwork paints it.
 #pragma once
 
 #include <QColor>
@@ -40,7 +40,7 @@ enum class Family : int { Plain = 0, Minimise = 1, Maximise = 2, Close = 3 };
 inline constexpr int kFamilyCount = 4;
 
 struct Look {
-    Style style;
+    Style style;         // a theme's: the built-in style whose picture sizes it takes
     const char* prefix;  // resource name prefix, "BLUEGLASS"
     QColor form;         // the form colour behind buttons and controls
     Fill title;          // title bar rows, top to bottom
@@ -69,5 +69,7 @@ struct Look {
 // Asserts that the style is one of the five built-in ones.
 const Look& LookOf(Style style);
 const std::array<Style, kStyleCount>& AllStyles();
+// The look of the jade theme, shipped as a theme file rather than built in.
+const Look& JadeLook();
 
 } // namespace art

@@ -1,5 +1,5 @@
-// The five built-in looks. Colours here are written 0xRRGGBB (red in the high byte), as
-// painters write them, not as the program's 0x00BBGGRR colour values.
+// The five built-in looks and the jade theme's. Colours here are written 0xRRGGBB (red in the high
+// byte), as painters write them, not as the program's 0x00BBGGRR colour values.
 #include "Look.h"
 
 #include <cassert>
@@ -203,6 +203,46 @@ Look BlueGlass() {
             C(0x4F7FB8)};
 }
 
+// Deep jade glass over a pale celadon form; the close button is cinnabar, the red that goes
+// with jade, so it stands apart from the green ones. Sizes and metrics are BlueGlass's, with the
+// title buttons centred in the 33-row bar.
+Look Jade() {
+    const Faces jade{Face{Glass(0x8AD6BA, 0x4DB090, 0x1C8462, 0x3EA282), C(0x0C4A36), C(0xFFFFFF)},
+                     Face{Glass(0xB6EED8, 0x72CCAA, 0x32A07C, 0x5CC29E), C(0x146248), C(0xFFFFFF),
+                          C(0xFFFFFF, 120)},
+                     Face{Glass(0x2A8A68, 0x1F7A5A, 0x0E5840, 0x186A4E), C(0x06301F), C(0xD8F4E8)}};
+    const Faces cinnabar{
+        Face{Glass(0xE8A07E, 0xCC5A38, 0xA02C14, 0xBC4428), C(0x5C1406), C(0xFFFFFF)},
+        Face{Glass(0xF8C4A6, 0xE27A54, 0xBE4020, 0xD8603C), C(0x74200E), C(0xFFFFFF),
+             C(0xFFF0D8, 120)},
+        Face{Glass(0x9E3218, 0x8C2812, 0x641606, 0x7A200C), C(0x3E0A02), C(0xFFE2D4)}};
+    return {Style::BlueGlass,
+            "JADE",
+            C(0xE3EFE7),
+            Glass(0x5CB898, 0x23906C, 0x07684C, 0x13805E, 0.5),
+            C(0xA4E4CC),
+            C(0x04402E),
+            C(0xF0FFF8, 90),
+            7,
+            4,
+            -3,
+            C(0xFFFFFF),
+            Shape::Rounded,
+            true,
+            {jade, jade, jade, cinnabar},
+            Shape::Rounded,
+            5,
+            true,
+            Faces{Face{Glass(0xF8FDFA, 0xE3F3EA, 0xBBDFCC, 0xD7EFE2, 0.46), C(0x4A8C70), C(0)},
+                  Face{Glass(0xFCFFFD, 0xE6F8EE, 0xA0DEC2, 0xC8F2DE, 0.46), C(0x1F9468), C(0),
+                       C(0x86E6C0)},
+                  Face{Glass(0xA8D6C0, 0x92CAB0, 0x68B092, 0x92CEB2, 0.46), C(0x1A6248), C(0)}},
+            C(0x23946E),
+            C(0x0F5E44),
+            C(0xFFFFFF),
+            C(0x4A8C70)};
+}
+
 } // namespace
 
 const std::array<Style, kStyleCount>& AllStyles() {
@@ -218,6 +258,11 @@ const Look& LookOf(Style style) {
     assert(index >= 0 && index < kStyleCount);
     assert(looks[index].style == style);
     return looks[index];
+}
+
+const Look& JadeLook() {
+    static const Look look = Jade();
+    return look;
 }
 
 } // namespace art

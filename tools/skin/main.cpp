@@ -1,13 +1,18 @@
 // Paints the skin artwork and writes it into the source tree, or renders its contact sheet.
 //   duanxin-skin-art write ROOT        ROOT/resources/skin/*.bmp, ROOT/resources/icons/MAINICON.ico
 //                                      and the desktop icons ROOT/resources/icons/hicolor/
-//   duanxin-skin-art sheet ROOT PNG    the contact sheet of what ROOT/resources holds
+//   duanxin-skin-art theme ROOT        the jade theme's folder ROOT/resources/themes/jade/:
+//                                      a bitmap per image role and theme.txt, which
+//                                      duanxin-theme pack turns into the shipped theme file
+//   duanxin-skin-art sheet ROOT PNG    the contact sheet of what ROOT/resources/skin holds
+//   duanxin-skin-art theme-sheet ROOT PNG  the same for the jade theme's folder
 //   duanxin-skin-art form ROOT         the title-bar pictures of the main window's form
 //                                      description, as form text on standard output
 #include "Catalogue.h"
 #include "ContactSheet.h"
 #include "FormPictures.h"
 #include "IconArt.h"
+#include "ThemeText.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,6 +27,9 @@ constexpr int kTrueColour = 24;
 
 QString SkinFolder(const QString& root) {
     return root + QStringLiteral("/resources/skin");
+}
+QString ThemeFolder(const QString& root) {
+    return root + QStringLiteral("/resources/themes/jade");
 }
 QString IconFile(const QString& root) {
     return root + QStringLiteral("/resources/icons/MAINICON.ico");
@@ -67,30 +75,50 @@ bool WriteDesktopIcons(const QString& root) {
     return true;
 }
 
-// Also removes bitmaps the catalogue no longer names, so the folder holds exactly the artwork.
-bool WriteAll(const QString& root) {
-    const QString skin = SkinFolder(root);
-    if (!QDir().mkpath(skin) || !QDir().mkpath(QFileInfo(IconFile(root)).path()))
-        return Fail(QStringLiteral("cannot create the resource folders under %1").arg(root));
+// Also removes bitmaps no longer painted, so the folder holds exactly the artwork.
+bool WriteBitmaps(const QString& folder, const std::vector<art::Artwork>& artwork) {
+    if (!QDir().mkpath(folder))
+        return Fail(QStringLiteral("cannot create %1").arg(folder));
     QSet<QString> written;
-    for (const art::Artwork& artwork : art::AllArtwork()) {
-        if (written.contains(artwork.name))
-            return Fail(QStringLiteral("%1 painted twice").arg(artwork.name));
-        if (!WriteBitmap(QStringLiteral("%1/%2.bmp").arg(skin, artwork.name), artwork.image))
+    for (const art::Artwork& picture : artwork) {
+        if (written.contains(picture.name))
+            return Fail(QStringLiteral("%1 painted twice").arg(picture.name));
+        if (!WriteBitmap(QStringLiteral("%1/%2.bmp").arg(folder, picture.name), picture.image))
             return false;
-        written.insert(artwork.name);
+        written.insert(picture.name);
     }
-    for (const QString& file : QDir(skin).entryList({QStringLiteral("*.bmp")}, QDir::Files))
+    for (const QString& file : QDir(folder).entryList({QStringLiteral("*.bmp")}, QDir::Files))
         if (!written.contains(QFileInfo(file).completeBaseName()))
-            QFile::remove(skin + QLatin1Char('/') + file);
+            QFile::remove(folder + QLatin1Char('/') + file);
     std::printf("%lld bitmaps written to %s\n", static_cast<long long>(written.size()),
-                qPrintable(skin));
-    return WriteFile(IconFile(root), art::EncodeIco(art::MainIconImages())) &&
+                qPrintable(folder));
+    return true;
+}
+
+bool WriteAll(const QString& root) {
+    if (!QDir().mkpath(QFileInfo(IconFile(root)).path()))
+        return Fail(QStringLiteral("cannot create the icon folder under %1").arg(root));
+    return WriteBitmaps(SkinFolder(root), art::AllArtwork()) &&
+           WriteFile(IconFile(root), art::EncodeIco(art::MainIconImages())) &&
            WriteDesktopIcons(root);
 }
 
-bool WriteSheet(const QString& root, const QString& png) {
-    if (!art::RenderContactSheet(SkinFolder(root), IconFile(root)).save(png, "PNG"))
+bool WriteTheme(const QString& root) {
+    QString fault;
+    const QString text = art::JadeThemeText(fault);
+    if (text.isEmpty())
+        return Fail(fault);
+    const QString folder = ThemeFolder(root);
+    const QString textFile = folder + QStringLiteral("/theme.txt");
+    if (!WriteBitmaps(folder, art::ThemeArtwork(art::JadeLook())) ||
+        !WriteFile(textFile, text.toUtf8()))
+        return false;
+    std::printf("theme values written to %s\n", qPrintable(textFile));
+    return true;
+}
+
+bool SavePng(const QImage& image, const QString& png) {
+    if (!image.save(png, "PNG"))
         return Fail(QStringLiteral("cannot write %1").arg(png));
     return true;
 }
@@ -115,12 +143,17 @@ int main(int argc, char** argv) {
     bool ok = false;
     if (args.size() == 3 && args[1] == QLatin1String("write"))
         ok = WriteAll(args[2]);
+    else if (args.size() == 3 && args[1] == QLatin1String("theme"))
+        ok = WriteTheme(args[2]);
     else if (args.size() == 4 && args[1] == QLatin1String("sheet"))
-        ok = WriteSheet(args[2], args[3]);
+        ok = SavePng(art::RenderContactSheet(SkinFolder(args[2]), IconFile(args[2])), args[3]);
+    else if (args.size() == 4 && args[1] == QLatin1String("theme-sheet"))
+        ok = SavePng(art::RenderThemeSheet(art::JadeLook(), ThemeFolder(args[2])), args[3]);
     else if (args.size() == 3 && args[1] == QLatin1String("form"))
         ok = PrintFormPictures(args[2]);
     else
-        ok =
-            Fail(QStringLiteral("usage: duanxin-skin-art write ROOT | sheet ROOT PNG | form ROOT"));
+        ok = Fail(
+            QStringLiteral("usage: duanxin-skin-art write ROOT | theme ROOT | sheet ROOT PNG | "
+                           "theme-sheet ROOT PNG | form ROOT"));
     return ok ? 0 : 1;
 }

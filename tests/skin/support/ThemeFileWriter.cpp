@@ -7,66 +7,34 @@
 #include <QtEndian>
 #include <stdexcept>
 
-namespace {
-
-constexpr char kMagic[] = "duanxin-skin"; // bytes 0 to 11: the reader ignores them
-constexpr qsizetype kNameSize = 64;
-
-QByteArray U32Bytes(std::uint32_t value) {
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray Record(const QByteArray& name, std::uint8_t type, qsizetype dataOffset,
-                  qsizetype dataSize, qsizetype next) {
-    QByteArray record = name.left(kNameSize).leftJustified(kNameSize, '\0');
-    record.append(static_cast<char>(type));
-    record.append(U32Bytes(static_cast<std::uint32_t>(dataOffset)));
-    record.append(U32Bytes(static_cast<std::uint32_t>(dataSize)));
-    record.append(U32Bytes(static_cast<std::uint32_t>(next)));
-    return record;
-}
-
-} // namespace
-
 ThemeFileWriter& ThemeFileWriter::Add(const QByteArray& name, std::uint8_t type,
                                       const QByteArray& data) {
-    entries_.push_back({name, type, data});
+    writer_.Add(name, type, data);
     return *this;
 }
 
 ThemeFileWriter& ThemeFileWriter::AddImage(const QByteArray& name, const QByteArray& bmpFile) {
-    return Add(name, Image, bmpFile);
+    writer_.AddImage(name, bmpFile);
+    return *this;
 }
 
 ThemeFileWriter& ThemeFileWriter::AddInt(const QByteArray& name, std::int32_t value) {
-    return Add(name, Integer, U32Bytes(static_cast<std::uint32_t>(value)));
+    writer_.AddInt(name, value);
+    return *this;
 }
 
 ThemeFileWriter& ThemeFileWriter::AddBool(const QByteArray& name, std::uint8_t value) {
-    return Add(name, Boolean, QByteArray(1, static_cast<char>(value)));
+    writer_.AddBool(name, value);
+    return *this;
 }
 
 ThemeFileWriter& ThemeFileWriter::AddText(const QByteArray& name, const QByteArray& text) {
-    return Add(name, Text, text);
+    writer_.AddText(name, text);
+    return *this;
 }
 
 QByteArray ThemeFileWriter::Build() const {
-    QByteArray bytes(kMagic, kHeaderLengthAt);
-    bytes.append(U32Bytes(kHeaderSize));
-    bytes.append(U32Bytes(static_cast<std::uint32_t>(entries_.size())));
-    bytes.append(U32Bytes(kHeaderSize));
-    qsizetype dataOffset = RecordOffset(EntryCount() + 1);
-    QByteArray data;
-    for (int i = 0; i < EntryCount(); ++i) {
-        const Entry& entry = entries_[static_cast<std::size_t>(i)];
-        bytes.append(Record(entry.Name, entry.Type, dataOffset + data.size(), entry.Data.size(),
-                            RecordOffset(i + 1)));
-        data.append(entry.Data);
-    }
-    bytes.append(Record({}, Image, 0, 0, 0));
-    return bytes + data;
+    return writer_.Bytes();
 }
 
 void ThemeFileWriter::Save(const QString& path) const {
@@ -77,7 +45,7 @@ void ThemeFileWriter::Save(const QString& path) const {
 }
 
 void ThemeFileWriter::PutU32(QByteArray& bytes, qsizetype at, std::uint32_t value) {
-    bytes.replace(at, 4, U32Bytes(value));
+    qToLittleEndian(value, bytes.data() + at);
 }
 
 QByteArray ThemeFileWriter::Bmp(const std::vector<QColor>& columns, int columnWidth, int height) {

@@ -1,7 +1,9 @@
-// Writes theme files for the tests (the program itself only reads them): a 24-byte header, the
-// directory records one after another with the chain's terminator last, then each entry's data
-// in record order. Tests damage the result through the layout constants and PutU32.
+// Theme files for the tests, made by the skin's writer: a 24-byte header, the directory records
+// one after another with the chain's terminator last, then each entry's data in record order.
+// Tests damage the result through the layout constants and PutU32.
 #pragma once
+
+#include "skin/SUIThemeFile.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -35,17 +37,12 @@ public:
 
     // Where record `index` (the terminator is index EntryCount()) starts in Build()'s bytes.
     static qsizetype RecordOffset(int index) { return kHeaderSize + kRecordSize * index; }
-    int EntryCount() const { return static_cast<int>(entries_.size()); }
+    int EntryCount() const { return writer_.EntryCount(); }
     static void PutU32(QByteArray& bytes, qsizetype at, std::uint32_t value);
 
     // A complete BMP file: `columns` colours side by side, each `columnWidth` x `height`.
     static QByteArray Bmp(const std::vector<QColor>& columns, int columnWidth, int height);
 
 private:
-    struct Entry {
-        QByteArray Name;
-        std::uint8_t Type;
-        QByteArray Data;
-    };
-    std::vector<Entry> entries_;
+    TsuiThemeFileWriter writer_;
 };
