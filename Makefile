@@ -10,7 +10,8 @@
 #               skin gallery, on the normal and on the sanitizer build (SOAK_SEED replays a run)
 #   make fuzz   build the fuzz targets with clang
 #   make format clang-format the C++ sources
-#   make gallery-shots  build the skin gallery and save its picture in each style in docs/
+#   make gallery-shots  build the skin gallery and save its picture in each style and in the
+#                       shipped theme in docs/
 #   make package        build build/duanxin_<version>_<arch>.deb
 #   make test-desktop   the package checked as a Debian desktop gets it (lintian, the desktop's
 #                       validators, the unpacked program started from its desktop entry), and
@@ -45,7 +46,7 @@ run: build
 	fi
 
 gallery-shots: setup build/build.ninja
-	cmake --build build -j $(JOBS) --target duanxin-gallery
+	cmake --build build -j $(JOBS) --target duanxin-gallery duanxin_shipped_themes
 	scripts/gallery-shots
 
 test: build
