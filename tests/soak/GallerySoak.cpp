@@ -19,14 +19,16 @@ const QString kErrorCaption = QStringLiteral("Error");
 const QRect kHome(200, 150, 400, 210);
 constexpr int kMenuBarHeight = 22;
 constexpr int kMenuItemHeight = 21;
-constexpr int kStyleCount = 5;
-const char* const kStyles[kStyleCount] = {"MacOS", "WinXP", "DeepBlue", "Protein", "BlueGlass"};
+// The looks the Style menu lists first, each with its shortcut Ctrl+1 on: the five built-in
+// styles and the shipped theme.
+constexpr int kStyleCount = 6;
+const char* const kStyles[kStyleCount] = {"MacOS",   "WinXP",     "DeepBlue",
+                                          "Protein", "BlueGlass", "Jade"};
 // Each style's title bar height; the menu bar lies under it.
-const std::map<QString, int> kTitleHeights{{QStringLiteral("MacOS"), 23},
-                                           {QStringLiteral("WinXP"), 29},
-                                           {QStringLiteral("DeepBlue"), 32},
-                                           {QStringLiteral("Protein"), 23},
-                                           {QStringLiteral("BlueGlass"), 33}};
+const std::map<QString, int> kTitleHeights{
+    {QStringLiteral("MacOS"), 23},     {QStringLiteral("WinXP"), 29},
+    {QStringLiteral("DeepBlue"), 32},  {QStringLiteral("Protein"), 23},
+    {QStringLiteral("BlueGlass"), 33}, {QStringLiteral("Jade"), 33}};
 constexpr int kTallestTitle = 33;
 // Window coordinates; the skinned frame sits at (1, 0) in the window.
 const QRect kNormalButton(1 + 16, 72, 80, 26);
