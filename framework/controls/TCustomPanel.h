@@ -20,6 +20,7 @@ public:
 
 protected:
     void PaintWindow(TCanvas& canvas) override;
+    bool TakesFocusOnClick() const override { return false; }
 
 private:
     // Draws one bevel along the rectangle's edge and moves the rectangle inside it.

@@ -75,6 +75,7 @@ public:
 
 protected:
     void Paint() override;
+    bool TakesFocusOnClick() const override { return false; }
     void AdjustClientRect(TRect& rect) const override;
     void AlignControls(TRect& rect) override;
     void Loaded() override;

@@ -115,6 +115,8 @@ protected:
     // The window's own size limits follow the form's.
     void ConstraintsChanged() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // A click on the form's own face leaves the focus with its control.
+    bool TakesFocusOnClick() const override { return false; }
     virtual void DoCreate();
     virtual void DoClose(TCloseAction& action);
 

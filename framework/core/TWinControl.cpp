@@ -116,7 +116,7 @@ void TWinControl::ApplyWindowState() {
     w->setFont(Font()->ToQFont());
     w->setEnabled(Enabled());
     w->setCursor(EventTranslator::CursorShape(Cursor()));
-    w->setFocusPolicy(tabStop_ ? Qt::StrongFocus : Qt::ClickFocus);
+    ApplyFocusPolicy();
     UpdateAccessibleNames();
     ApplyContextMenuPolicy();
     if (!w->isWindow())
@@ -342,7 +342,12 @@ void TWinControl::SetTabOrder(int order) {
 void TWinControl::SetTabStop(bool tabStop) {
     tabStop_ = tabStop;
     if (handle_)
-        handle_->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        ApplyFocusPolicy();
+}
+
+void TWinControl::ApplyFocusPolicy() {
+    const Qt::FocusPolicy onClick = TakesFocusOnClick() ? Qt::ClickFocus : Qt::NoFocus;
+    handle_->setFocusPolicy(tabStop_ ? Qt::StrongFocus : onClick);
 }
 
 void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) {

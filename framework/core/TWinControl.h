@@ -131,6 +131,9 @@ protected:
     virtual QWidget* CreateWindowWidget(QWidget* parentWidget);
     // Runs once the window exists; the window has received WM_CREATE before.
     virtual void WindowCreated() {}
+    // Whether a click gives the control the focus when it is no tab stop, as an edit or a
+    // button does; containers and tool bars leave the focus where it is.
+    virtual bool TakesFocusOnClick() const { return true; }
     // The face of the control under its graphic children, over what the erase left.
     virtual void PaintWindow(TCanvas& canvas);
     // WM_ERASEBKGND's default for a window the framework paints: its colour, unless the control
@@ -173,6 +176,8 @@ private:
     void CreateHandle();
     void DestroyHandle();
     void ApplyWindowState();
+    // Tab stops take the focus from the keyboard and clicks, others as TakesFocusOnClick says.
+    void ApplyFocusPolicy();
     void PlaceWindow();
     void UpdateMouseControl(TControl* now);
     void ApplyCursor();

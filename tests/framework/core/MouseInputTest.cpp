@@ -1,7 +1,9 @@
 // The pointer over windows: hit tests before every mouse message, non-client messages and
 // cursors over border bands, the mouse capture, and client-to-screen conversion.
 #include "WindowTestSupport.h"
+#include "framework/controls/TEdit.h"
 #include "framework/controls/TLabel.h"
+#include "framework/controls/TToolBar.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -227,4 +229,38 @@ TEST_F(MouseInputTest, ClientToScreenIsExactAtDepthThree) {
 
     form->SetBounds(400, 300, 300, 200);
     EXPECT_EQ(label->ClientToScreen({0, 0}), (TPoint{418, 330}));
+}
+
+// As on Windows, a click moves the focus only to a control that takes it: an edit does even when
+// it is no tab stop; the form's face, a panel and a tool bar leave it where it was.
+TEST_F(MouseInputTest, AClickOnAContainerLeavesTheFocusWithItsControl) {
+    auto form = ShowFramelessForm(kFormBounds);
+    TPanel* panel = AddPanel(form.get(), Bounds(10, 140, 50, 50), "Panel");
+    auto* bar = new TToolBar(form.get());
+    bar->SetParent(form.get());
+    bar->SetName(QStringLiteral("Bar")); // aligned to the top
+    const auto edit = [&](int left, bool tabStop) {
+        auto* e = new TEdit(form.get());
+        e->SetParent(form.get());
+        e->SetTabStop(tabStop);
+        e->SetBoundsRect(Bounds(left, 100, 100, 21));
+        return e;
+    };
+    TEdit* focused = edit(10, true);
+    TEdit* untabbed = edit(150, false);
+    QCoreApplication::processEvents();
+    focused->SetFocus();
+    ASSERT_TRUE(focused->Focused());
+    const auto clickOn = [&](TControl& control) {
+        const TPoint at = control.ClientToScreen({5, 5});
+        PressAt(*form, {at.X, at.Y});
+        ReleaseAt(*form, {at.X, at.Y});
+    };
+
+    for (TControl* container : std::initializer_list<TControl*>{panel, bar, form.get()}) {
+        clickOn(*container);
+        EXPECT_TRUE(focused->Focused()) << "after a click on " << container->Name().toStdString();
+    }
+    clickOn(*untabbed);
+    EXPECT_TRUE(untabbed->Focused());
 }
