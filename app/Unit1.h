@@ -21,29 +21,29 @@ public:
 
     // The components of the form description, found by name once it has been read; owned by
     // the form.
-    TsuiForm* suiForm1 = nullptr;
-    TLabel* Label2 = nullptr;
-    TLabel* Label1 = nullptr;
-    TLabel* Label3 = nullptr;
-    TLabel* Label4 = nullptr;
-    TLabel* Label5 = nullptr;
-    TLabel* Label6 = nullptr;
-    TLabel* Label7 = nullptr;
-    TLabel* Label8 = nullptr;
-    TLabel* Label9 = nullptr;
-    TsuiEdit* searchkeyword = nullptr;
-    TsuiButton* Button4 = nullptr;
-    TsuiButton* Button1 = nullptr;
-    TDBGrid* DBGrid_duanxinlist = nullptr;
-    TEdit* TJ = nullptr;
-    TDBMemo* DBMemo_Duanxin = nullptr;
-    TsuiButton* suiButton_Copy = nullptr;
-    TsuiButton* suiButton_About = nullptr;
-    TsuiButton* suiButton_Close = nullptr;
-    TsuiButton* suiButton1 = nullptr;
-    TADOConnection* ADOConnection1 = nullptr;
-    TADOQuery* ADOQuery1 = nullptr;
-    TDataSource* DataSource1 = nullptr;
+    TsuiForm* suiForm1 = nullptr;          // the skinned frame holding the controls
+    TLabel* Label2 = nullptr;              // "短信搜索：", the keyword box's caption
+    TLabel* Label1 = nullptr;              // "春节", a festival shortcut: searches for its word
+    TLabel* Label3 = nullptr;              // "元旦", a festival shortcut
+    TLabel* Label4 = nullptr;              // "圣诞", a festival shortcut
+    TLabel* Label5 = nullptr;              // "愚人", a festival shortcut
+    TLabel* Label6 = nullptr;              // "母亲", a festival shortcut
+    TLabel* Label7 = nullptr;              // "父亲", a festival shortcut
+    TLabel* Label8 = nullptr;              // "更多...", a link to the maker's online version page
+    TLabel* Label9 = nullptr;              // "常用分类：", the festival shortcuts' caption
+    TsuiEdit* searchkeyword = nullptr;     // the keyword box
+    TsuiButton* Button4 = nullptr;         // "搜索": searches the library for the keyword
+    TsuiButton* Button1 = nullptr;         // "刷新": lists the whole library again
+    TDBGrid* DBGrid_duanxinlist = nullptr; // the message list, the query's rows
+    TEdit* TJ = nullptr;                   // the status line: how many messages the list shows
+    TDBMemo* DBMemo_Duanxin = nullptr;     // the view of the chosen message, cleaned
+    TsuiButton* suiButton_Copy = nullptr;  // "复制": copies the view's text to the clipboard
+    TsuiButton* suiButton_About = nullptr; // "在线版本": opens the maker's online version page
+    TsuiButton* suiButton_Close = nullptr; // "退出": closes the window
+    TsuiButton* suiButton1 = nullptr;      // "软件升级": opens the maker's upgrade page
+    TADOConnection* ADOConnection1 = nullptr; // the connection to the library file
+    TADOQuery* ADOQuery1 = nullptr;     // the list's query, replaced by each search and listing
+    TDataSource* DataSource1 = nullptr; // links the query to the list and the view
 
     // The grid's window procedure before the wheel hook took its place; empty until start-up
     // has completed.

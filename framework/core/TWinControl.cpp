@@ -21,16 +21,6 @@
 #include <algorithm>
 #include <utility>
 
-// The toolkit event whose messages are being delivered, and how far they got.
-struct TWinControl::PendingEvent {
-    QEvent* event;
-    const std::function<bool(QEvent*)>& base;
-    bool deferBase = false; // more messages of this event follow
-    bool reachedDefault = false;
-    bool baseCalled = false;
-    bool baseResult = false;
-};
-
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {
     WindowAccessible::Install();
 }
@@ -179,10 +169,6 @@ TControl* TWinControl::ControlAtPos(TPoint p) const {
             return c;
     }
     return nullptr;
-}
-
-void TWinControl::SetBounds(int left, int top, int width, int height) {
-    TControl::SetBounds(left, top, width, height);
 }
 
 void TWinControl::BoundsChanged() {
@@ -515,21 +501,9 @@ TWinControl::DispatchToolkitEvent(QEvent* event, QWidget* source,
     const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
     if (mouse && WantsHitTest(*mouse))
         HitTestMouseMessage(messages.back(), *mouse); // after any crossing put before it
-    PendingEvent pending{event, base};
-    pending_.push_back(&pending);
-    // Every message of the event is delivered, as Windows posts a key's characters whatever
-    // became of its key-down; the toolkit handles the event only if none of them was kept.
-    bool consumed = false;
-    for (std::size_t i = 0; i < messages.size(); ++i) {
-        pending.deferBase = consumed || i + 1 < messages.size();
-        pending.reachedDefault = false;
-        MainWndProc(messages[i]);
-        consumed = consumed || !pending.reachedDefault;
-    }
-    pending_.pop_back();
-    if (!consumed && !pending.baseCalled)
-        pending.baseResult = base(event);
-    if (consumed) {
+    const DispatchOutcome outcome =
+        pending_.Deliver(event, messages, base, [this](TMessage& m) { MainWndProc(m); });
+    if (outcome.consumed) {
         // A kept close request must not let the toolkit close the window behind our back.
         if (event->type() == QEvent::Close)
             event->ignore();
@@ -540,7 +514,7 @@ TWinControl::DispatchToolkitEvent(QEvent* event, QWidget* source,
         // unaccepted on to the parent window, which then hit-tests and handles it a second time.
         event->accept();
     }
-    return {consumed, pending.baseResult};
+    return outcome;
 }
 
 void TWinControl::TrackMouseInside(QEvent* event, QWidget* source,
@@ -615,16 +589,8 @@ void TWinControl::MainWndProc(TMessage& message) {
 }
 
 void TWinControl::DefaultHandler(TMessage& message) {
-    if (DefaultPaint(message))
-        return;
-    if (!message.Event || pending_.empty() || pending_.back()->event != message.Event)
-        return; // sent by the program: nothing more to do
-    PendingEvent& pending = *pending_.back();
-    pending.reachedDefault = true;
-    if (!pending.deferBase && !pending.baseCalled) {
-        pending.baseCalled = true;
-        pending.baseResult = pending.base(message.Event);
-    }
+    if (!DefaultPaint(message))
+        pending_.ReachDefault(message);
 }
 
 void TWinControl::WndProc(TMessage& message) {

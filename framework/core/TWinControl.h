@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/core/InputStamp.h"
+#include "framework/core/PendingEvents.h"
 #include "framework/core/TControl.h"
 
 #include <QPointer>
@@ -50,7 +51,6 @@ public:
     // The visible, enabled graphic control under a point in client coordinates.
     TControl* ControlAtPos(TPoint p) const;
 
-    void SetBounds(int left, int top, int width, int height) override;
     void RealignControls();
     void InvalidateArea(const TRect& area);
     void Invalidate() override;
@@ -93,10 +93,7 @@ public:
     // reaches the default handler; `consumed` means a procedure kept the message. A mouse event
     // is first hit-tested (WM_NCHITTEST with its screen position): a non-client answer turns it
     // into the non-client message, which carries the hit code and the screen position.
-    struct DispatchOutcome {
-        bool consumed = false;
-        bool baseResult = false;
-    };
+    using DispatchOutcome = PendingEvents::Outcome;
     DispatchOutcome DispatchToolkitEvent(QEvent* event, QWidget* source,
                                          const std::function<bool(QEvent*)>& base);
     // The framework's guard around a window procedure: an error escaping it goes to the
@@ -222,6 +219,5 @@ private:
         std::function<void()> toolkitPaint;
     };
     PaintContext* paint_ = nullptr; // the paint being delivered, if any
-    struct PendingEvent;
-    std::vector<PendingEvent*> pending_;
+    PendingEvents pending_;         // the toolkit events whose messages are being delivered
 };
