@@ -1,6 +1,6 @@
 # Everyday commands; CMake does the real work. Every target is safe to run again.
 #   make run    build and start the program (headless: on a private Xvfb, with a screenshot)
-#   make test   build everything and run all tests
+#   make test   check the formatting, build everything and run all tests
 #   make bench  build and run the benchmarks
 #   make bench-scale  the library figures on the shipped library and on 2 and 10 times its rows
 #   make asan   unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer,
@@ -10,6 +10,7 @@
 #               skin gallery, on the normal and on the sanitizer build (SOAK_SEED replays a run)
 #   make fuzz   build the fuzz targets with clang
 #   make format clang-format the C++ sources
+#   make format-check  list the C++ sources clang-format would change; fails when there are any
 #   make gallery-shots  build the skin gallery and save its picture in each style in docs/
 #   make package        build build/duanxin_<version>_<arch>.deb
 #   make test-desktop   the package checked as a Debian desktop gets it (lintian, the desktop's
@@ -23,7 +24,8 @@ CMAKE_FLAGS ?=
 CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 FORMAT_DIRS = framework skin app gallery tools tests bench fuzz
 
-.PHONY: all setup build run test bench bench-scale asan soak fuzz format gallery-shots package test-desktop
+.PHONY: all setup build run test bench bench-scale asan soak fuzz format format-check \
+	gallery-shots package test-desktop
 
 all: build
 
@@ -48,7 +50,7 @@ gallery-shots: setup build/build.ninja
 	cmake --build build -j $(JOBS) --target duanxin-gallery
 	scripts/gallery-shots
 
-test: build
+test: format-check build
 	ctest --test-dir build --output-on-failure -j2
 
 package: build
@@ -97,6 +99,15 @@ fuzz: setup build-fuzz/build.ninja
 	cmake --build build-fuzz -j $(JOBS) --target duanxin_fuzzers
 	@echo "Fuzz targets are in build-fuzz/fuzz/"
 
+FORMAT_SOURCES = find $(FORMAT_DIRS) -type f \( -name '*.cpp' -o -name '*.h' \) -print0
+
 format:
-	find $(FORMAT_DIRS) -type f \( -name '*.cpp' -o -name '*.h' \) -print0 \
-		| xargs -0 -r clang-format -i
+	$(FORMAT_SOURCES) | xargs -0 -r clang-format -i
+
+format-check: setup
+	@if ! out=$$($(FORMAT_SOURCES) | xargs -0 -r clang-format --dry-run --Werror 2>&1); then \
+		files=$$(printf '%s\n' "$$out" \
+			| sed -n 's/:[0-9]*:[0-9]*: error: code should be clang-formatted.*//p' | sort -u); \
+		echo "Not clang-formatted (make format formats them):"; printf '%s\n' "$${files:-$$out}"; \
+		exit 1; \
+	fi
