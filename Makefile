@@ -9,6 +9,8 @@
 #   make soak   the monkey test, long form: 20,000 random inputs to the program and 5,000 to the
 #               skin gallery, on the normal and on the sanitizer build (SOAK_SEED replays a run)
 #   make fuzz   build the fuzz targets with clang
+#   make fuzz-run  build them and run each for FUZZ_SECONDS (default 60) over a copy of its
+#               corpus; fails when one crashes
 #   make format clang-format the C++ sources
 #   make format-check  list the C++ sources clang-format would change; fails when there are any
 #   make gallery-shots  build the skin gallery and save its picture in each style in docs/
@@ -24,7 +26,7 @@ CMAKE_FLAGS ?=
 CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 FORMAT_DIRS = framework skin app gallery tools tests bench fuzz
 
-.PHONY: all setup build run test bench bench-scale asan soak fuzz format format-check \
+.PHONY: all setup build run test bench bench-scale asan soak fuzz fuzz-run format format-check \
 	gallery-shots package test-desktop
 
 all: build
@@ -98,6 +100,25 @@ build-fuzz/build.ninja: | setup
 fuzz: setup build-fuzz/build.ninja
 	cmake --build build-fuzz -j $(JOBS) --target duanxin_fuzzers
 	@echo "Fuzz targets are in build-fuzz/fuzz/"
+
+# Each target (one per corpus folder) fuzzes a scratch copy of its corpus, so what it finds never
+# lands in the tree; a crash, leak or timeout ends the run with an error and leaves the input in
+# the scratch folder's found/.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = $(notdir $(wildcard fuzz/corpus/*))
+FUZZ_SCRATCH = build-fuzz/fuzz-run
+
+fuzz-run: fuzz
+	@for target in $(FUZZ_TARGETS); do \
+		scratch=$(FUZZ_SCRATCH)/$$target; \
+		rm -rf $$scratch && mkdir -p $$scratch/corpus $$scratch/found && \
+		cp -R fuzz/corpus/$$target/. $$scratch/corpus/ && \
+		dict=; [ -f fuzz/$$target.dict ] && dict=-dict=fuzz/$$target.dict; \
+		echo "== $$target for $(FUZZ_SECONDS) s"; \
+		QT_QPA_PLATFORM=offscreen build-fuzz/fuzz/$${target}_fuzzer $$dict \
+			-max_total_time=$(FUZZ_SECONDS) -timeout=10 -artifact_prefix=$$scratch/found/ \
+			-print_final_stats=1 $$scratch/corpus || exit 1; \
+	done
 
 FORMAT_SOURCES = find $(FORMAT_DIRS) -type f \( -name '*.cpp' -o -name '*.h' \) -print0
 
