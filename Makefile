@@ -1,6 +1,6 @@
 # Everyday commands; CMake does the real work. Every target is safe to run again.
 #   make run    build and start the program (headless: on a private Xvfb, with a screenshot)
-#   make test   build everything and run all tests
+#   make test   check the formatting, build everything and run all tests
 #   make bench  build and run the benchmarks
 #   make bench-scale  the library figures on the shipped library and on 2 and 10 times its rows
 #   make asan   unit tests built with AddressSanitizer and UndefinedBehaviorSanitizer,
@@ -9,7 +9,10 @@
 #   make soak   the monkey test, long form: 20,000 random inputs to the program and 5,000 to the
 #               skin gallery, on the normal and on the sanitizer build (SOAK_SEED replays a run)
 #   make fuzz   build the fuzz targets with clang
+#   make fuzz-run  build them and run each for FUZZ_SECONDS (default 60) over a copy of its
+#               corpus; fails when one crashes
 #   make format clang-format the C++ sources
+#   make format-check  list the C++ sources clang-format would change; fails when there are any
 #   make gallery-shots  build the skin gallery and save its picture in each style and in the
 #                       shipped theme in docs/
 #   make package        build build/duanxin_<version>_<arch>.deb
@@ -24,7 +27,8 @@ CMAKE_FLAGS ?=
 CONFIGURE = cmake -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 FORMAT_DIRS = framework skin app gallery tools tests bench fuzz
 
-.PHONY: all setup build run test bench bench-scale asan soak fuzz format gallery-shots package test-desktop
+.PHONY: all setup build run test bench bench-scale asan soak fuzz fuzz-run format format-check \
+	gallery-shots package test-desktop
 
 all: build
 
@@ -49,7 +53,7 @@ gallery-shots: setup build/build.ninja
 	cmake --build build -j $(JOBS) --target duanxin-gallery duanxin_shipped_themes
 	scripts/gallery-shots
 
-test: build
+test: format-check build
 	ctest --test-dir build --output-on-failure -j2
 
 package: build
@@ -98,6 +102,34 @@ fuzz: setup build-fuzz/build.ninja
 	cmake --build build-fuzz -j $(JOBS) --target duanxin_fuzzers
 	@echo "Fuzz targets are in build-fuzz/fuzz/"
 
+# Each target (one per corpus folder) fuzzes a scratch copy of its corpus, so what it finds never
+# lands in the tree; a crash, leak or timeout ends the run with an error and leaves the input in
+# the scratch folder's found/.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = $(notdir $(wildcard fuzz/corpus/*))
+FUZZ_SCRATCH = build-fuzz/fuzz-run
+
+fuzz-run: fuzz
+	@for target in $(FUZZ_TARGETS); do \
+		scratch=$(FUZZ_SCRATCH)/$$target; \
+		rm -rf $$scratch && mkdir -p $$scratch/corpus $$scratch/found && \
+		cp -R fuzz/corpus/$$target/. $$scratch/corpus/ && \
+		dict=; [ -f fuzz/$$target.dict ] && dict=-dict=fuzz/$$target.dict; \
+		echo "== $$target for $(FUZZ_SECONDS) s"; \
+		QT_QPA_PLATFORM=offscreen build-fuzz/fuzz/$${target}_fuzzer $$dict \
+			-max_total_time=$(FUZZ_SECONDS) -timeout=10 -artifact_prefix=$$scratch/found/ \
+			-print_final_stats=1 $$scratch/corpus || exit 1; \
+	done
+
+FORMAT_SOURCES = find $(FORMAT_DIRS) -type f \( -name '*.cpp' -o -name '*.h' \) -print0
+
 format:
-	find $(FORMAT_DIRS) -type f \( -name '*.cpp' -o -name '*.h' \) -print0 \
-		| xargs -0 -r clang-format -i
+	$(FORMAT_SOURCES) | xargs -0 -r clang-format -i
+
+format-check: setup
+	@if ! out=$$($(FORMAT_SOURCES) | xargs -0 -r clang-format --dry-run --Werror 2>&1); then \
+		files=$$(printf '%s\n' "$$out" \
+			| sed -n 's/:[0-9]*:[0-9]*: error: code should be clang-formatted.*//p' | sort -u); \
+		echo "Not clang-formatted (make format formats them):"; printf '%s\n' "$${files:-$$out}"; \
+		exit 1; \
+	fi

@@ -18,6 +18,7 @@
 #include "skin/SUIPublic.h"
 #include "skin/support/StoredFormSupport.h"
 #include "skin/support/ThemeFileWriter.h"
+#include "support/ImageCompare.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -57,12 +58,6 @@ QImage FaceOf(TWinControl& control) {
     face.SetSize(control.ClientWidth(), control.ClientHeight());
     control.PaintWindowInto(face.Canvas());
     return face.Image();
-}
-
-// The pixel as a colour value (0x00BBGGRR).
-TColor At(const QImage& image, int x, int y) {
-    const QRgb p = image.pixel(x, y);
-    return static_cast<TColor>((qBlue(p) << 16) | (qGreen(p) << 8) | qRed(p));
 }
 
 // The program's main window before its frame: a single-bordered 500 x 453 form, the main form.
@@ -234,34 +229,34 @@ TEST_F(SUIFormTest, TheBorderIsDrawnOnTheHostAfterItsOwnErase) {
     frame->SetBorderColor(kRed);
     QImage face = FaceOf(*host);
     for (int y = 0; y < 453; y += 4) {
-        EXPECT_EQ(At(face, 0, y), kRed) << y;
-        EXPECT_EQ(At(face, 499, y), kRed) << y;
+        EXPECT_EQ(PixelAt(face, 0, y), kRed) << y;
+        EXPECT_EQ(PixelAt(face, 499, y), kRed) << y;
     }
     for (int x = 0; x < 500; x += 4) {
-        EXPECT_EQ(At(face, x, 0), kRed) << x; // the line along the top
-        EXPECT_EQ(At(face, x, 452), kRed) << x;
+        EXPECT_EQ(PixelAt(face, x, 0), kRed) << x; // the line along the top
+        EXPECT_EQ(PixelAt(face, x, 452), kRed) << x;
     }
-    EXPECT_NE(At(face, 1, 1), kRed);
-    EXPECT_NE(At(face, 250, 451), kRed);
+    EXPECT_NE(PixelAt(face, 1, 1), kRed);
+    EXPECT_NE(PixelAt(face, 250, 451), kRed);
 
     frame->SetBorderWidth(3);
     face = FaceOf(*host);
     const int right = host->ClientWidth() - 1;
     const int bottom = host->ClientHeight() - 1;
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(At(face, i, 200), kRed);
-        EXPECT_EQ(At(face, right - i, 200), kRed);
-        EXPECT_EQ(At(face, 200, bottom - i), kRed);
+        EXPECT_EQ(PixelAt(face, i, 200), kRed);
+        EXPECT_EQ(PixelAt(face, right - i, 200), kRed);
+        EXPECT_EQ(PixelAt(face, 200, bottom - i), kRed);
     }
-    EXPECT_NE(At(face, 3, 200), kRed);
-    EXPECT_NE(At(face, right - 3, 200), kRed);
-    EXPECT_NE(At(face, 200, bottom - 3), kRed);
+    EXPECT_NE(PixelAt(face, 3, 200), kRed);
+    EXPECT_NE(PixelAt(face, right - 3, 200), kRed);
+    EXPECT_NE(PixelAt(face, 200, bottom - 3), kRed);
 }
 
 TEST_F(SUIFormTest, BackgroundIsTheColourOrTheStylesTiledPattern) {
     MakeFrame();
     TakeProgramSettings();
-    EXPECT_EQ(At(FaceOf(*frame), 40, 200), 0xE7E7E7);
+    EXPECT_EQ(PixelAt(FaceOf(*frame), 40, 200), 0xE7E7E7);
 
     const struct {
         TsuiUIStyle style;
@@ -276,7 +271,7 @@ TEST_F(SUIFormTest, BackgroundIsTheColourOrTheStylesTiledPattern) {
         const QImage face = FaceOf(*frame);
         for (int y = 0; y < 24; ++y)
             for (int x = 0; x < 24; ++x)
-                ASSERT_EQ(At(face, x, y), tile.Pixels(x % 8, y % 8)) << tileName << x << y;
+                ASSERT_EQ(PixelAt(face, x, y), tile.Pixels(x % 8, y % 8)) << tileName << x << y;
     }
 
     // Without a theme file FromThemeFile looks like DeepBlue, background plain.
@@ -285,8 +280,8 @@ TEST_F(SUIFormTest, BackgroundIsTheColourOrTheStylesTiledPattern) {
     EXPECT_EQ(frame->BorderWidth(), 1);
     EXPECT_EQ(frame->Color(), 0xE8E8E8);
     const QImage face = FaceOf(*frame);
-    EXPECT_EQ(At(face, 0, 0), 0xE8E8E8);
-    EXPECT_EQ(At(face, 9, 5), 0xE8E8E8);
+    EXPECT_EQ(PixelAt(face, 0, 0), 0xE8E8E8);
+    EXPECT_EQ(PixelAt(face, 9, 5), 0xE8E8E8);
 }
 
 TEST_F(SUIFormTest, AStyleReachesTheTitleBarAndOnRequestTheDirectChildren) {
@@ -472,10 +467,8 @@ TEST_F(SUIFormTest, ActivationCaptionColourAndTheHostsOwnMenu) {
         const QImage without = FaceOf(bar);
         bar.SetCaption(kCaption);
         std::set<TColor> added;
-        for (int y = 0; y < with.height(); ++y)
-            for (int x = 0; x < with.width(); ++x)
-                if (with.pixel(x, y) != without.pixel(x, y))
-                    added.insert(At(with, x, y));
+        for (const QPoint& p : Differences(with, without))
+            added.insert(PixelAt(with, p.x(), p.y()));
         return added;
     };
     host->Perform(WM_ACTIVATE, 0);
@@ -610,12 +603,12 @@ TEST_F(SUIFormTest, AnMdiChildsFrameStaysInsideAndSquare) {
     frame->SetBorderColor(kRed);
     const QImage face = FaceOf(*host);
     // A left border one pixel wide, right and bottom ones 1 + 3 pixels.
-    EXPECT_EQ(At(face, 0, 100), kRed);
-    EXPECT_NE(At(face, 1, 100), kRed);
-    EXPECT_EQ(At(face, cw - 4, 100), kRed);
-    EXPECT_NE(At(face, cw - 5, 100), kRed);
-    EXPECT_EQ(At(face, 100, ch - 4), kRed);
-    EXPECT_NE(At(face, 100, ch - 5), kRed);
+    EXPECT_EQ(PixelAt(face, 0, 100), kRed);
+    EXPECT_NE(PixelAt(face, 1, 100), kRed);
+    EXPECT_EQ(PixelAt(face, cw - 4, 100), kRed);
+    EXPECT_NE(PixelAt(face, cw - 5, 100), kRed);
+    EXPECT_EQ(PixelAt(face, 100, ch - 4), kRed);
+    EXPECT_NE(PixelAt(face, 100, ch - 5), kRed);
 }
 
 // A picture as a form description stores it, in hex: the graphic's class name counted by one

@@ -10,6 +10,7 @@
 #include "skin/SUIMgr.h"
 #include "skin/SUIPublic.h"
 #include "skin/support/HighDensity.h"
+#include "support/ImageCompare.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
@@ -48,23 +49,13 @@ QImage ImageOf(const TPicture* picture) {
     return picture->Bitmap()->Image();
 }
 
-bool SameImage(const QImage& a, const QImage& b) {
-    return a == b;
-}
-
-// The pixel as a colour value (0x00BBGGRR).
-TColor At(const QImage& image, int x, int y) {
-    const QRgb p = image.pixel(x, y);
-    return static_cast<TColor>((qBlue(p) << 16) | (qGreen(p) << 8) | qRed(p));
-}
-
 // Whether `picture` shows at (x, y) of `image`, its bottom-left colour left out.
 bool ShowsTransparently(const QImage& image, const QImage& picture, int x, int y) {
-    const TColor transparent = At(picture, 0, picture.height() - 1);
+    const TColor transparent = PixelAt(picture, 0, picture.height() - 1);
     for (int py = 0; py < picture.height(); ++py)
         for (int px = 0; px < picture.width(); ++px)
-            if (At(picture, px, py) != transparent &&
-                At(image, x + px, y + py) != At(picture, px, py))
+            if (PixelAt(picture, px, py) != transparent &&
+                PixelAt(image, x + px, y + py) != PixelAt(picture, px, py))
                 return false;
     return true;
 }
@@ -191,9 +182,9 @@ TEST_F(SUITitleBarTest, ProgramLayoutButtonsCaptionAndCornerOutline) {
     EXPECT_TRUE(ShowsTransparently(image, ButtonFrame(TsuiUIStyle::BlueGlass, 16), 476, 6));
     EXPECT_TRUE(ShowsTransparently(image, ButtonFrame(TsuiUIStyle::BlueGlass, 13), 456, 6));
     // The rounded outline's top edge in the border colour; none in WinXP or without rounding.
-    EXPECT_EQ(At(image, kBarWidth / 2, 0), clBlack);
+    EXPECT_EQ(PixelAt(image, kBarWidth / 2, 0), clBlack);
     bar->SetRoundCorner(0);
-    EXPECT_NE(At(Render(), kBarWidth / 2, 0), clBlack);
+    EXPECT_NE(PixelAt(Render(), kBarWidth / 2, 0), clBlack);
 
     // The caption: white text from x = 4, centred in the 19-pixel box below y = 6.
     bar->SetRoundCorner(11);
@@ -214,7 +205,7 @@ TEST_F(SUITitleBarTest, NoCornerOutlineInWinXP) {
     ASSERT_NE(bar->RoundCorner(), 0);
     TBitmap top;
     GetStyleBitmap(TsuiUIStyle::WinXP, SUI_THEME_TITLEBAR_CLIENT_IMAGE, &top);
-    EXPECT_EQ(At(Render(), kBarWidth / 2, 0), At(top.Image(), 0, 0));
+    EXPECT_EQ(PixelAt(Render(), kBarWidth / 2, 0), PixelAt(top.Image(), 0, 0));
 }
 
 TEST_F(SUITitleBarTest, CaptionAsWideAsItsSpaceIsWholeAndOnePixelMoreIsShortened) {
@@ -265,11 +256,11 @@ TEST_F(SUITitleBarTest, SectionsFromBothEndsAndTheMiddleLast) {
     Button(3)->SetVisible(false);
     bar->SetRoundCorner(0);
     QImage image = Render();
-    EXPECT_EQ(At(image, 99, 20), clRed);
-    EXPECT_EQ(At(image, 100, 20), clLime);
-    EXPECT_EQ(At(image, kBarWidth - 51, 20), clLime);
-    EXPECT_EQ(At(image, kBarWidth - 50, 20), clBlue);
-    EXPECT_EQ(At(image, kBarWidth - 1, 20), clBlue);
+    EXPECT_EQ(PixelAt(image, 99, 20), clRed);
+    EXPECT_EQ(PixelAt(image, 100, 20), clLime);
+    EXPECT_EQ(PixelAt(image, kBarWidth - 51, 20), clLime);
+    EXPECT_EQ(PixelAt(image, kBarWidth - 50, 20), clBlue);
+    EXPECT_EQ(PixelAt(image, kBarWidth - 1, 20), clBlue);
 
     // Left sections as wide as the bar: the right one is skipped, the middle one gets no room.
     bar->Sections()->Items(0)->SetAutoSize(false);
@@ -278,8 +269,8 @@ TEST_F(SUITitleBarTest, SectionsFromBothEndsAndTheMiddleLast) {
                   Rect(0, 0, kBarWidth, 33), clRed);
     bar->Sections()->Items(0)->SetWidth(kBarWidth);
     image = Render();
-    EXPECT_EQ(At(image, kBarWidth - 1, 20), clRed);
-    EXPECT_EQ(At(image, kBarWidth / 2, 20), clRed);
+    EXPECT_EQ(PixelAt(image, kBarWidth - 1, 20), clRed);
+    EXPECT_EQ(PixelAt(image, kBarWidth / 2, 20), clRed);
 }
 
 TEST_F(SUITitleBarTest, HotAndPressedPicturesFollowTheCursor) {

@@ -9,6 +9,7 @@
 #include "framework/menus/TMainMenu.h"
 #include "framework/menus/TPopupMenu.h"
 #include "framework/menus/TPopupMenuWindow.h"
+#include "support/ImageCompare.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -29,10 +30,6 @@ TMenuItem* AddItem(TMenuItem* parent, const QString& caption) {
     item->SetCaption(caption);
     parent->Add(item);
     return item;
-}
-
-TColor PixelAt(const QImage& image, int x, int y) {
-    return FromQRgb(image.pixel(x, y));
 }
 
 QPoint Centre(const TToolButton* button) {

@@ -1,6 +1,6 @@
 #include "framework/graphics/TCanvas.h"
-#include "ImageCompare.h"
 #include "framework/graphics/TBitmap.h"
+#include "support/ImageCompare.h"
 
 #include <QPainter>
 #include <QPixmap>

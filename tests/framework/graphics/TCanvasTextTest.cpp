@@ -1,7 +1,7 @@
-#include "ImageCompare.h"
 #include "framework/graphics/DrawTextFlags.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
+#include "support/ImageCompare.h"
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include "framework/core/Types.h"
 #include "framework/graphics/Colors.h"
 #include "framework/menus/TMenuItem.h"
+#include "support/ImageCompare.h"
 
 #include <QImage>
 #include <set>
@@ -18,10 +19,8 @@ inline TMenuItem* AddMenuItem(TMenuItem* parent, const QString& caption) {
     return item;
 }
 
-// The pixel as a colour value (0x00BBGGRR).
-inline TColor PixelAt(const QImage& image, int x, int y) {
-    return FromQRgb(image.pixel(x, y));
-}
+// The menu tests name it as this namespace's own.
+using ::PixelAt;
 
 // Every colour inside the rectangle (right and bottom exclusive).
 inline std::set<TColor> ColoursIn(const QImage& image, const TRect& r) {

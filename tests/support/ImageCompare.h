@@ -1,4 +1,4 @@
-// Pixel-level helpers for drawing tests on rendered images.
+// Pixel-level helpers for drawing tests on rendered images, shared by every test program.
 #pragma once
 
 #include "framework/core/Types.h"
@@ -9,6 +9,10 @@
 #include <functional>
 #include <vector>
 
+// The pixel as a colour value (0x00BBGGRR).
+TColor PixelAt(const QImage& image, int x, int y);
+// Whether two images are equal; for EXPECT_TRUE, which prints no image bytes when they differ.
+bool SameImage(const QImage& a, const QImage& b);
 // Every point of the image whose colour is the given one, row by row.
 std::vector<QPoint> PixelsOfColor(const QImage& image, TColor color);
 // Every point where two images of the same size differ.

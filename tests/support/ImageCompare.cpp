@@ -1,6 +1,14 @@
-#include "ImageCompare.h"
+#include "support/ImageCompare.h"
 
 #include "framework/graphics/Colors.h"
+
+TColor PixelAt(const QImage& image, int x, int y) {
+    return FromQRgb(image.pixel(x, y));
+}
+
+bool SameImage(const QImage& a, const QImage& b) {
+    return a == b;
+}
 
 std::vector<QPoint> PointsWhere(int w, int h, const std::function<bool(int x, int y)>& inside) {
     std::vector<QPoint> points;
