@@ -103,6 +103,10 @@ void TApplication::SetApplicationId(const QString& id) {
     QGuiApplication::setDesktopFileName(id);
 }
 
+QString TApplication::ExeName() const {
+    return qApp ? QCoreApplication::applicationFilePath() : QString();
+}
+
 void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
     if (Operation == TOperation::opRemove && AComponent == mainForm_)

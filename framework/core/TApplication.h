@@ -49,6 +49,9 @@ public:
     // windows' class on X11 and their application id on Wayland, so that a task bar groups
     // them under the entry.
     void SetApplicationId(const QString& id);
+    // The program's own file as an absolute path, so that files installed beside it are found
+    // wherever it was started from; empty before the toolkit's application exists.
+    QString ExeName() const;
 
     // Creates a form owned by the application; the first one becomes the main form.
     template <class Form> void CreateForm(Form*& reference) {

@@ -3,9 +3,11 @@
 #include "TestSupport.h"
 #include "framework/controls/TEdit.h"
 #include "framework/core/Exception.h"
+#include "support/QtPrinting.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QLocale>
@@ -111,6 +113,13 @@ TEST(TApplicationIdentity, TheIdNamesTheWindowClassAndTheDesktopEntryTheTitleNei
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("org.example.duanxin"));
     EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.example.duanxin"));
     EXPECT_EQ(recorder.application->Title(), QStringLiteral("短信查询 - Velmora"));
+}
+
+TEST_F(TApplicationTest, ExeNameIsTheRunningProgramsAbsolutePath) {
+    const QFileInfo exe(app->ExeName());
+    EXPECT_TRUE(exe.isAbsolute());
+    EXPECT_TRUE(exe.isExecutable());
+    EXPECT_EQ(exe.fileName(), QStringLiteral("framework_tests"));
 }
 
 TEST_F(TApplicationTest, TheMessageFilterSeesInputBeforeTheWindowAndCanEatIt) {
