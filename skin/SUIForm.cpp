@@ -10,6 +10,7 @@
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
 #include "framework/graphics/TFont.h"
+#include "framework/platform/WindowSystem.h"
 #include "skin/SUIMainMenu.h"
 #include "skin/SUIPublic.h"
 
@@ -526,7 +527,7 @@ void TsuiForm::HostSized() {
         gMdiTitleScrolled = true;
     }
     if (HostMaximized() && !HostIsMdiChild() && designBorderStyle_ != TFormBorderStyle::bsNone)
-        SetFormBoundsRect(*hostForm_, GetDesktopWorkArea());
+        SetFormBoundsRect(*hostForm_, WindowSystem::WorkArea());
     PlaceFrame();
     DrawBorder();
     titleBar_->RefreshMaxButtons();

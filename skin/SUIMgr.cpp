@@ -3,10 +3,10 @@
 #include "framework/core/TCustomForm.h"
 #include "framework/forms/ClassRegistry.h"
 #include "framework/graphics/TBitmap.h"
+#include "framework/platform/ProgramFolder.h"
 #include "skin/SUIPublic.h"
 #include "skin/TsuiFileThemeMgr.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QVariant>
@@ -51,7 +51,7 @@ QString TsuiFileTheme::FindThemeFile(const QString& value) const {
     const QString fileName = QFileInfo(value).fileName();
     if (fileName.isEmpty())
         return {};
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
+    const QString beside = QDir(ProgramFolder::Path()).filePath(fileName);
     return QFileInfo(beside).isFile() ? beside : QString();
 }
 

@@ -7,12 +7,10 @@
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
 #include "framework/graphics/TFont.h"
+#include "framework/platform/DesktopFonts.h"
+#include "framework/platform/WindowSystem.h"
 
-#include <QApplication>
 #include <QFont>
-#include <QGuiApplication>
-#include <QImage>
-#include <QScreen>
 #include <algorithm>
 #include <array>
 
@@ -199,11 +197,6 @@ bool PointInRectInclusive(TPoint point, const TRect& rect) {
            point.Y <= rect.Bottom;
 }
 
-TRect GetDesktopWorkArea() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? TRect::FromQRect(screen->availableGeometry()) : TRect{};
-}
-
 void SetFormBoundsRect(TCustomForm& form, const TRect& rect) {
     form.SetLeft(rect.Left);
     form.SetTop(rect.Top);
@@ -220,7 +213,7 @@ bool IsFormActive(const TCustomForm* form) {
         return form && form->Active();
     if (mainForm->FormStyle() == TFormStyle::fsMDIForm && form == mainForm)
         return true;
-    if (!QGuiApplication::focusWindow())
+    if (!WindowSystem::HasFocusWindow())
         return false;
     if (!form || form == mainForm)
         return true;
@@ -228,7 +221,7 @@ bool IsFormActive(const TCustomForm* form) {
 }
 
 void AssignSystemMenuFont(TFont& font) {
-    const QFont menu = QApplication::font("QMenu");
+    const QFont menu = DesktopFonts::Menu();
     font.SetName(menu.family());
     if (menu.pixelSize() > 0)
         font.SetHeight(-menu.pixelSize());

@@ -60,8 +60,6 @@ void DrawControlBorder(const TControl& control, TCanvas& windowCanvas, TColor bo
 // All four edges count as inside: right and bottom are taken inclusively here.
 bool PointInRectInclusive(TPoint point, const TRect& rect);
 
-// The primary screen less the panels and task bars.
-TRect GetDesktopWorkArea();
 // Left, top, width (right - left) and height (bottom - top), in that order.
 void SetFormBoundsRect(TCustomForm& form, const TRect& rect);
 // Whether the form is to be drawn as the active window. Null stands for the main form.

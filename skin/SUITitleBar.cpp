@@ -8,6 +8,7 @@
 #include "framework/graphics/TIcon.h"
 #include "framework/graphics/TRegion.h"
 #include "framework/menus/TMenuItem.h"
+#include "framework/platform/WindowSystem.h"
 #include "skin/SUIPublic.h"
 
 #include <algorithm>
@@ -222,7 +223,7 @@ void TsuiTitleBarButton::PerformAction() {
             // A frame fits its maximised window itself; a bare form is given the work area,
             // less its bottom row so that a hidden task bar can still be reached.
             if (!bar->IsOnSkinnedForm()) {
-                TRect area = GetDesktopWorkArea();
+                TRect area = WindowSystem::WorkArea();
                 area.Bottom -= 1;
                 SetFormBoundsRect(*form, area);
             }
