@@ -21,9 +21,6 @@ namespace {
 // selection picture or as a box in the style's selection colours. The frame decides the style,
 // colours and font; these only draw.
 
-constexpr char kMacBar[] = "MACOS_MENU_BAR";
-constexpr char kMacSelect[] = "MACOS_MENU_SELECT";
-
 // A pressed button's box ends this far left of the button's right edge, and its caption starts
 // this far right; every caption's box starts this far down.
 constexpr int kPressedRightCut = 2;
@@ -52,7 +49,7 @@ struct SelectionColors {
 
 // The whole MACOS_MENU_BAR picture stretched over `rect`.
 void DrawMacBar(TCanvas& canvas, const TRect& rect) {
-    StretchResource(canvas, rect, kMacBar);
+    StretchResource(canvas, rect, SkinNames::kMacMenuBarPicture);
 }
 
 // The whole MACOS_MENU_SELECT picture stretched to `button` (in the bar's coordinates) with the
@@ -63,7 +60,8 @@ void DrawMacButton(TCanvas& barCanvas, const TRect& button, const QString& capti
     TBitmap buffer;
     buffer.SetSizeFor(barCanvas, button.Width(), button.Height());
     TCanvas& canvas = buffer.Canvas();
-    StretchResource(canvas, Rect(0, 0, button.Width(), button.Height()), kMacSelect);
+    StretchResource(canvas, Rect(0, 0, button.Width(), button.Height()),
+                    SkinNames::kMacMenuSelectPicture);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     canvas.Font().SetName(font.Name());
     canvas.Font().SetSize(font.Size());
@@ -565,35 +563,8 @@ void TsuiForm::ScrollChildren(int dy) {
 
 // Resize bands along the edges of a sizeable host; the title bar answers for its own area.
 LRESULT TsuiForm::HostHitTest(LPARAM screenPoint, LRESULT answer) const {
-    if (HostMaximized())
-        return answer;
-    if (hostForm_->FormStyle() == TFormStyle::fsMDIForm && answer == HTCLIENT)
-        answer = HTTRANSPARENT;
-    if (designBorderStyle_ != TFormBorderStyle::bsSizeable)
-        return answer;
     const TPoint p = hostForm_->ScreenToClient({GetXLParam(screenPoint), GetYLParam(screenPoint)});
-    const int band = SkinMetrics::kResizeBand;
-    const bool left = p.X < band;
-    const bool top = p.Y < band;
-    const bool right = p.X > hostForm_->ClientWidth() - band;
-    const bool bottom = p.Y > hostForm_->ClientHeight() - band;
-    if (left && top)
-        return HTTOPLEFT;
-    if (right && top)
-        return HTTOPRIGHT;
-    if (right && bottom)
-        return HTBOTTOMRIGHT;
-    if (left && bottom)
-        return HTBOTTOMLEFT;
-    if (left)
-        return HTLEFT;
-    if (top)
-        return HTTOP;
-    if (right)
-        return HTRIGHT;
-    if (bottom)
-        return HTBOTTOM;
-    return answer;
+    return ResizeBandHitTest(*hostForm_, designBorderStyle_, p, answer, TResizeBands::AllEdges);
 }
 
 // ---- menu bar ----
@@ -709,13 +680,7 @@ bool TsuiForm::AssignMenuFont(TFont& font) const {
     const TsuiMainMenu* skinned = SkinnedMenu();
     if (!skinned)
         return false;
-    if (skinned->UseSystemFont()) {
-        AssignSystemMenuFont(font);
-    } else {
-        font.SetName(skinned->FontName());
-        font.SetSize(skinned->FontSize());
-        font.SetCharset(skinned->FontCharset());
-    }
+    skinned->AssignItemFont(font);
     return true;
 }
 
@@ -760,13 +725,12 @@ void TsuiForm::DrawMenuBarButton(TObject*, TToolButton* Button, TCustomDrawState
                                    colors);
         return;
     }
+    // The MacOS picture's caption is in the menu's own font even while the menu follows the
+    // desktop's.
     TFont font;
     font.Assign(&canvas.Font());
-    if (skinned) {
-        font.SetName(skinned->FontName());
-        font.SetSize(skinned->FontSize());
-        font.SetCharset(skinned->FontCharset());
-    }
+    if (skinned)
+        skinned->AssignOwnFont(font);
     MenuBarPainter::DrawMacButton(canvas, Button->BoundsRect(), Button->Caption(), font,
                                   colors.font);
 }
@@ -802,8 +766,7 @@ void TsuiForm::Notification(TComponent* AComponent, TOperation Operation) {
         menu_ = nullptr; // going: nothing of it is to be touched
         ReleaseMenu();
     }
-    if (AComponent == fileTheme_) {
-        fileTheme_ = nullptr;
+    if (DropRemovedFileTheme(fileTheme_, AComponent, Operation)) {
         ApplyStyleToChildren(*this, TsuiUIStyle::DeepBlue, nullptr);
         SetUIStyle(TsuiUIStyle::DeepBlue);
     }

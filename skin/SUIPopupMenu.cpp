@@ -189,19 +189,26 @@ template <class MenuBase>
 void TsuiSkinnedMenu<MenuBase>::SetItemFont(TCanvas& canvas, const TMenuItem& item,
                                             bool selected) const {
     TFont& font = canvas.Font();
-    if (useSystemFont_) {
-        AssignSystemMenuFont(font);
-    } else {
-        font.SetName(fontName_);
-        font.SetSize(fontSize_);
-        font.SetCharset(fontCharset_);
-    }
+    AssignItemFont(font);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     font.SetColor(!item.Enabled() ? kDisabledTextColor
                   : selected      ? selectedFontColor_
                                   : fontColor_);
     if (item.Default())
         font.SetStyle(font.Style() | Framework::fsBold);
+}
+
+template <class MenuBase> void TsuiSkinnedMenu<MenuBase>::AssignOwnFont(TFont& font) const {
+    font.SetName(fontName_);
+    font.SetSize(fontSize_);
+    font.SetCharset(fontCharset_);
+}
+
+template <class MenuBase> void TsuiSkinnedMenu<MenuBase>::AssignItemFont(TFont& font) const {
+    if (useSystemFont_)
+        AssignSystemMenuFont(font);
+    else
+        AssignOwnFont(font);
 }
 
 template <class MenuBase> bool TsuiSkinnedMenu<MenuBase>::HasImage(const TMenuItem& item) const {

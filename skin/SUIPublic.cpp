@@ -26,9 +26,9 @@ struct MacMenuPictureLayout {
     int Rows; // the top rows kept before stretching
 };
 constexpr std::array<MacMenuPictureLayout, 3> kMacMenuPictures = {{
-    {"MACOS_MENU_BAR", 12},
-    {"MACOS_MENU_BAR", 20},
-    {"MACOS_MENU_SELECT", 20},
+    {SkinNames::kMacMenuBarPicture, 12},
+    {SkinNames::kMacMenuBarPicture, 20},
+    {SkinNames::kMacMenuSelectPicture, 20},
 }};
 
 void DrawMacMenuPicture(TCanvas& canvas, const TRect& rect, MacMenuPicture which) {
@@ -195,6 +195,41 @@ void DrawControlBorder(const TControl& control, TCanvas& windowCanvas, TColor bo
 bool PointInRectInclusive(TPoint point, const TRect& rect) {
     return point.X >= rect.Left && point.X <= rect.Right && point.Y >= rect.Top &&
            point.Y <= rect.Bottom;
+}
+
+LRESULT ResizeBandHitTest(const TCustomForm& form, TFormBorderStyle designBorderStyle,
+                          TPoint clientPoint, LRESULT answer, TResizeBands bands) {
+    if (form.WindowState() == TWindowState::wsMaximized)
+        return answer;
+    if (form.FormStyle() == TFormStyle::fsMDIForm && answer == HTCLIENT)
+        answer = HTTRANSPARENT;
+    if (designBorderStyle != TFormBorderStyle::bsSizeable)
+        return answer;
+    const int band = SkinMetrics::kResizeBand;
+    const bool left = clientPoint.X < band;
+    const bool top = clientPoint.Y < band;
+    const bool right = clientPoint.X > form.ClientWidth() - band;
+    const bool bottom =
+        bands == TResizeBands::AllEdges && clientPoint.Y > form.ClientHeight() - band;
+    if (!top && bands == TResizeBands::TopEdge)
+        return answer;
+    if (left && top)
+        return HTTOPLEFT;
+    if (right && top)
+        return HTTOPRIGHT;
+    if (right && bottom)
+        return HTBOTTOMRIGHT;
+    if (left && bottom)
+        return HTBOTTOMLEFT;
+    if (left)
+        return HTLEFT;
+    if (top)
+        return HTTOP;
+    if (right)
+        return HTRIGHT;
+    if (bottom)
+        return HTBOTTOM;
+    return answer;
 }
 
 void SetFormBoundsRect(TCustomForm& form, const TRect& rect) {

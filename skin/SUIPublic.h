@@ -3,6 +3,7 @@
 // few geometry, form and font helpers.
 #pragma once
 
+#include "framework/core/Messages.h"
 #include "framework/core/Types.h"
 
 // Names and sizes the skin units share, each in one place.
@@ -11,6 +12,9 @@ inline constexpr char kClassPrefix[] = "Tsui"; // exact case
 inline constexpr char kSkinFormClass[] = "TsuiForm";
 inline constexpr char kUIStyleProperty[] = "UIStyle";
 inline constexpr char kFileThemeProperty[] = "FileTheme";
+// The MacOS menu pictures: the bar behind a menu bar and a menu's selection.
+inline constexpr char kMacMenuBarPicture[] = "MACOS_MENU_BAR";
+inline constexpr char kMacMenuSelectPicture[] = "MACOS_MENU_SELECT";
 } // namespace SkinNames
 
 namespace SkinMetrics {
@@ -56,6 +60,17 @@ void DrawParentBackground(TCanvas& canvas, const TWinControl& control);
 // The canvas's brush is left as it was.
 void DrawControlBorder(const TControl& control, TCanvas& windowCanvas, TColor borderColor,
                        TColor innerColor, bool drawInner);
+
+// The resize bands a part of a skinned window answers for: all four edges (the frame) or only
+// the top one (the title bar, which covers it).
+enum class TResizeBands { AllEdges, TopEdge };
+
+// How a part of a skinned form answers a hit test, `answer` being the part's own. A maximised
+// form keeps it; an MDI frame lets its client area through to the windows below; a form
+// designed sizeable (`designBorderStyle`) answers the band `clientPoint` (in the part's client
+// coordinates, against the form's client size) is on, corners first.
+LRESULT ResizeBandHitTest(const TCustomForm& form, TFormBorderStyle designBorderStyle,
+                          TPoint clientPoint, LRESULT answer, TResizeBands bands);
 
 // All four edges count as inside: right and bottom are taken inclusively here.
 bool PointInRectInclusive(TPoint point, const TRect& rect);

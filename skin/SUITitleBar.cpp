@@ -82,13 +82,6 @@ void MinimizeForm(TCustomForm& form) {
         form.SetWindowState(TWindowState::wsMinimized);
 }
 
-bool HasButtonOfType(const TsuiTitleBarButtons& buttons, TsuiTitleBarBtnType type) {
-    for (int i = 0; i < buttons.Count(); ++i)
-        if (buttons.Items(i)->ButtonType() == type)
-            return true;
-    return false;
-}
-
 // Whole characters only: a character outside the first plane is dropped as one.
 void DropLastCharacter(QString& text) {
     const qsizetype n = text.size();
@@ -144,14 +137,11 @@ void TsuiTitleBarButton::SetUIStyle(TsuiUIStyle style) {
 }
 
 bool TsuiTitleBarButton::AnotherHasType(TsuiTitleBarBtnType type) const {
-    if (!Collection())
+    const auto* buttons = static_cast<const TsuiTitleBarButtons*>(Collection());
+    if (!buttons)
         return false;
-    for (int i = 0; i < Collection()->Count(); ++i) {
-        const auto* other = static_cast<const TsuiTitleBarButton*>(Collection()->Items(i));
-        if (other != this && other->buttonType_ == type)
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(buttons->OfType(type),
+                               [this](const TsuiTitleBarButton* other) { return other != this; });
 }
 
 void TsuiTitleBarButton::SetButtonType(TsuiTitleBarBtnType type) {
@@ -335,6 +325,21 @@ TsuiTitleBarButton* TsuiTitleBarButtons::Items(int index) const {
     return static_cast<TsuiTitleBarButton*>(TCollection::Items(index));
 }
 
+std::vector<TsuiTitleBarButton*> TsuiTitleBarButtons::OfType(TsuiTitleBarBtnType type) const {
+    std::vector<TsuiTitleBarButton*> found;
+    for (int i = 0; i < Count(); ++i)
+        if (Items(i)->ButtonType() == type)
+            found.push_back(Items(i));
+    return found;
+}
+
+TsuiTitleBarButton* TsuiTitleBarButtons::FirstOfType(TsuiTitleBarBtnType type) const {
+    for (int i = 0; i < Count(); ++i)
+        if (Items(i)->ButtonType() == type)
+            return Items(i);
+    return nullptr;
+}
+
 TsuiTitleBarSections::TsuiTitleBarSections(TsuiTitleBar* bar)
     : TCollection(bar, [](TCollection* c) { return new TsuiTitleBarSection(c); }) {
     OnChange = [bar] { bar->Invalidate(); };
@@ -377,9 +382,9 @@ TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* bar) : TsuiPopupMenu(
 
 void TsuiTitleBarPopupMenu::Popup(int x, int y) {
     const TsuiTitleBarButtons& buttons = *bar_->Buttons();
-    Items()->Items(0)->SetEnabled(HasButtonOfType(buttons, suiMin));
-    Items()->Items(1)->SetEnabled(HasButtonOfType(buttons, suiMax));
-    Items()->Items(3)->SetEnabled(HasButtonOfType(buttons, suiClose));
+    Items()->Items(0)->SetEnabled(buttons.FirstOfType(suiMin) != nullptr);
+    Items()->Items(1)->SetEnabled(buttons.FirstOfType(suiMax) != nullptr);
+    Items()->Items(3)->SetEnabled(buttons.FirstOfType(suiClose) != nullptr);
     TsuiPopupMenu::Popup(x, y);
 }
 
@@ -390,10 +395,8 @@ void TsuiTitleBarPopupMenu::Minimize() {
 
 // Every maximise button acts, so two of them maximise and restore again.
 void TsuiTitleBarPopupMenu::MaximizeOrRestore() {
-    const TsuiTitleBarButtons& buttons = *bar_->Buttons();
-    for (int i = 0; i < buttons.Count(); ++i)
-        if (buttons.Items(i)->ButtonType() == suiMax)
-            buttons.Items(i)->PerformAction();
+    for (TsuiTitleBarButton* button : bar_->Buttons()->OfType(suiMax))
+        button->PerformAction();
 }
 
 void TsuiTitleBarPopupMenu::CloseForm() {
@@ -548,6 +551,8 @@ void TsuiTitleBar::ApplyFormRegion(int radius) {
         return;
     const int cw = form->ClientWidth();
     const int ch = form->ClientHeight();
+    // The round-rectangle region leaves out its last column and row: one more of each covers
+    // the whole client area.
     TRegion region = TRegion::CreateRoundRectRgn(0, 0, cw + 1, ch + 1, radius, radius);
     // The bottom corners stay square.
     const int corner = 2 * radius;
@@ -564,9 +569,8 @@ void TsuiTitleBar::RefreshFormRegion() {
 }
 
 void TsuiTitleBar::RefreshMaxButtons() {
-    for (int i = 0; i < buttons_->Count(); ++i)
-        if (buttons_->Items(i)->ButtonType() == suiMax)
-            buttons_->Items(i)->UpdateMaxPictures();
+    for (TsuiTitleBarButton* button : buttons_->OfType(suiMax))
+        button->UpdateMaxPictures();
 }
 
 void TsuiTitleBar::PopupSystemMenuBelow() {
@@ -595,6 +599,8 @@ void TsuiTitleBar::PaintWindow(TCanvas& canvas) {
 void TsuiTitleBar::DrawCornerOutline(TCanvas& canvas) const {
     canvas.Pen().SetColor(cornerColor_);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    // The side lines fall one column outside the bar on either side so that only the arcs show;
+    // the corner ellipse is one column wider for the column it starts left of the bar.
     canvas.RoundRect(-1, 0, Width() + 1, Height() + kOutlineOverhang, roundCorner_ + 1,
                      roundCorner_);
 }
@@ -605,6 +611,8 @@ void TsuiTitleBar::DrawSections(TBitmap& buffer) {
     TCanvas& canvas = buffer.Canvas();
     const int w = buffer.Width();
     const int h = buffer.Height();
+    // `left` is the last column the left sections cover and `right` one past the first column of
+    // the right ones, so both start one outside the bar and each slot is one inside them.
     int left = -1;
     int right = w + 1;
     const TsuiTitleBarSection* middle = nullptr;
@@ -632,8 +640,10 @@ void TsuiTitleBar::DrawSections(TBitmap& buffer) {
 
 TsuiTitleBarLayout TsuiTitleBar::Layout(int width) const {
     TsuiTitleBarLayout layout;
+    // Every button steps one pixel more than its picture is wide (the gap to its right-hand
+    // neighbour); the first step's gap lies just beyond the bar, so the first button ends flush.
     int right = width + 1 + rightBtnXOffset_;
-    int controlBox = -1;
+    int controlBox = kNoButton;
     for (int i = 0; i < buttons_->Count(); ++i) {
         const TsuiTitleBarButton& button = *buttons_->Items(i);
         if (!button.Visible())
@@ -646,7 +656,7 @@ TsuiTitleBarLayout TsuiTitleBar::Layout(int width) const {
         layout.Buttons.push_back({i, right});
     }
     int left = leftBtnXOffset_;
-    if (controlBox != -1) {
+    if (controlBox != kNoButton) {
         layout.Buttons.push_back({controlBox, left});
         left += drawAppIcon_ ? kAppIconAdvance
                              : buttons_->Items(controlBox)->PicNormal()->Width() + kControlBoxGap;
@@ -662,7 +672,7 @@ void TsuiTitleBar::DrawButtonsAndCaption(TBitmap& buffer) {
     TCanvas& canvas = buffer.Canvas();
     const TPoint cursor = ScreenToClient(GetCursorPos());
     const TsuiTitleBarLayout layout = Layout(buffer.Width());
-    hotButtonIndex_ = -1;
+    hotButtonIndex_ = kNoButton;
     for (const TsuiTitleBarLayout::Place& place : layout.Buttons) {
         const TsuiTitleBarButton& button = *buttons_->Items(place.Index);
         const TRect rect = Rect(place.X, button.Top(), place.X + button.PicNormal()->Width(),
@@ -717,7 +727,7 @@ void TsuiTitleBar::MouseDown(TMouseButton button, TShiftState shift, int x, int 
     pressed_ = true;
     Repaint(); // finds the button under the cursor before anything reads it
     TCustomForm* form = ContainingForm();
-    if (hotButtonIndex_ != -1 || !form || IsMaximized(*form))
+    if (hotButtonIndex_ != kNoButton || !form || IsMaximized(*form))
         return;
     const QPointer<TsuiTitleBar> alive(this);
     ReleaseCapture();
@@ -742,7 +752,7 @@ void TsuiTitleBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     if (button != TMouseButton::mbLeft)
         return;
     const QPointer<TsuiTitleBar> alive(this);
-    if (hotButtonIndex_ != -1 && hotButtonIndex_ < buttons_->Count())
+    if (hotButtonIndex_ != kNoButton && hotButtonIndex_ < buttons_->Count())
         ClickButton(hotButtonIndex_);
     if (!alive)
         return; // the action closed and destroyed the window
@@ -769,7 +779,7 @@ void TsuiTitleBar::ClickButton(int index) {
 
 void TsuiTitleBar::DblClick() {
     TCustomPanel::DblClick();
-    if (hotButtonIndex_ == -1) {
+    if (hotButtonIndex_ == kNoButton) {
         MaximizeOrRestore();
         return;
     }
@@ -780,12 +790,8 @@ void TsuiTitleBar::DblClick() {
 }
 
 void TsuiTitleBar::MaximizeOrRestore() {
-    for (int i = 0; i < buttons_->Count(); ++i) {
-        if (buttons_->Items(i)->ButtonType() == suiMax) {
-            buttons_->Items(i)->PerformAction();
-            return;
-        }
-    }
+    if (TsuiTitleBarButton* button = buttons_->FirstOfType(suiMax))
+        button->PerformAction();
 }
 
 // ---- messages ----
@@ -811,24 +817,15 @@ void TsuiTitleBar::WndProc(TMessage& message) {
     TCustomPanel::WndProc(message);
 }
 
+// Without a skinned frame under it the bar answers no resize band.
 LRESULT TsuiTitleBar::HitTest(LPARAM screenPoint, LRESULT answer) const {
     const TCustomForm* form = ContainingForm();
-    if (!form || IsMaximized(*form))
+    if (!form)
         return answer;
-    if (form->FormStyle() == TFormStyle::fsMDIForm && answer == HTCLIENT)
-        answer = HTTRANSPARENT;
     const auto* host = dynamic_cast<const TsuiTitleBarHost*>(Parent());
-    if (!host || host->DesignBorderStyle() != TFormBorderStyle::bsSizeable)
-        return answer;
+    const TFormBorderStyle design = host ? host->DesignBorderStyle() : TFormBorderStyle::bsNone;
     const TPoint p = ScreenToClient({GetXLParam(screenPoint), GetYLParam(screenPoint)});
-    const int band = SkinMetrics::kResizeBand;
-    if (p.Y >= band)
-        return answer;
-    if (p.X < band)
-        return HTTOPLEFT;
-    if (p.X > form->ClientWidth() - band)
-        return HTTOPRIGHT;
-    return HTTOP;
+    return ResizeBandHitTest(*form, design, p, answer, TResizeBands::TopEdge);
 }
 
 // ---- accessibility ----
@@ -876,8 +873,6 @@ void TsuiTitleBar::FontChanged() {
 
 void TsuiTitleBar::Notification(TComponent* AComponent, TOperation Operation) {
     TCustomPanel::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && AComponent == fileTheme_) {
-        fileTheme_ = nullptr;
+    if (DropRemovedFileTheme(fileTheme_, AComponent, Operation))
         SetUIStyle(TsuiUIStyle::DeepBlue);
-    }
 }
