@@ -21,15 +21,6 @@ namespace {
 // selection picture or as a box in the style's selection colours. The frame decides the style,
 // colours and font; these only draw.
 
-// A pressed button's box ends this far left of the button's right edge, and its caption starts
-// this far right; every caption's box starts this far down.
-constexpr int kPressedRightCut = 2;
-constexpr int kPressedCaptionShift = 2;
-constexpr int kCaptionDrop = 2;
-// The MacOS caption is centred in a box this much taller than the button, which sets it a
-// pixel lower than true centre.
-constexpr int kMacCaptionExtraHeight = 2;
-
 constexpr unsigned kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 
 void StretchResource(TCanvas& canvas, const TRect& rect, const char* name) {
@@ -67,7 +58,8 @@ void DrawMacButton(TCanvas& barCanvas, const TRect& button, const QString& capti
     canvas.Font().SetSize(font.Size());
     canvas.Font().SetCharset(font.Charset());
     canvas.Font().SetColor(fontColor);
-    TRect text = Rect(0, 0, button.Width(), button.Height() + kMacCaptionExtraHeight);
+    TRect text =
+        Rect(0, 0, button.Width(), button.Height() + SkinMetrics::MenuBar::kMacCaptionExtraHeight);
     canvas.DrawText(caption, text, kCentredLine);
     barCanvas.Draw(button.Left, button.Top, buffer);
 }
@@ -79,12 +71,12 @@ void DrawButton(TCanvas& barCanvas, const TRect& button, const QString& caption,
                 const SelectionColors& colors) {
     TRect box = button;
     if (selected)
-        box.Right -= kPressedRightCut;
+        box.Right -= SkinMetrics::MenuBar::kPressedRightCut;
     FillRectColor(barCanvas, box, colors.background);
     FrameRectColor(barCanvas, box, colors.border);
     if (selected)
-        box.Left += kPressedCaptionShift;
-    box.Top += kCaptionDrop;
+        box.Left += SkinMetrics::MenuBar::kPressedCaptionShift;
+    box.Top += SkinMetrics::MenuBar::kCaptionDrop;
     barCanvas.Brush().SetStyle(TBrushStyle::bsClear);
     barCanvas.Font().SetColor(colors.font);
     barCanvas.DrawText(caption, box, kCentredLine);
@@ -104,18 +96,8 @@ constexpr char kOnlyOneFrame[] = "Sorry, You can create only one TsuiForm compon
 constexpr char kFrameAsFormPanel[] =
     "Sorry, you can't select the Form assign to FormPanel property";
 
-// The host's size limits while the frame runs it.
-constexpr int kHostMinWidth = 125;
-constexpr int kHostMinHeight = 50;
-constexpr int kMenuBarHeight = 22;
-
 // The caption bits of the window style; clearing them leaves a window without system frame.
 constexpr TWindowStyle kCaptionBitsMask = 0xFF3FFFFF;
-
-// An MDI child's frame stops this far short of the right and bottom edges, and its left border
-// stops this far above the bottom.
-constexpr int kMdiInset = 3;
-constexpr int kMdiLeftBorderGap = 2;
 
 // The 8 x 8 tiles behind the patterned styles.
 constexpr char kMacOSBackground[] = "MACOS_FORM_BACKGROUND";
@@ -162,8 +144,8 @@ TsuiForm::TsuiForm(TComponent* AOwner)
         if (qobject_cast<TsuiForm*>(hostForm_->Controls(i)))
             throw EComponentError(QLatin1String(kOnlyOneFrame));
     if (!IsDesigning()) {
-        hostForm_->Constraints()->SetMinHeight(kHostMinHeight);
-        hostForm_->Constraints()->SetMinWidth(kHostMinWidth);
+        hostForm_->Constraints()->SetMinHeight(SkinMetrics::Form::kHostMinHeight);
+        hostForm_->Constraints()->SetMinWidth(SkinMetrics::Form::kHostMinWidth);
     }
     hostForm_->SetBorderWidth(0);
     createBounds_ = hostForm_->NormalBounds();
@@ -171,7 +153,7 @@ TsuiForm::TsuiForm(TComponent* AOwner)
     titleBar_ = new TsuiTitleBar(this);
     titleBar_->SetParent(this);
     menuBarColor_ = Color();
-    menuBarHeight_ = kMenuBarHeight;
+    menuBarHeight_ = SkinMetrics::MenuBar::kHeight;
     designBorderStyle_ = hostForm_->BorderStyle();
     SetUIStyle(TsuiUIStyle::DeepBlue);
     uiStyleAutoUpdateSub_ = false;
@@ -365,7 +347,7 @@ int TsuiForm::FrameTop() const {
 void TsuiForm::PlaceFrame() {
     const int bw = borderWidth_;
     const int top = FrameTop();
-    const int inset = HostIsMdiChild() ? kMdiInset : 0;
+    const int inset = HostIsMdiChild() ? SkinMetrics::Form::kMdiInset : 0;
     SetBounds(bw, top, hostForm_->ClientWidth() - 2 * bw - inset,
               hostForm_->ClientHeight() - bw - top - inset);
 }
@@ -376,8 +358,9 @@ std::vector<TRect> TsuiForm::BorderRects() const {
     const int cw = hostForm_->ClientWidth();
     const int ch = hostForm_->ClientHeight();
     if (HostIsMdiChild())
-        return {Rect(0, 0, bw, ch - kMdiLeftBorderGap), Rect(0, ch - bw - kMdiInset, cw, ch),
-                Rect(cw - bw - kMdiInset, 0, cw, ch)};
+        return {Rect(0, 0, bw, ch - SkinMetrics::Form::kMdiLeftBorderGap),
+                Rect(0, ch - bw - SkinMetrics::Form::kMdiInset, cw, ch),
+                Rect(cw - bw - SkinMetrics::Form::kMdiInset, 0, cw, ch)};
     return {Rect(0, 0, bw, ch), Rect(0, ch - bw, cw, ch), Rect(cw - bw, 0, cw, ch)};
 }
 

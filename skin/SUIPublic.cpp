@@ -205,7 +205,7 @@ LRESULT ResizeBandHitTest(const TCustomForm& form, TFormBorderStyle designBorder
         answer = HTTRANSPARENT;
     if (designBorderStyle != TFormBorderStyle::bsSizeable)
         return answer;
-    const int band = SkinMetrics::kResizeBand;
+    const int band = SkinMetrics::Form::kResizeBand;
     const bool left = clientPoint.X < band;
     const bool top = clientPoint.Y < band;
     const bool right = clientPoint.X > form.ClientWidth() - band;
@@ -297,10 +297,10 @@ void FillRectColor(TCanvas& canvas, const TRect& rect, TColor color) {
 }
 
 void DrawSeparatorLine(TCanvas& canvas, const TRect& rect, TColor color, int indent) {
-    const int y = rect.Top + SkinMetrics::kSeparatorRow;
+    const int y = rect.Top + SkinMetrics::Menu::kSeparatorRow;
     canvas.Pen().SetColor(color);
-    canvas.MoveTo(rect.Left + indent + SkinMetrics::kSeparatorLeftGap, y);
-    canvas.LineTo(rect.Right - SkinMetrics::kSeparatorRightGap, y);
+    canvas.MoveTo(rect.Left + indent + SkinMetrics::Menu::kSeparatorLeftGap, y);
+    canvas.LineTo(rect.Right - SkinMetrics::Menu::kSeparatorRightGap, y);
 }
 
 // The shadow runs along the bottom row, up the rightmost column and back along the top row;

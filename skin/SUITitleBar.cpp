@@ -26,14 +26,6 @@ constexpr int kRestoreFrame = 10;
 constexpr int kMinimizeFrame = 13;
 constexpr int kCloseFrame = 16;
 
-// Layout of the left end: the program icon sits 3 pixels into the control box's place and the
-// caption follows 21 pixels after; a control box picture is followed by a 5-pixel gap; without
-// anything at the left the caption starts 6 pixels in.
-constexpr int kAppIconInset = 3;
-constexpr int kAppIconSize = 16;
-constexpr int kAppIconAdvance = 21;
-constexpr int kControlBoxGap = 5;
-constexpr int kBareCaptionLeft = 6;
 constexpr char kAppIconResource[] = "MAINICON";
 constexpr char kEllipsis[] = "...";
 
@@ -42,9 +34,6 @@ constexpr char kEllipsis[] = "...";
 constexpr const char16_t* kButtonNames[] = {u"最大化", u"最小化",   u"关闭",
                                             u"帮助",   u"系统菜单", u"自定义按钮"};
 constexpr char16_t kRestoreName[] = u"还原";
-
-// The corner outline reaches well below the bar so that only its top arcs fall inside.
-constexpr int kOutlineOverhang = 50;
 
 constexpr char kOneControlBox[] = "Sorry, only one button's ButtonType property can be "
                                   "\"suiControlBox\"";
@@ -601,8 +590,8 @@ void TsuiTitleBar::DrawCornerOutline(TCanvas& canvas) const {
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     // The side lines fall one column outside the bar on either side so that only the arcs show;
     // the corner ellipse is one column wider for the column it starts left of the bar.
-    canvas.RoundRect(-1, 0, Width() + 1, Height() + kOutlineOverhang, roundCorner_ + 1,
-                     roundCorner_);
+    canvas.RoundRect(-1, 0, Width() + 1, Height() + SkinMetrics::TitleBar::kOutlineOverhang,
+                     roundCorner_ + 1, roundCorner_);
 }
 
 // Left sections from the left edge, right ones from the right edge while there is room, the
@@ -658,10 +647,11 @@ TsuiTitleBarLayout TsuiTitleBar::Layout(int width) const {
     int left = leftBtnXOffset_;
     if (controlBox != kNoButton) {
         layout.Buttons.push_back({controlBox, left});
-        left += drawAppIcon_ ? kAppIconAdvance
-                             : buttons_->Items(controlBox)->PicNormal()->Width() + kControlBoxGap;
+        left += drawAppIcon_ ? SkinMetrics::TitleBar::kAppIconAdvance
+                             : buttons_->Items(controlBox)->PicNormal()->Width() +
+                                   SkinMetrics::TitleBar::kControlBoxGap;
     }
-    layout.CaptionLeft = left == 0 ? kBareCaptionLeft : left;
+    layout.CaptionLeft = left == 0 ? SkinMetrics::TitleBar::kBareCaptionLeft : left;
     layout.CaptionRight = right;
     return layout;
 }
@@ -683,7 +673,8 @@ void TsuiTitleBar::DrawButtonsAndCaption(TBitmap& buffer) {
         if (button.ButtonType() == suiControlBox && drawAppIcon_) {
             TIcon icon;
             icon.LoadFromResourceName(QLatin1String(kAppIconResource));
-            icon.Draw(canvas, place.X + kAppIconInset, button.Top(), kAppIconSize);
+            icon.Draw(canvas, place.X + SkinMetrics::TitleBar::kAppIconInset, button.Top(),
+                      SkinMetrics::TitleBar::kAppIconSize);
         } else {
             DrawButtonPicture(canvas, button, place.X, hot);
         }
