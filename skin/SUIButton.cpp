@@ -172,7 +172,7 @@ void TsuiCustomButton::LoadStateImage(TBitmap& image) const {
                       : mouseIn_   ? kMouseOnFrame
                                    : kNormalFrame;
     try {
-        ThemeFrame(fileTheme_, uiStyle_, SUI_THEME_BUTTON_IMAGE, &image, frame, kStateFrameCount);
+        ThemeFrame(fileTheme_, uiStyle_, SUI_THEME_BUTTON_IMAGE, &image, kStateFrameCount, frame);
     } catch (const std::exception&) {
         // A missing picture never stops the paint.
         image.SetSize(0, 0);

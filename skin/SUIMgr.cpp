@@ -67,12 +67,12 @@ void TsuiFileTheme::ReapplyToOwnerForm() {
     }
 }
 
-void TsuiFileTheme::GetBitmap(int role, TBitmap* graphic) const {
+void TsuiFileTheme::GetBitmap(TsuiThemeRole role, TBitmap* graphic) const {
     if (graphic)
         manager_->GetBitmap(role, *graphic);
 }
 
-void TsuiFileTheme::GetFrameBitmap(int role, TBitmap* graphic, int frameCount,
+void TsuiFileTheme::GetFrameBitmap(TsuiThemeRole role, TBitmap* graphic, int frameCount,
                                    int frameIndex) const {
     if (!graphic)
         return;
@@ -81,14 +81,14 @@ void TsuiFileTheme::GetFrameBitmap(int role, TBitmap* graphic, int frameCount,
     CutStripFrame(strip, *graphic, frameCount, frameIndex);
 }
 
-bool TsuiFileTheme::GetBool(int role) const {
+bool TsuiFileTheme::GetBool(TsuiThemeRole role) const {
     return manager_->GetBool(role);
 }
 
-int TsuiFileTheme::GetInt(int role) const {
+int TsuiFileTheme::GetInt(TsuiThemeRole role) const {
     return manager_->GetInt(role);
 }
 
-TColor TsuiFileTheme::GetColor(int role) const {
+TColor TsuiFileTheme::GetColor(TsuiThemeRole role) const {
     return manager_->GetColor(role);
 }

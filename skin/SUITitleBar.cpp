@@ -176,8 +176,8 @@ void TsuiTitleBarButton::LoadPictures(int firstFrame) {
     const TsuiFileTheme* theme = bar ? bar->FileTheme() : nullptr;
     int frame = firstFrame;
     for (TPicture* picture : {picNormal_.get(), picMouseOn_.get(), picMouseDown_.get()})
-        ThemeFrame(theme, uiStyle_, SUI_THEME_TITLEBAR_BUTTON_IMAGE, picture->Bitmap(), frame++,
-                   kButtonFrameCount);
+        ThemeFrame(theme, uiStyle_, SUI_THEME_TITLEBAR_BUTTON_IMAGE, picture->Bitmap(),
+                   kButtonFrameCount, frame++);
 }
 
 void TsuiTitleBarButton::UpdateMaxPictures() {
@@ -465,7 +465,7 @@ void TsuiTitleBar::ApplyStyleLook(TsuiUIStyle style) {
     roundCorner_ = ThemeInt(fileTheme_, style, SUI_THEME_FORM_ROUNDCORNER_INT);
 }
 
-void TsuiTitleBar::AddStyleSection(TsuiTitleBarAlign align, int role, bool autoSize) {
+void TsuiTitleBar::AddStyleSection(TsuiTitleBarAlign align, TsuiThemeRole role, bool autoSize) {
     TsuiTitleBarSection* section = sections_->Add();
     ThemeBitmap(fileTheme_, uiStyle_, role, section->Picture()->Bitmap());
     if (autoSize)

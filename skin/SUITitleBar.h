@@ -299,7 +299,7 @@ protected:
 
 private:
     void ApplyStyleLook(TsuiUIStyle style);
-    void AddStyleSection(TsuiTitleBarAlign align, int role, bool autoSize);
+    void AddStyleSection(TsuiTitleBarAlign align, TsuiThemeRole role, bool autoSize);
     TsuiTitleBarLayout Layout(int width) const;
     // The visible button an accessibility index stands for, or none.
     std::optional<TsuiTitleBarLayout::Place> AccessiblePlace(int index) const;

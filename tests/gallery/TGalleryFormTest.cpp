@@ -17,7 +17,7 @@ constexpr TColor kThemeBackground = 0x336699;
 // Every role of BlueGlass as a theme file holds it, with a background colour of its own.
 void WriteFullTheme(const QString& path) {
     ThemeFileWriter writer;
-    for (int role = 1; role <= 42; ++role) {
+    for (const TsuiThemeRole role : AllThemeRoles()) {
         const QByteArray key = ThemeKey(role).toLatin1();
         switch (ThemeKind(role)) {
         case TsuiThemeKind::Image: {
