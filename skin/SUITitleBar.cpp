@@ -323,10 +323,8 @@ std::vector<TsuiTitleBarButton*> TsuiTitleBarButtons::OfType(TsuiTitleBarBtnType
 }
 
 TsuiTitleBarButton* TsuiTitleBarButtons::FirstOfType(TsuiTitleBarBtnType type) const {
-    for (int i = 0; i < Count(); ++i)
-        if (Items(i)->ButtonType() == type)
-            return Items(i);
-    return nullptr;
+    const std::vector<TsuiTitleBarButton*> found = OfType(type);
+    return found.empty() ? nullptr : found.front();
 }
 
 TsuiTitleBarSections::TsuiTitleBarSections(TsuiTitleBar* bar)
