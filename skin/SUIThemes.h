@@ -8,8 +8,9 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
+#include <cstddef>
 #include <cstdint>
-#include <ranges>
 
 class TBitmap;
 class TWinControl;
@@ -79,11 +80,14 @@ enum TsuiThemeRole : int {
 constexpr TsuiThemeRole SUI_THEME_FIRST_ROLE = SUI_THEME_BUTTON_IMAGE;
 constexpr TsuiThemeRole SUI_THEME_LAST_ROLE = SUI_THEME_SIDECHANNEL_BAR_IMAGE;
 
+constexpr std::size_t kThemeRoleCount = SUI_THEME_LAST_ROLE - SUI_THEME_FIRST_ROLE + 1;
+
 // Every role from the first to the last, for loops over all of them.
-constexpr auto AllThemeRoles() {
-    return std::views::iota(static_cast<int>(SUI_THEME_FIRST_ROLE),
-                            static_cast<int>(SUI_THEME_LAST_ROLE) + 1) |
-           std::views::transform([](int number) { return static_cast<TsuiThemeRole>(number); });
+constexpr std::array<TsuiThemeRole, kThemeRoleCount> AllThemeRoles() {
+    std::array<TsuiThemeRole, kThemeRoleCount> roles{};
+    for (std::size_t i = 0; i < kThemeRoleCount; ++i)
+        roles[i] = static_cast<TsuiThemeRole>(SUI_THEME_FIRST_ROLE + static_cast<int>(i));
+    return roles;
 }
 
 // What a role's value is; the codes are those theme files use.
