@@ -22,12 +22,6 @@ constexpr int kNormalFrame = 1;
 constexpr int kMouseOnFrame = 2;
 constexpr int kPressedFrame = 3;
 constexpr int kDisabledFrame = kNormalFrame;
-// What stands in for a strip or frame that cannot be loaded.
-constexpr int kBlankImageWidth = 74;
-constexpr int kBlankImageHeight = 21;
-// A new TsuiButton's size.
-constexpr int kButtonWidth = 80;
-constexpr int kButtonHeight = 27;
 // A disabled caption: a white copy one pixel right and down under the grey text.
 constexpr TColor kDisabledHighlight = 0xFFFFFF;
 constexpr TColor kDisabledText = 0x808080;
@@ -167,8 +161,8 @@ void TsuiCustomButton::ApplyAutoSize() {
         return;
     TBitmap strip;
     GetStyleBitmap(uiStyle_, SUI_THEME_BUTTON_IMAGE, &strip);
-    const int width = strip.Empty() ? kBlankImageWidth : strip.Width();
-    const int height = strip.Empty() ? kBlankImageHeight : strip.Height();
+    const int width = strip.Empty() ? SkinMetrics::Button::kBlankPictureWidth : strip.Width();
+    const int height = strip.Empty() ? SkinMetrics::Button::kBlankPictureHeight : strip.Height();
     SetBounds(Left(), Top(), width / kStateFrameCount, height);
 }
 
@@ -178,11 +172,12 @@ void TsuiCustomButton::LoadStateImage(TBitmap& image) const {
                       : mouseIn_   ? kMouseOnFrame
                                    : kNormalFrame;
     try {
-        ThemeFrame(fileTheme_, uiStyle_, SUI_THEME_BUTTON_IMAGE, &image, frame, kStateFrameCount);
+        ThemeFrame(fileTheme_, uiStyle_, SUI_THEME_BUTTON_IMAGE, &image, kStateFrameCount, frame);
     } catch (const std::exception&) {
         // A missing picture never stops the paint.
         image.SetSize(0, 0);
-        image.SetSize(kBlankImageWidth, kBlankImageHeight);
+        image.SetSize(SkinMetrics::Button::kBlankPictureWidth,
+                      SkinMetrics::Button::kBlankPictureHeight);
     }
 }
 
@@ -370,7 +365,7 @@ TsuiButton::TsuiButton(TComponent* AOwner)
     glyph_->OnChange = [this] { Invalidate(); };
     // The base applied the style before this class could follow it.
     UIStyleChanged();
-    SetBounds(Left(), Top(), kButtonWidth, kButtonHeight);
+    SetBounds(Left(), Top(), SkinMetrics::Button::kWidth, SkinMetrics::Button::kHeight);
 }
 
 void TsuiButton::SetLayout(TButtonLayout layout) {

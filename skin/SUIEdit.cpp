@@ -5,17 +5,10 @@
 
 REGISTER_COMPONENT_CLASS(TsuiEdit)
 
-namespace {
-
-// The border colour's ring and, inside it, a ring in the edit's own colour.
-constexpr int kFrameMargin = 2;
-
-} // namespace
-
 TsuiEdit::TsuiEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
     SetControlStyle(ControlStyle().setFlag(TControlStyleFlag::csOpaque, true));
     SetBorderStyle(TBorderStyle::bsNone);
-    SetFrameMargin(kFrameMargin);
+    SetFrameMargin(SkinMetrics::Edit::kFrameMargin);
     SetUIStyle(GetOwnerFormStyle(AOwner));
 }
 

@@ -10,6 +10,7 @@
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
 #include "framework/graphics/TFont.h"
+#include "framework/platform/WindowSystem.h"
 #include "skin/SUIMainMenu.h"
 #include "skin/SUIPublic.h"
 
@@ -19,18 +20,6 @@ namespace {
 // The MacOS bar picture behind the buttons, and a hot or pressed button either as the MacOS
 // selection picture or as a box in the style's selection colours. The frame decides the style,
 // colours and font; these only draw.
-
-constexpr char kMacBar[] = "MACOS_MENU_BAR";
-constexpr char kMacSelect[] = "MACOS_MENU_SELECT";
-
-// A pressed button's box ends this far left of the button's right edge, and its caption starts
-// this far right; every caption's box starts this far down.
-constexpr int kPressedRightCut = 2;
-constexpr int kPressedCaptionShift = 2;
-constexpr int kCaptionDrop = 2;
-// The MacOS caption is centred in a box this much taller than the button, which sets it a
-// pixel lower than true centre.
-constexpr int kMacCaptionExtraHeight = 2;
 
 constexpr unsigned kCentredLine = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 
@@ -51,7 +40,7 @@ struct SelectionColors {
 
 // The whole MACOS_MENU_BAR picture stretched over `rect`.
 void DrawMacBar(TCanvas& canvas, const TRect& rect) {
-    StretchResource(canvas, rect, kMacBar);
+    StretchResource(canvas, rect, SkinNames::kMacMenuBarPicture);
 }
 
 // The whole MACOS_MENU_SELECT picture stretched to `button` (in the bar's coordinates) with the
@@ -62,13 +51,15 @@ void DrawMacButton(TCanvas& barCanvas, const TRect& button, const QString& capti
     TBitmap buffer;
     buffer.SetSizeFor(barCanvas, button.Width(), button.Height());
     TCanvas& canvas = buffer.Canvas();
-    StretchResource(canvas, Rect(0, 0, button.Width(), button.Height()), kMacSelect);
+    StretchResource(canvas, Rect(0, 0, button.Width(), button.Height()),
+                    SkinNames::kMacMenuSelectPicture);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     canvas.Font().SetName(font.Name());
     canvas.Font().SetSize(font.Size());
     canvas.Font().SetCharset(font.Charset());
     canvas.Font().SetColor(fontColor);
-    TRect text = Rect(0, 0, button.Width(), button.Height() + kMacCaptionExtraHeight);
+    TRect text =
+        Rect(0, 0, button.Width(), button.Height() + SkinMetrics::MenuBar::kMacCaptionExtraHeight);
     canvas.DrawText(caption, text, kCentredLine);
     barCanvas.Draw(button.Left, button.Top, buffer);
 }
@@ -80,12 +71,12 @@ void DrawButton(TCanvas& barCanvas, const TRect& button, const QString& caption,
                 const SelectionColors& colors) {
     TRect box = button;
     if (selected)
-        box.Right -= kPressedRightCut;
+        box.Right -= SkinMetrics::MenuBar::kPressedRightCut;
     FillRectColor(barCanvas, box, colors.background);
     FrameRectColor(barCanvas, box, colors.border);
     if (selected)
-        box.Left += kPressedCaptionShift;
-    box.Top += kCaptionDrop;
+        box.Left += SkinMetrics::MenuBar::kPressedCaptionShift;
+    box.Top += SkinMetrics::MenuBar::kCaptionDrop;
     barCanvas.Brush().SetStyle(TBrushStyle::bsClear);
     barCanvas.Font().SetColor(colors.font);
     barCanvas.DrawText(caption, box, kCentredLine);
@@ -105,18 +96,8 @@ constexpr char kOnlyOneFrame[] = "Sorry, You can create only one TsuiForm compon
 constexpr char kFrameAsFormPanel[] =
     "Sorry, you can't select the Form assign to FormPanel property";
 
-// The host's size limits while the frame runs it.
-constexpr int kHostMinWidth = 125;
-constexpr int kHostMinHeight = 50;
-constexpr int kMenuBarHeight = 22;
-
 // The caption bits of the window style; clearing them leaves a window without system frame.
 constexpr TWindowStyle kCaptionBitsMask = 0xFF3FFFFF;
-
-// An MDI child's frame stops this far short of the right and bottom edges, and its left border
-// stops this far above the bottom.
-constexpr int kMdiInset = 3;
-constexpr int kMdiLeftBorderGap = 2;
 
 // The 8 x 8 tiles behind the patterned styles.
 constexpr char kMacOSBackground[] = "MACOS_FORM_BACKGROUND";
@@ -163,8 +144,8 @@ TsuiForm::TsuiForm(TComponent* AOwner)
         if (qobject_cast<TsuiForm*>(hostForm_->Controls(i)))
             throw EComponentError(QLatin1String(kOnlyOneFrame));
     if (!IsDesigning()) {
-        hostForm_->Constraints()->SetMinHeight(kHostMinHeight);
-        hostForm_->Constraints()->SetMinWidth(kHostMinWidth);
+        hostForm_->Constraints()->SetMinHeight(SkinMetrics::Form::kHostMinHeight);
+        hostForm_->Constraints()->SetMinWidth(SkinMetrics::Form::kHostMinWidth);
     }
     hostForm_->SetBorderWidth(0);
     createBounds_ = hostForm_->NormalBounds();
@@ -172,7 +153,7 @@ TsuiForm::TsuiForm(TComponent* AOwner)
     titleBar_ = new TsuiTitleBar(this);
     titleBar_->SetParent(this);
     menuBarColor_ = Color();
-    menuBarHeight_ = kMenuBarHeight;
+    menuBarHeight_ = SkinMetrics::MenuBar::kHeight;
     designBorderStyle_ = hostForm_->BorderStyle();
     SetUIStyle(TsuiUIStyle::DeepBlue);
     uiStyleAutoUpdateSub_ = false;
@@ -366,7 +347,7 @@ int TsuiForm::FrameTop() const {
 void TsuiForm::PlaceFrame() {
     const int bw = borderWidth_;
     const int top = FrameTop();
-    const int inset = HostIsMdiChild() ? kMdiInset : 0;
+    const int inset = HostIsMdiChild() ? SkinMetrics::Form::kMdiInset : 0;
     SetBounds(bw, top, hostForm_->ClientWidth() - 2 * bw - inset,
               hostForm_->ClientHeight() - bw - top - inset);
 }
@@ -377,8 +358,9 @@ std::vector<TRect> TsuiForm::BorderRects() const {
     const int cw = hostForm_->ClientWidth();
     const int ch = hostForm_->ClientHeight();
     if (HostIsMdiChild())
-        return {Rect(0, 0, bw, ch - kMdiLeftBorderGap), Rect(0, ch - bw - kMdiInset, cw, ch),
-                Rect(cw - bw - kMdiInset, 0, cw, ch)};
+        return {Rect(0, 0, bw, ch - SkinMetrics::Form::kMdiLeftBorderGap),
+                Rect(0, ch - bw - SkinMetrics::Form::kMdiInset, cw, ch),
+                Rect(cw - bw - SkinMetrics::Form::kMdiInset, 0, cw, ch)};
     return {Rect(0, 0, bw, ch), Rect(0, ch - bw, cw, ch), Rect(cw - bw, 0, cw, ch)};
 }
 
@@ -526,7 +508,7 @@ void TsuiForm::HostSized() {
         gMdiTitleScrolled = true;
     }
     if (HostMaximized() && !HostIsMdiChild() && designBorderStyle_ != TFormBorderStyle::bsNone)
-        SetFormBoundsRect(*hostForm_, GetDesktopWorkArea());
+        SetFormBoundsRect(*hostForm_, WindowSystem::WorkArea());
     PlaceFrame();
     DrawBorder();
     titleBar_->RefreshMaxButtons();
@@ -564,35 +546,8 @@ void TsuiForm::ScrollChildren(int dy) {
 
 // Resize bands along the edges of a sizeable host; the title bar answers for its own area.
 LRESULT TsuiForm::HostHitTest(LPARAM screenPoint, LRESULT answer) const {
-    if (HostMaximized())
-        return answer;
-    if (hostForm_->FormStyle() == TFormStyle::fsMDIForm && answer == HTCLIENT)
-        answer = HTTRANSPARENT;
-    if (designBorderStyle_ != TFormBorderStyle::bsSizeable)
-        return answer;
     const TPoint p = hostForm_->ScreenToClient({GetXLParam(screenPoint), GetYLParam(screenPoint)});
-    const int band = SkinMetrics::kResizeBand;
-    const bool left = p.X < band;
-    const bool top = p.Y < band;
-    const bool right = p.X > hostForm_->ClientWidth() - band;
-    const bool bottom = p.Y > hostForm_->ClientHeight() - band;
-    if (left && top)
-        return HTTOPLEFT;
-    if (right && top)
-        return HTTOPRIGHT;
-    if (right && bottom)
-        return HTBOTTOMRIGHT;
-    if (left && bottom)
-        return HTBOTTOMLEFT;
-    if (left)
-        return HTLEFT;
-    if (top)
-        return HTTOP;
-    if (right)
-        return HTRIGHT;
-    if (bottom)
-        return HTBOTTOM;
-    return answer;
+    return ResizeBandHitTest(*hostForm_, designBorderStyle_, p, answer, TResizeBands::AllEdges);
 }
 
 // ---- menu bar ----
@@ -708,13 +663,7 @@ bool TsuiForm::AssignMenuFont(TFont& font) const {
     const TsuiMainMenu* skinned = SkinnedMenu();
     if (!skinned)
         return false;
-    if (skinned->UseSystemFont()) {
-        AssignSystemMenuFont(font);
-    } else {
-        font.SetName(skinned->FontName());
-        font.SetSize(skinned->FontSize());
-        font.SetCharset(skinned->FontCharset());
-    }
+    skinned->AssignItemFont(font);
     return true;
 }
 
@@ -759,13 +708,12 @@ void TsuiForm::DrawMenuBarButton(TObject*, TToolButton* Button, TCustomDrawState
                                    colors);
         return;
     }
+    // The MacOS picture's caption is in the menu's own font even while the menu follows the
+    // desktop's.
     TFont font;
     font.Assign(&canvas.Font());
-    if (skinned) {
-        font.SetName(skinned->FontName());
-        font.SetSize(skinned->FontSize());
-        font.SetCharset(skinned->FontCharset());
-    }
+    if (skinned)
+        skinned->AssignOwnFont(font);
     MenuBarPainter::DrawMacButton(canvas, Button->BoundsRect(), Button->Caption(), font,
                                   colors.font);
 }
@@ -801,8 +749,7 @@ void TsuiForm::Notification(TComponent* AComponent, TOperation Operation) {
         menu_ = nullptr; // going: nothing of it is to be touched
         ReleaseMenu();
     }
-    if (AComponent == fileTheme_) {
-        fileTheme_ = nullptr;
+    if (DropRemovedFileTheme(fileTheme_, AComponent, Operation)) {
         ApplyStyleToChildren(*this, TsuiUIStyle::DeepBlue, nullptr);
         SetUIStyle(TsuiUIStyle::DeepBlue);
     }

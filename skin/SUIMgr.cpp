@@ -3,10 +3,10 @@
 #include "framework/core/TCustomForm.h"
 #include "framework/forms/ClassRegistry.h"
 #include "framework/graphics/TBitmap.h"
+#include "framework/platform/ProgramFolder.h"
 #include "skin/SUIPublic.h"
 #include "skin/TsuiFileThemeMgr.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QVariant>
@@ -51,7 +51,7 @@ QString TsuiFileTheme::FindThemeFile(const QString& value) const {
     const QString fileName = QFileInfo(value).fileName();
     if (fileName.isEmpty())
         return {};
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(fileName);
+    const QString beside = QDir(ProgramFolder::Path()).filePath(fileName);
     return QFileInfo(beside).isFile() ? beside : QString();
 }
 
@@ -67,12 +67,12 @@ void TsuiFileTheme::ReapplyToOwnerForm() {
     }
 }
 
-void TsuiFileTheme::GetBitmap(int role, TBitmap* graphic) const {
+void TsuiFileTheme::GetBitmap(TsuiThemeRole role, TBitmap* graphic) const {
     if (graphic)
         manager_->GetBitmap(role, *graphic);
 }
 
-void TsuiFileTheme::GetFrameBitmap(int role, TBitmap* graphic, int frameCount,
+void TsuiFileTheme::GetFrameBitmap(TsuiThemeRole role, TBitmap* graphic, int frameCount,
                                    int frameIndex) const {
     if (!graphic)
         return;
@@ -81,14 +81,14 @@ void TsuiFileTheme::GetFrameBitmap(int role, TBitmap* graphic, int frameCount,
     CutStripFrame(strip, *graphic, frameCount, frameIndex);
 }
 
-bool TsuiFileTheme::GetBool(int role) const {
+bool TsuiFileTheme::GetBool(TsuiThemeRole role) const {
     return manager_->GetBool(role);
 }
 
-int TsuiFileTheme::GetInt(int role) const {
+int TsuiFileTheme::GetInt(TsuiThemeRole role) const {
     return manager_->GetInt(role);
 }
 
-TColor TsuiFileTheme::GetColor(int role) const {
+TColor TsuiFileTheme::GetColor(TsuiThemeRole role) const {
     return manager_->GetColor(role);
 }

@@ -10,6 +10,7 @@
 
 class TBitmap;
 class TsuiFileThemeMgr;
+enum TsuiThemeRole : int; // skin/SUIThemes.h
 
 class TsuiFileTheme : public TComponent {
     Q_OBJECT
@@ -31,16 +32,16 @@ public:
     // Whether a theme file has been read; stays true when a later name is not found.
     bool IsValid() const { return valid_; }
 
-    // Roles are 1 to 42. Null `graphic`: nothing happens. Raises EResourceError when the file
+    // Null `graphic`: nothing happens. Raises EResourceError when the file
     // has no valid image for the role; without a file the bitmap stays as it is.
-    void GetBitmap(int role, TBitmap* graphic) const;
+    void GetBitmap(TsuiThemeRole role, TBitmap* graphic) const;
     // Frame `frameIndex` (from 1) of `frameCount` equal-width frames of the role's image.
     // Without a file, `graphic` becomes empty (the cut of an empty strip).
-    void GetFrameBitmap(int role, TBitmap* graphic, int frameCount, int frameIndex) const;
+    void GetFrameBitmap(TsuiThemeRole role, TBitmap* graphic, int frameCount, int frameIndex) const;
     // Without a file: false, 0, 0. A missing entry: false, -1, -1.
-    bool GetBool(int role) const;
-    int GetInt(int role) const;
-    TColor GetColor(int role) const;
+    bool GetBool(TsuiThemeRole role) const;
+    int GetInt(TsuiThemeRole role) const;
+    TColor GetColor(TsuiThemeRole role) const;
 
 private:
     QString FindThemeFile(const QString& value) const;

@@ -28,23 +28,12 @@ const TImageList& TsuiPopupMenu::CheckMarkImages() const {
 
 namespace {
 
-// The fixed look of a skinned menu.
-constexpr int kBarWidth = 26;
-constexpr int kMacItemHeight = 20;
-constexpr int kMacSeparatorHeight = 12;
-constexpr int kItemHeight = 21;
-constexpr int kSeparatorHeight = 5;
+// The fixed colours of a skinned menu; its sizes are in SkinMetrics::Menu.
 constexpr TColor kMacSeparatorColor = 0x000000;
 constexpr TColor kSeparatorColor = 0x848284;
-constexpr int kWidthRoom = 40;        // beyond the caption, shortcut text and bar
-constexpr int kTextInset = 4;         // caption and shortcut text from the item's top, the caption
-                                      // also from the bar
-constexpr int kShortCutRightGap = 16; // from the item's right edge to the shortcut text's end
 constexpr TColor kDisabledTextColor = 0x808080;
 constexpr TColor kCheckBoxFrameColor = 0x000000;
 constexpr TColor kFlatFrameColor = 0x000000;
-constexpr TRect kCheckBoxFrame{2, 1, 21, 20}; // relative to the item's top-left
-constexpr TPoint kImageAt{4, 3};
 
 TRect Moved(const TRect& r, const TRect& by) {
     return Rect(r.Left + by.Left, r.Top + by.Top, r.Left + by.Right, r.Top + by.Bottom);
@@ -64,10 +53,12 @@ template <class MenuBase> void TsuiSkinnedMenu<MenuBase>::SetFileTheme(TsuiFileT
 
 template <class MenuBase> void TsuiSkinnedMenu<MenuBase>::SetUIStyle(TsuiUIStyle style) {
     uiStyle_ = style;
-    barWidth_ = kBarWidth;
+    barWidth_ = SkinMetrics::Menu::kBarWidth;
     // Straight into the fields: the setters refuse heights in MacOS.
-    menuItemHeight_ = IsMacOS() ? kMacItemHeight : kItemHeight;
-    separatorHeight_ = IsMacOS() ? kMacSeparatorHeight : kSeparatorHeight;
+    menuItemHeight_ =
+        IsMacOS() ? SkinMetrics::Menu::kMacItemHeight : SkinMetrics::Menu::kItemHeight;
+    separatorHeight_ =
+        IsMacOS() ? SkinMetrics::Menu::kMacSeparatorHeight : SkinMetrics::Menu::kSeparatorHeight;
     separatorColor_ = IsMacOS() ? kMacSeparatorColor : kSeparatorColor;
     barColor_ = ThemeColor(fileTheme_, style, SUI_THEME_MENUBAR_COLOR);
     color_ = ThemeColor(fileTheme_, style, SUI_THEME_MENU_BACKGROUND_COLOR);
@@ -121,7 +112,7 @@ void TsuiSkinnedMenu<MenuBase>::MeasureItem(TObject* sender, TCanvas& canvas, in
     const auto* item = static_cast<const TMenuItem*>(sender);
     height = item->IsLine() ? separatorHeight_ : menuItemHeight_;
     width = canvas.TextWidth(item->Caption()) + canvas.TextWidth(ShortCutToText(item->ShortCut())) +
-            barWidth_ + kWidthRoom;
+            barWidth_ + SkinMetrics::Menu::kWidthRoom;
 }
 
 template <class MenuBase>
@@ -139,18 +130,19 @@ void TsuiSkinnedMenu<MenuBase>::DrawItem(TObject* sender, TCanvas& canvas, const
     }
     DrawItemBackground(canvas, rect, item, selected);
     SetItemFont(canvas, item, selected);
-    TRect captionRect =
-        Rect(rect.Left + barWidth_ + kTextInset, rect.Top + kTextInset, rect.Right, rect.Bottom);
+    TRect captionRect = Rect(rect.Left + barWidth_ + SkinMetrics::Menu::kTextInset,
+                             rect.Top + SkinMetrics::Menu::kTextInset, rect.Right, rect.Bottom);
     canvas.DrawText(item.Caption(), captionRect, DT_LEFT | DT_TOP | DT_SINGLELINE);
     const QString shortCut = ShortCutToText(item.ShortCut());
     if (!shortCut.isEmpty())
-        canvas.TextOut(rect.Right - canvas.TextWidth(shortCut) - kShortCutRightGap,
-                       rect.Top + kTextInset, shortCut);
+        canvas.TextOut(rect.Right - canvas.TextWidth(shortCut) -
+                           SkinMetrics::Menu::kShortCutRightGap,
+                       rect.Top + SkinMetrics::Menu::kTextInset, shortCut);
     DrawCheckAndImage(canvas, rect, item);
 }
 
 template <class MenuBase> TEdges TsuiSkinnedMenu<MenuBase>::WindowBorder() const {
-    return flatMenu_ ? SkinMetrics::kMenuWindowBorder : TEdges{};
+    return flatMenu_ ? SkinMetrics::Menu::kWindowBorder : TEdges{};
 }
 
 template <class MenuBase>
@@ -189,19 +181,26 @@ template <class MenuBase>
 void TsuiSkinnedMenu<MenuBase>::SetItemFont(TCanvas& canvas, const TMenuItem& item,
                                             bool selected) const {
     TFont& font = canvas.Font();
-    if (useSystemFont_) {
-        AssignSystemMenuFont(font);
-    } else {
-        font.SetName(fontName_);
-        font.SetSize(fontSize_);
-        font.SetCharset(fontCharset_);
-    }
+    AssignItemFont(font);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     font.SetColor(!item.Enabled() ? kDisabledTextColor
                   : selected      ? selectedFontColor_
                                   : fontColor_);
     if (item.Default())
         font.SetStyle(font.Style() | Framework::fsBold);
+}
+
+template <class MenuBase> void TsuiSkinnedMenu<MenuBase>::AssignOwnFont(TFont& font) const {
+    font.SetName(fontName_);
+    font.SetSize(fontSize_);
+    font.SetCharset(fontCharset_);
+}
+
+template <class MenuBase> void TsuiSkinnedMenu<MenuBase>::AssignItemFont(TFont& font) const {
+    if (useSystemFont_)
+        AssignSystemMenuFont(font);
+    else
+        AssignOwnFont(font);
 }
 
 template <class MenuBase> bool TsuiSkinnedMenu<MenuBase>::HasImage(const TMenuItem& item) const {
@@ -215,15 +214,18 @@ void TsuiSkinnedMenu<MenuBase>::DrawCheckAndImage(TCanvas& canvas, const TRect& 
     const bool image = HasImage(item);
     if (item.Checked()) {
         if (image) {
-            FrameRectColor(canvas, Moved(rect, kCheckBoxFrame), kCheckBoxFrameColor);
-            FillRectColor(canvas, Moved(rect, Inset(kCheckBoxFrame, 1)), selectedColor_);
+            FrameRectColor(canvas, Moved(rect, SkinMetrics::Menu::kCheckBoxFrame),
+                           kCheckBoxFrameColor);
+            FillRectColor(canvas, Moved(rect, Inset(SkinMetrics::Menu::kCheckBoxFrame, 1)),
+                          selectedColor_);
         } else {
-            CheckMarkImages().Draw(canvas, rect.Left + kImageAt.X, rect.Top + kImageAt.Y, 0,
-                                   item.Enabled());
+            CheckMarkImages().Draw(canvas, rect.Left + SkinMetrics::Menu::kImageAt.X,
+                                   rect.Top + SkinMetrics::Menu::kImageAt.Y, 0, item.Enabled());
         }
     }
     if (image)
-        ItemImages()->Draw(canvas, rect.Left + kImageAt.X, rect.Top + kImageAt.Y, item.ImageIndex(),
+        ItemImages()->Draw(canvas, rect.Left + SkinMetrics::Menu::kImageAt.X,
+                           rect.Top + SkinMetrics::Menu::kImageAt.Y, item.ImageIndex(),
                            item.Enabled());
 }
 

@@ -11,6 +11,7 @@
 #include <memory>
 
 class TCanvas;
+class TFont;
 class TImageList;
 class TMenuItem;
 
@@ -88,6 +89,11 @@ public:
     void SetFontCharset(TFontCharset charset) { fontCharset_ = charset; }
     bool UseSystemFont() const { return useSystemFont_; }
     void SetUseSystemFont(bool use) { useSystemFont_ = use; }
+    // FontName, FontSize and FontCharset into `font`, the rest of it left as it is.
+    void AssignOwnFont(TFont& font) const;
+    // The font the items are drawn in: the desktop's menu font (in the menu-text colour) with
+    // UseSystemFont on, the menu's own otherwise.
+    void AssignItemFont(TFont& font) const;
 
     // Gives every item, an item before its sub-items and siblings in order, this menu's measure
     // and draw handlers. Items added later keep the framework's default drawing.

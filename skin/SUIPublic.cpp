@@ -7,12 +7,10 @@
 #include "framework/graphics/TBitmap.h"
 #include "framework/graphics/TCanvas.h"
 #include "framework/graphics/TFont.h"
+#include "framework/platform/DesktopFonts.h"
+#include "framework/platform/WindowSystem.h"
 
-#include <QApplication>
 #include <QFont>
-#include <QGuiApplication>
-#include <QImage>
-#include <QScreen>
 #include <algorithm>
 #include <array>
 
@@ -28,9 +26,9 @@ struct MacMenuPictureLayout {
     int Rows; // the top rows kept before stretching
 };
 constexpr std::array<MacMenuPictureLayout, 3> kMacMenuPictures = {{
-    {"MACOS_MENU_BAR", 12},
-    {"MACOS_MENU_BAR", 20},
-    {"MACOS_MENU_SELECT", 20},
+    {SkinNames::kMacMenuBarPicture, 12},
+    {SkinNames::kMacMenuBarPicture, 20},
+    {SkinNames::kMacMenuSelectPicture, 20},
 }};
 
 void DrawMacMenuPicture(TCanvas& canvas, const TRect& rect, MacMenuPicture which) {
@@ -199,9 +197,39 @@ bool PointInRectInclusive(TPoint point, const TRect& rect) {
            point.Y <= rect.Bottom;
 }
 
-TRect GetDesktopWorkArea() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? TRect::FromQRect(screen->availableGeometry()) : TRect{};
+LRESULT ResizeBandHitTest(const TCustomForm& form, TFormBorderStyle designBorderStyle,
+                          TPoint clientPoint, LRESULT answer, TResizeBands bands) {
+    if (form.WindowState() == TWindowState::wsMaximized)
+        return answer;
+    if (form.FormStyle() == TFormStyle::fsMDIForm && answer == HTCLIENT)
+        answer = HTTRANSPARENT;
+    if (designBorderStyle != TFormBorderStyle::bsSizeable)
+        return answer;
+    const int band = SkinMetrics::Form::kResizeBand;
+    const bool left = clientPoint.X < band;
+    const bool top = clientPoint.Y < band;
+    const bool right = clientPoint.X > form.ClientWidth() - band;
+    const bool bottom =
+        bands == TResizeBands::AllEdges && clientPoint.Y > form.ClientHeight() - band;
+    if (!top && bands == TResizeBands::TopEdge)
+        return answer;
+    if (left && top)
+        return HTTOPLEFT;
+    if (right && top)
+        return HTTOPRIGHT;
+    if (right && bottom)
+        return HTBOTTOMRIGHT;
+    if (left && bottom)
+        return HTBOTTOMLEFT;
+    if (left)
+        return HTLEFT;
+    if (top)
+        return HTTOP;
+    if (right)
+        return HTRIGHT;
+    if (bottom)
+        return HTBOTTOM;
+    return answer;
 }
 
 void SetFormBoundsRect(TCustomForm& form, const TRect& rect) {
@@ -220,7 +248,7 @@ bool IsFormActive(const TCustomForm* form) {
         return form && form->Active();
     if (mainForm->FormStyle() == TFormStyle::fsMDIForm && form == mainForm)
         return true;
-    if (!QGuiApplication::focusWindow())
+    if (!WindowSystem::HasFocusWindow())
         return false;
     if (!form || form == mainForm)
         return true;
@@ -228,7 +256,7 @@ bool IsFormActive(const TCustomForm* form) {
 }
 
 void AssignSystemMenuFont(TFont& font) {
-    const QFont menu = QApplication::font("QMenu");
+    const QFont menu = DesktopFonts::Menu();
     font.SetName(menu.family());
     if (menu.pixelSize() > 0)
         font.SetHeight(-menu.pixelSize());
@@ -269,10 +297,10 @@ void FillRectColor(TCanvas& canvas, const TRect& rect, TColor color) {
 }
 
 void DrawSeparatorLine(TCanvas& canvas, const TRect& rect, TColor color, int indent) {
-    const int y = rect.Top + SkinMetrics::kSeparatorRow;
+    const int y = rect.Top + SkinMetrics::Menu::kSeparatorRow;
     canvas.Pen().SetColor(color);
-    canvas.MoveTo(rect.Left + indent + SkinMetrics::kSeparatorLeftGap, y);
-    canvas.LineTo(rect.Right - SkinMetrics::kSeparatorRightGap, y);
+    canvas.MoveTo(rect.Left + indent + SkinMetrics::Menu::kSeparatorLeftGap, y);
+    canvas.LineTo(rect.Right - SkinMetrics::Menu::kSeparatorRightGap, y);
 }
 
 // The shadow runs along the bottom row, up the rightmost column and back along the top row;

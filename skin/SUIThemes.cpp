@@ -122,23 +122,23 @@ static_assert(CatalogueIsConsistent());
 static_assert(kCatalogue[SUI_THEME_FORM_BORDER_COLOR - 1].Key == "FormBorderColor");
 static_assert(kCatalogue[SUI_THEME_SIDECHANNEL_BAR_IMAGE - 1].Key == "SideChannelBarImage");
 
-const RoleRow& Row(int role) {
+const RoleRow& Row(TsuiThemeRole role) {
     Q_ASSERT(role >= SUI_THEME_FIRST_ROLE && role <= SUI_THEME_LAST_ROLE);
     return kCatalogue[static_cast<std::size_t>(role - SUI_THEME_FIRST_ROLE)];
 }
 
 } // namespace
 
-QString ThemeKey(int role) {
+QString ThemeKey(TsuiThemeRole role) {
     const std::string_view key = Row(role).Key;
     return QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
 }
 
-TsuiThemeKind ThemeKind(int role) {
+TsuiThemeKind ThemeKind(TsuiThemeRole role) {
     return Row(role).Kind;
 }
 
-TsuiStyleEntry GetStyleEntry(TsuiUIStyle style, int role) {
+TsuiStyleEntry GetStyleEntry(TsuiUIStyle style, TsuiThemeRole role) {
     const RoleRow& row = Row(role);
     const int index = static_cast<int>(style) % kStyleModulus;
     if (index < static_cast<int>(TsuiUIStyle::MacOS) ||
@@ -148,7 +148,8 @@ TsuiStyleEntry GetStyleEntry(TsuiUIStyle style, int role) {
     return {row.Kind, value.Number, value.ResourceName};
 }
 
-void GetStyleBitmap(TsuiUIStyle style, int role, TBitmap* bitmap, int frameIndex, int frameCount) {
+void GetStyleBitmap(TsuiUIStyle style, TsuiThemeRole role, TBitmap* bitmap, int frameIndex,
+                    int frameCount) {
     if (!bitmap)
         return;
     const TsuiStyleEntry entry = GetStyleEntry(style, role);
@@ -163,17 +164,17 @@ void GetStyleBitmap(TsuiUIStyle style, int role, TBitmap* bitmap, int frameIndex
     CutStripFrame(strip, *bitmap, frameCount, frameIndex);
 }
 
-TColor GetStyleColor(TsuiUIStyle style, int role) {
+TColor GetStyleColor(TsuiUIStyle style, TsuiThemeRole role) {
     const TsuiStyleEntry entry = GetStyleEntry(style, role);
     return entry.Kind == Color ? entry.Number : kNoColor;
 }
 
-int GetStyleInt(TsuiUIStyle style, int role) {
+int GetStyleInt(TsuiUIStyle style, TsuiThemeRole role) {
     const TsuiStyleEntry entry = GetStyleEntry(style, role);
     return entry.Kind == Int ? entry.Number : kOutsideCatalogue.Number;
 }
 
-bool GetStyleBool(TsuiUIStyle style, int role) {
+bool GetStyleBool(TsuiUIStyle style, TsuiThemeRole role) {
     const TsuiStyleEntry entry = GetStyleEntry(style, role);
     return entry.Kind == Bool && entry.Number != 0;
 }
@@ -222,25 +223,26 @@ bool DropRemovedFileTheme(TsuiFileTheme*& fileTheme, const TComponent* removed,
     return true;
 }
 
-TColor ThemeColor(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role) {
+TColor ThemeColor(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, TsuiThemeRole role) {
     TsuiUIStyle style;
     return ResolveStyle(fileTheme, uiStyle, style) ? fileTheme->GetColor(role)
                                                    : GetStyleColor(style, role);
 }
 
-int ThemeInt(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role) {
+int ThemeInt(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, TsuiThemeRole role) {
     TsuiUIStyle style;
     return ResolveStyle(fileTheme, uiStyle, style) ? fileTheme->GetInt(role)
                                                    : GetStyleInt(style, role);
 }
 
-bool ThemeBool(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role) {
+bool ThemeBool(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, TsuiThemeRole role) {
     TsuiUIStyle style;
     return ResolveStyle(fileTheme, uiStyle, style) ? fileTheme->GetBool(role)
                                                    : GetStyleBool(style, role);
 }
 
-void ThemeBitmap(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role, TBitmap* bitmap) {
+void ThemeBitmap(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, TsuiThemeRole role,
+                 TBitmap* bitmap) {
     TsuiUIStyle style;
     if (ResolveStyle(fileTheme, uiStyle, style))
         fileTheme->GetBitmap(role, bitmap);
@@ -248,8 +250,8 @@ void ThemeBitmap(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role, 
         GetStyleBitmap(style, role, bitmap);
 }
 
-void ThemeFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role, TBitmap* bitmap,
-                int frameIndex, int frameCount) {
+void ThemeFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, TsuiThemeRole role,
+                TBitmap* bitmap, int frameCount, int frameIndex) {
     TsuiUIStyle style;
     if (ResolveStyle(fileTheme, uiStyle, style))
         fileTheme->GetFrameBitmap(role, bitmap, frameCount, frameIndex);

@@ -8,6 +8,8 @@
 
 #include <QObject>
 #include <QString>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 class TBitmap;
@@ -75,8 +77,18 @@ enum TsuiThemeRole : int {
     SUI_THEME_SIDECHANNEL_BAR_IMAGE = 42,
 };
 
-constexpr int SUI_THEME_FIRST_ROLE = SUI_THEME_BUTTON_IMAGE;
-constexpr int SUI_THEME_LAST_ROLE = SUI_THEME_SIDECHANNEL_BAR_IMAGE;
+constexpr TsuiThemeRole SUI_THEME_FIRST_ROLE = SUI_THEME_BUTTON_IMAGE;
+constexpr TsuiThemeRole SUI_THEME_LAST_ROLE = SUI_THEME_SIDECHANNEL_BAR_IMAGE;
+
+constexpr std::size_t kThemeRoleCount = SUI_THEME_LAST_ROLE - SUI_THEME_FIRST_ROLE + 1;
+
+// Every role from the first to the last, for loops over all of them.
+constexpr std::array<TsuiThemeRole, kThemeRoleCount> AllThemeRoles() {
+    std::array<TsuiThemeRole, kThemeRoleCount> roles{};
+    for (std::size_t i = 0; i < kThemeRoleCount; ++i)
+        roles[i] = static_cast<TsuiThemeRole>(SUI_THEME_FIRST_ROLE + static_cast<int>(i));
+    return roles;
+}
 
 // What a role's value is; the codes are those theme files use.
 enum class TsuiThemeKind : std::uint8_t { Int = 0, Color = 1, Image = 2, Bool = 3 };
@@ -89,23 +101,23 @@ struct TsuiStyleEntry {
     const char* ResourceName = nullptr; // static storage; null unless Kind is Image
 };
 
-// The key of a role ("ButtonImage"), also its entry name in a theme file. Roles are 1 to 42.
-QString ThemeKey(int role);
-TsuiThemeKind ThemeKind(int role);
+// The key of a role ("ButtonImage"), also its entry name in a theme file.
+QString ThemeKey(TsuiThemeRole role);
+TsuiThemeKind ThemeKind(TsuiThemeRole role);
 
 // The style is read modulo 128. Styles outside MacOS..BlueGlass (FromThemeFile included) answer
 // the value -1 of kind Int.
-TsuiStyleEntry GetStyleEntry(TsuiUIStyle style, int role);
+TsuiStyleEntry GetStyleEntry(TsuiUIStyle style, TsuiThemeRole role);
 // Loads the role's bitmap resource into `bitmap`: whole with frameCount 0, otherwise frame
 // `frameIndex` (from 1) of `frameCount` equal-width frames. A role that is no image leaves the
 // bitmap unchanged when whole and empties it when cut. Raises EResourceError for a missing
 // resource. Null `bitmap`: nothing happens.
-void GetStyleBitmap(TsuiUIStyle style, int role, TBitmap* bitmap, int frameIndex = 1,
+void GetStyleBitmap(TsuiUIStyle style, TsuiThemeRole role, TBitmap* bitmap, int frameIndex = 1,
                     int frameCount = 0);
 // The role's value when its kind matches; otherwise 0, -1 and false respectively.
-TColor GetStyleColor(TsuiUIStyle style, int role);
-int GetStyleInt(TsuiUIStyle style, int role);
-bool GetStyleBool(TsuiUIStyle style, int role);
+TColor GetStyleColor(TsuiUIStyle style, TsuiThemeRole role);
+int GetStyleInt(TsuiUIStyle style, TsuiThemeRole role);
+bool GetStyleBool(TsuiUIStyle style, TsuiThemeRole role);
 
 // Sets `effectiveStyle` to the style to read the catalogue with and answers true when the values
 // are to be read from `fileTheme` instead: only for FromThemeFile with a valid theme.
@@ -126,11 +138,13 @@ bool DropRemovedFileTheme(TsuiFileTheme*& fileTheme, const TComponent* removed,
 // The role's value as a component with this file theme and style sees it: from the file theme
 // when ResolveStyle says so, from the catalogue of the resolved style otherwise. Every skinned
 // component asks here rather than choosing between the two itself.
-TColor ThemeColor(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role);
-int ThemeInt(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role);
-bool ThemeBool(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role);
+TColor ThemeColor(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, TsuiThemeRole role);
+int ThemeInt(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, TsuiThemeRole role);
+bool ThemeBool(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, TsuiThemeRole role);
 // The role's whole image into `bitmap`. Raises EResourceError when neither source has it.
-void ThemeBitmap(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role, TBitmap* bitmap);
-// Frame `frameIndex` (from 1) of the role's `frameCount` equal-width frames into `bitmap`.
-void ThemeFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, int role, TBitmap* bitmap,
-                int frameIndex, int frameCount);
+void ThemeBitmap(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, TsuiThemeRole role,
+                 TBitmap* bitmap);
+// Frame `frameIndex` (from 1) of the role's `frameCount` equal-width frames into `bitmap`; count
+// before index, as CutStripFrame and GetFrameBitmap take them.
+void ThemeFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle uiStyle, TsuiThemeRole role,
+                TBitmap* bitmap, int frameCount, int frameIndex);

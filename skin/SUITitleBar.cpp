@@ -8,6 +8,7 @@
 #include "framework/graphics/TIcon.h"
 #include "framework/graphics/TRegion.h"
 #include "framework/menus/TMenuItem.h"
+#include "framework/platform/WindowSystem.h"
 #include "skin/SUIPublic.h"
 
 #include <algorithm>
@@ -25,14 +26,6 @@ constexpr int kRestoreFrame = 10;
 constexpr int kMinimizeFrame = 13;
 constexpr int kCloseFrame = 16;
 
-// Layout of the left end: the program icon sits 3 pixels into the control box's place and the
-// caption follows 21 pixels after; a control box picture is followed by a 5-pixel gap; without
-// anything at the left the caption starts 6 pixels in.
-constexpr int kAppIconInset = 3;
-constexpr int kAppIconSize = 16;
-constexpr int kAppIconAdvance = 21;
-constexpr int kControlBoxGap = 5;
-constexpr int kBareCaptionLeft = 6;
 constexpr char kAppIconResource[] = "MAINICON";
 constexpr char kEllipsis[] = "...";
 
@@ -41,9 +34,6 @@ constexpr char kEllipsis[] = "...";
 constexpr const char16_t* kButtonNames[] = {u"最大化", u"最小化",   u"关闭",
                                             u"帮助",   u"系统菜单", u"自定义按钮"};
 constexpr char16_t kRestoreName[] = u"还原";
-
-// The corner outline reaches well below the bar so that only its top arcs fall inside.
-constexpr int kOutlineOverhang = 50;
 
 constexpr char kOneControlBox[] = "Sorry, only one button's ButtonType property can be "
                                   "\"suiControlBox\"";
@@ -79,13 +69,6 @@ void MinimizeForm(TCustomForm& form) {
         form.Perform(WM_SYSCOMMAND, SC_MINIMIZE, 0);
     else
         form.SetWindowState(TWindowState::wsMinimized);
-}
-
-bool HasButtonOfType(const TsuiTitleBarButtons& buttons, TsuiTitleBarBtnType type) {
-    for (int i = 0; i < buttons.Count(); ++i)
-        if (buttons.Items(i)->ButtonType() == type)
-            return true;
-    return false;
 }
 
 // Whole characters only: a character outside the first plane is dropped as one.
@@ -143,14 +126,11 @@ void TsuiTitleBarButton::SetUIStyle(TsuiUIStyle style) {
 }
 
 bool TsuiTitleBarButton::AnotherHasType(TsuiTitleBarBtnType type) const {
-    if (!Collection())
+    const auto* buttons = static_cast<const TsuiTitleBarButtons*>(Collection());
+    if (!buttons)
         return false;
-    for (int i = 0; i < Collection()->Count(); ++i) {
-        const auto* other = static_cast<const TsuiTitleBarButton*>(Collection()->Items(i));
-        if (other != this && other->buttonType_ == type)
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(buttons->OfType(type),
+                               [this](const TsuiTitleBarButton* other) { return other != this; });
 }
 
 void TsuiTitleBarButton::SetButtonType(TsuiTitleBarBtnType type) {
@@ -196,8 +176,8 @@ void TsuiTitleBarButton::LoadPictures(int firstFrame) {
     const TsuiFileTheme* theme = bar ? bar->FileTheme() : nullptr;
     int frame = firstFrame;
     for (TPicture* picture : {picNormal_.get(), picMouseOn_.get(), picMouseDown_.get()})
-        ThemeFrame(theme, uiStyle_, SUI_THEME_TITLEBAR_BUTTON_IMAGE, picture->Bitmap(), frame++,
-                   kButtonFrameCount);
+        ThemeFrame(theme, uiStyle_, SUI_THEME_TITLEBAR_BUTTON_IMAGE, picture->Bitmap(),
+                   kButtonFrameCount, frame++);
 }
 
 void TsuiTitleBarButton::UpdateMaxPictures() {
@@ -222,7 +202,7 @@ void TsuiTitleBarButton::PerformAction() {
             // A frame fits its maximised window itself; a bare form is given the work area,
             // less its bottom row so that a hidden task bar can still be reached.
             if (!bar->IsOnSkinnedForm()) {
-                TRect area = GetDesktopWorkArea();
+                TRect area = WindowSystem::WorkArea();
                 area.Bottom -= 1;
                 SetFormBoundsRect(*form, area);
             }
@@ -334,6 +314,19 @@ TsuiTitleBarButton* TsuiTitleBarButtons::Items(int index) const {
     return static_cast<TsuiTitleBarButton*>(TCollection::Items(index));
 }
 
+std::vector<TsuiTitleBarButton*> TsuiTitleBarButtons::OfType(TsuiTitleBarBtnType type) const {
+    std::vector<TsuiTitleBarButton*> found;
+    for (int i = 0; i < Count(); ++i)
+        if (Items(i)->ButtonType() == type)
+            found.push_back(Items(i));
+    return found;
+}
+
+TsuiTitleBarButton* TsuiTitleBarButtons::FirstOfType(TsuiTitleBarBtnType type) const {
+    const std::vector<TsuiTitleBarButton*> found = OfType(type);
+    return found.empty() ? nullptr : found.front();
+}
+
 TsuiTitleBarSections::TsuiTitleBarSections(TsuiTitleBar* bar)
     : TCollection(bar, [](TCollection* c) { return new TsuiTitleBarSection(c); }) {
     OnChange = [bar] { bar->Invalidate(); };
@@ -376,9 +369,9 @@ TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* bar) : TsuiPopupMenu(
 
 void TsuiTitleBarPopupMenu::Popup(int x, int y) {
     const TsuiTitleBarButtons& buttons = *bar_->Buttons();
-    Items()->Items(0)->SetEnabled(HasButtonOfType(buttons, suiMin));
-    Items()->Items(1)->SetEnabled(HasButtonOfType(buttons, suiMax));
-    Items()->Items(3)->SetEnabled(HasButtonOfType(buttons, suiClose));
+    Items()->Items(0)->SetEnabled(buttons.FirstOfType(suiMin) != nullptr);
+    Items()->Items(1)->SetEnabled(buttons.FirstOfType(suiMax) != nullptr);
+    Items()->Items(3)->SetEnabled(buttons.FirstOfType(suiClose) != nullptr);
     TsuiPopupMenu::Popup(x, y);
 }
 
@@ -389,10 +382,8 @@ void TsuiTitleBarPopupMenu::Minimize() {
 
 // Every maximise button acts, so two of them maximise and restore again.
 void TsuiTitleBarPopupMenu::MaximizeOrRestore() {
-    const TsuiTitleBarButtons& buttons = *bar_->Buttons();
-    for (int i = 0; i < buttons.Count(); ++i)
-        if (buttons.Items(i)->ButtonType() == suiMax)
-            buttons.Items(i)->PerformAction();
+    for (TsuiTitleBarButton* button : bar_->Buttons()->OfType(suiMax))
+        button->PerformAction();
 }
 
 void TsuiTitleBarPopupMenu::CloseForm() {
@@ -472,7 +463,7 @@ void TsuiTitleBar::ApplyStyleLook(TsuiUIStyle style) {
     roundCorner_ = ThemeInt(fileTheme_, style, SUI_THEME_FORM_ROUNDCORNER_INT);
 }
 
-void TsuiTitleBar::AddStyleSection(TsuiTitleBarAlign align, int role, bool autoSize) {
+void TsuiTitleBar::AddStyleSection(TsuiTitleBarAlign align, TsuiThemeRole role, bool autoSize) {
     TsuiTitleBarSection* section = sections_->Add();
     ThemeBitmap(fileTheme_, uiStyle_, role, section->Picture()->Bitmap());
     if (autoSize)
@@ -547,6 +538,8 @@ void TsuiTitleBar::ApplyFormRegion(int radius) {
         return;
     const int cw = form->ClientWidth();
     const int ch = form->ClientHeight();
+    // The round-rectangle region leaves out its last column and row: one more of each covers
+    // the whole client area.
     TRegion region = TRegion::CreateRoundRectRgn(0, 0, cw + 1, ch + 1, radius, radius);
     // The bottom corners stay square.
     const int corner = 2 * radius;
@@ -563,9 +556,8 @@ void TsuiTitleBar::RefreshFormRegion() {
 }
 
 void TsuiTitleBar::RefreshMaxButtons() {
-    for (int i = 0; i < buttons_->Count(); ++i)
-        if (buttons_->Items(i)->ButtonType() == suiMax)
-            buttons_->Items(i)->UpdateMaxPictures();
+    for (TsuiTitleBarButton* button : buttons_->OfType(suiMax))
+        button->UpdateMaxPictures();
 }
 
 void TsuiTitleBar::PopupSystemMenuBelow() {
@@ -594,8 +586,10 @@ void TsuiTitleBar::PaintWindow(TCanvas& canvas) {
 void TsuiTitleBar::DrawCornerOutline(TCanvas& canvas) const {
     canvas.Pen().SetColor(cornerColor_);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
-    canvas.RoundRect(-1, 0, Width() + 1, Height() + kOutlineOverhang, roundCorner_ + 1,
-                     roundCorner_);
+    // The side lines fall one column outside the bar on either side so that only the arcs show;
+    // the corner ellipse is one column wider for the column it starts left of the bar.
+    canvas.RoundRect(-1, 0, Width() + 1, Height() + SkinMetrics::TitleBar::kOutlineOverhang,
+                     roundCorner_ + 1, roundCorner_);
 }
 
 // Left sections from the left edge, right ones from the right edge while there is room, the
@@ -604,6 +598,8 @@ void TsuiTitleBar::DrawSections(TBitmap& buffer) {
     TCanvas& canvas = buffer.Canvas();
     const int w = buffer.Width();
     const int h = buffer.Height();
+    // `left` is the last column the left sections cover and `right` one past the first column of
+    // the right ones, so both start one outside the bar and each slot is one inside them.
     int left = -1;
     int right = w + 1;
     const TsuiTitleBarSection* middle = nullptr;
@@ -631,8 +627,10 @@ void TsuiTitleBar::DrawSections(TBitmap& buffer) {
 
 TsuiTitleBarLayout TsuiTitleBar::Layout(int width) const {
     TsuiTitleBarLayout layout;
+    // Every button steps one pixel more than its picture is wide (the gap to its right-hand
+    // neighbour); the first step's gap lies just beyond the bar, so the first button ends flush.
     int right = width + 1 + rightBtnXOffset_;
-    int controlBox = -1;
+    int controlBox = kNoButton;
     for (int i = 0; i < buttons_->Count(); ++i) {
         const TsuiTitleBarButton& button = *buttons_->Items(i);
         if (!button.Visible())
@@ -645,12 +643,13 @@ TsuiTitleBarLayout TsuiTitleBar::Layout(int width) const {
         layout.Buttons.push_back({i, right});
     }
     int left = leftBtnXOffset_;
-    if (controlBox != -1) {
+    if (controlBox != kNoButton) {
         layout.Buttons.push_back({controlBox, left});
-        left += drawAppIcon_ ? kAppIconAdvance
-                             : buttons_->Items(controlBox)->PicNormal()->Width() + kControlBoxGap;
+        left += drawAppIcon_ ? SkinMetrics::TitleBar::kAppIconAdvance
+                             : buttons_->Items(controlBox)->PicNormal()->Width() +
+                                   SkinMetrics::TitleBar::kControlBoxGap;
     }
-    layout.CaptionLeft = left == 0 ? kBareCaptionLeft : left;
+    layout.CaptionLeft = left == 0 ? SkinMetrics::TitleBar::kBareCaptionLeft : left;
     layout.CaptionRight = right;
     return layout;
 }
@@ -661,7 +660,7 @@ void TsuiTitleBar::DrawButtonsAndCaption(TBitmap& buffer) {
     TCanvas& canvas = buffer.Canvas();
     const TPoint cursor = ScreenToClient(GetCursorPos());
     const TsuiTitleBarLayout layout = Layout(buffer.Width());
-    hotButtonIndex_ = -1;
+    hotButtonIndex_ = kNoButton;
     for (const TsuiTitleBarLayout::Place& place : layout.Buttons) {
         const TsuiTitleBarButton& button = *buttons_->Items(place.Index);
         const TRect rect = Rect(place.X, button.Top(), place.X + button.PicNormal()->Width(),
@@ -672,7 +671,8 @@ void TsuiTitleBar::DrawButtonsAndCaption(TBitmap& buffer) {
         if (button.ButtonType() == suiControlBox && drawAppIcon_) {
             TIcon icon;
             icon.LoadFromResourceName(QLatin1String(kAppIconResource));
-            icon.Draw(canvas, place.X + kAppIconInset, button.Top(), kAppIconSize);
+            icon.Draw(canvas, place.X + SkinMetrics::TitleBar::kAppIconInset, button.Top(),
+                      SkinMetrics::TitleBar::kAppIconSize);
         } else {
             DrawButtonPicture(canvas, button, place.X, hot);
         }
@@ -716,7 +716,7 @@ void TsuiTitleBar::MouseDown(TMouseButton button, TShiftState shift, int x, int 
     pressed_ = true;
     Repaint(); // finds the button under the cursor before anything reads it
     TCustomForm* form = ContainingForm();
-    if (hotButtonIndex_ != -1 || !form || IsMaximized(*form))
+    if (hotButtonIndex_ != kNoButton || !form || IsMaximized(*form))
         return;
     const QPointer<TsuiTitleBar> alive(this);
     ReleaseCapture();
@@ -741,7 +741,7 @@ void TsuiTitleBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     if (button != TMouseButton::mbLeft)
         return;
     const QPointer<TsuiTitleBar> alive(this);
-    if (hotButtonIndex_ != -1 && hotButtonIndex_ < buttons_->Count())
+    if (hotButtonIndex_ != kNoButton && hotButtonIndex_ < buttons_->Count())
         ClickButton(hotButtonIndex_);
     if (!alive)
         return; // the action closed and destroyed the window
@@ -768,7 +768,7 @@ void TsuiTitleBar::ClickButton(int index) {
 
 void TsuiTitleBar::DblClick() {
     TCustomPanel::DblClick();
-    if (hotButtonIndex_ == -1) {
+    if (hotButtonIndex_ == kNoButton) {
         MaximizeOrRestore();
         return;
     }
@@ -779,12 +779,8 @@ void TsuiTitleBar::DblClick() {
 }
 
 void TsuiTitleBar::MaximizeOrRestore() {
-    for (int i = 0; i < buttons_->Count(); ++i) {
-        if (buttons_->Items(i)->ButtonType() == suiMax) {
-            buttons_->Items(i)->PerformAction();
-            return;
-        }
-    }
+    if (TsuiTitleBarButton* button = buttons_->FirstOfType(suiMax))
+        button->PerformAction();
 }
 
 // ---- messages ----
@@ -810,24 +806,15 @@ void TsuiTitleBar::WndProc(TMessage& message) {
     TCustomPanel::WndProc(message);
 }
 
+// Without a skinned frame under it the bar answers no resize band.
 LRESULT TsuiTitleBar::HitTest(LPARAM screenPoint, LRESULT answer) const {
     const TCustomForm* form = ContainingForm();
-    if (!form || IsMaximized(*form))
+    if (!form)
         return answer;
-    if (form->FormStyle() == TFormStyle::fsMDIForm && answer == HTCLIENT)
-        answer = HTTRANSPARENT;
     const auto* host = dynamic_cast<const TsuiTitleBarHost*>(Parent());
-    if (!host || host->DesignBorderStyle() != TFormBorderStyle::bsSizeable)
-        return answer;
+    const TFormBorderStyle design = host ? host->DesignBorderStyle() : TFormBorderStyle::bsNone;
     const TPoint p = ScreenToClient({GetXLParam(screenPoint), GetYLParam(screenPoint)});
-    const int band = SkinMetrics::kResizeBand;
-    if (p.Y >= band)
-        return answer;
-    if (p.X < band)
-        return HTTOPLEFT;
-    if (p.X > form->ClientWidth() - band)
-        return HTTOPRIGHT;
-    return HTTOP;
+    return ResizeBandHitTest(*form, design, p, answer, TResizeBands::TopEdge);
 }
 
 // ---- accessibility ----
@@ -875,8 +862,6 @@ void TsuiTitleBar::FontChanged() {
 
 void TsuiTitleBar::Notification(TComponent* AComponent, TOperation Operation) {
     TCustomPanel::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && AComponent == fileTheme_) {
-        fileTheme_ = nullptr;
+    if (DropRemovedFileTheme(fileTheme_, AComponent, Operation))
         SetUIStyle(TsuiUIStyle::DeepBlue);
-    }
 }

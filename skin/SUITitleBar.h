@@ -155,6 +155,10 @@ public:
     explicit TsuiTitleBarButtons(TsuiTitleBar* bar);
     TsuiTitleBarButton* Items(int index) const;
     TsuiTitleBarButton* Add() { return static_cast<TsuiTitleBarButton*>(TCollection::Add()); }
+    // Every button of `type`, in the collection's order, as the collection holds them now.
+    std::vector<TsuiTitleBarButton*> OfType(TsuiTitleBarBtnType type) const;
+    // The first button of `type`; null when there is none.
+    TsuiTitleBarButton* FirstOfType(TsuiTitleBarBtnType type) const;
 };
 
 class TsuiTitleBarSections : public TCollection {
@@ -249,7 +253,9 @@ public:
     void SetRoundCorner(int radius);
 
     TsuiTitleBarPopupMenu* SystemMenu() const { return systemMenu_.get(); }
-    // The visible button under the cursor as the last paint found it; -1 for none.
+    // What HotButtonIndex answers when the cursor is on no button.
+    static constexpr int kNoButton = -1;
+    // The visible button under the cursor as the last paint found it; kNoButton for none.
     int HotButtonIndex() const { return hotButtonIndex_; }
     bool Pressed() const { return pressed_; }
     int CaptionBoxHeight() const { return captionBoxHeight_; }
@@ -293,7 +299,7 @@ protected:
 
 private:
     void ApplyStyleLook(TsuiUIStyle style);
-    void AddStyleSection(TsuiTitleBarAlign align, int role, bool autoSize);
+    void AddStyleSection(TsuiTitleBarAlign align, TsuiThemeRole role, bool autoSize);
     TsuiTitleBarLayout Layout(int width) const;
     // The visible button an accessibility index stands for, or none.
     std::optional<TsuiTitleBarLayout::Place> AccessiblePlace(int index) const;
@@ -322,7 +328,7 @@ private:
     int rightBtnXOffset_ = 0;
     bool drawAppIcon_ = false;
     int roundCorner_ = 0;
-    int hotButtonIndex_ = -1;
+    int hotButtonIndex_ = kNoButton;
     bool pressed_ = false;
     int captionBoxHeight_ = 0;
     int captionTop_ = 0;

@@ -35,7 +35,7 @@ bool TsuiFileThemeMgr::Load(const QString& fileName) {
     return true;
 }
 
-void TsuiFileThemeMgr::GetBitmap(int role, TBitmap& graphic) const {
+void TsuiFileThemeMgr::GetBitmap(TsuiThemeRole role, TBitmap& graphic) const {
     if (!reader_)
         return;
     const QString key = ThemeKey(role);
@@ -51,14 +51,14 @@ void TsuiFileThemeMgr::GetBitmap(int role, TBitmap& graphic) const {
     }
 }
 
-bool TsuiFileThemeMgr::GetBool(int role) const {
+bool TsuiFileThemeMgr::GetBool(TsuiThemeRole role) const {
     return reader_ && reader_->GetBool(ThemeKey(role));
 }
 
-int TsuiFileThemeMgr::GetInt(int role) const {
+int TsuiFileThemeMgr::GetInt(TsuiThemeRole role) const {
     return reader_ ? reader_->GetInt(ThemeKey(role)) : kNoReaderNumber;
 }
 
-TColor TsuiFileThemeMgr::GetColor(int role) const {
+TColor TsuiFileThemeMgr::GetColor(TsuiThemeRole role) const {
     return static_cast<TColor>(GetInt(role));
 }

@@ -8,6 +8,7 @@
 
 class TBitmap;
 class TsuiThemeFileReader;
+enum TsuiThemeRole : int; // skin/SUIThemes.h
 
 class TsuiFileThemeMgr {
 public:
@@ -20,14 +21,14 @@ public:
     // current reader goes and the file is read; when that raises (EFileError), no reader is left.
     bool Load(const QString& fileName);
 
-    // Roles are 1 to 42, named by their theme keys in the file.
+    // Roles are named by their theme keys in the file.
     // Loads `graphic` from the role's image; without a reader `graphic` stays as it is. Raises
     // EResourceError when the file has no such image or its bytes are no valid bitmap.
-    void GetBitmap(int role, TBitmap& graphic) const;
+    void GetBitmap(TsuiThemeRole role, TBitmap& graphic) const;
     // Without a reader: false, 0 and 0. A missing entry: false, -1 and -1.
-    bool GetBool(int role) const;
-    int GetInt(int role) const;
-    TColor GetColor(int role) const; // colours are integer entries, 0x00BBGGRR
+    bool GetBool(TsuiThemeRole role) const;
+    int GetInt(TsuiThemeRole role) const;
+    TColor GetColor(TsuiThemeRole role) const; // colours are integer entries, 0x00BBGGRR
 
 private:
     std::unique_ptr<TsuiThemeFileReader> reader_; // owned; none until a file is loaded

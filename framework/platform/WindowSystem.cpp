@@ -50,6 +50,10 @@ TRect WindowSystem::WorkArea() {
     return screen ? TRect::FromQRect(screen->availableGeometry()) : TRect{};
 }
 
+bool WindowSystem::HasFocusWindow() {
+    return QGuiApplication::focusWindow() != nullptr;
+}
+
 // The toolkit scales a window's place by its corners: a top-left corner between two device
 // pixels would cost the window a device pixel of its width or height, and so a pixel of its
 // layout. The corner is moved onto the grid, back towards the area's top-left.

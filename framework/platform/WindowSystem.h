@@ -11,6 +11,9 @@ public:
     static bool PlacesWindows();
     // The desktop work area: the primary screen less what the desktop's panels reserve.
     static TRect WorkArea();
+    // Whether one of the program's windows has the keyboard focus: the desktop has the program
+    // in front.
+    static bool HasFocusWindow();
     // Where a window with these bounds goes so that it shows on the work area of the screen its
     // top-left corner is on (the primary screen when none is), its corner on a whole device
     // pixel.

@@ -33,7 +33,7 @@ protected:
         return form->Handle()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
     // What the style's picture of `frame` of `count` shows at (x, y).
-    static QRgb StylePixel(int role, int frame, int count, int x, int y) {
+    static QRgb StylePixel(TsuiThemeRole role, int frame, int count, int x, int y) {
         TBitmap bitmap;
         GetStyleBitmap(TsuiUIStyle::BlueGlass, role, &bitmap, frame, count);
         return bitmap.Image().pixel(x, y) | 0xFF000000;

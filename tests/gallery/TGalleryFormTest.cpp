@@ -1,11 +1,11 @@
 #include "gallery/TGalleryForm.h"
 
 #include "../framework/core/TestSupport.h"
-#include "../framework/graphics/ImageCompare.h"
 #include "../skin/support/ThemeFileWriter.h"
 #include "framework/graphics/TBitmap.h"
 #include "framework/menus/TMenuItem.h"
 #include "skin/SUIThemeFile.h"
+#include "support/ImageCompare.h"
 #include "support/QtPrinting.h"
 
 #include <QBuffer>
@@ -25,7 +25,7 @@ constexpr TColor kInkBackground = 0x224411;
 // Every role of BlueGlass as a theme file holds it, with a background colour of its own.
 ThemeFileWriter FullTheme(TColor background = kThemeBackground) {
     ThemeFileWriter writer;
-    for (int role = SUI_THEME_FIRST_ROLE; role <= SUI_THEME_LAST_ROLE; ++role) {
+    for (const TsuiThemeRole role : AllThemeRoles()) {
         const QByteArray key = ThemeKey(role).toLatin1();
         switch (ThemeKind(role)) {
         case TsuiThemeKind::Image: {

@@ -77,7 +77,7 @@ protected:
         host->Show();
         QCoreApplication::processEvents();
     }
-    TColor Selection(int role) const { return GetStyleColor(frame->UIStyle(), role); }
+    TColor Selection(TsuiThemeRole role) const { return GetStyleColor(frame->UIStyle(), role); }
 
     RecordingApplication app;
     std::unique_ptr<TForm> host = std::make_unique<TForm>(nullptr);

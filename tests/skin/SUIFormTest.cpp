@@ -383,7 +383,7 @@ TEST_F(SUIFormTest, MaximisedWindowsTakeTheWorkAreaUnlessDesignedWithoutBorder) 
     MakeFrame();
     TakeProgramSettings();
     ShowHost();
-    const TRect work = GetDesktopWorkArea();
+    const TRect work = WindowSystem::WorkArea();
     host->SetWindowState(TWindowState::wsMaximized);
     QCoreApplication::processEvents();
     host->SetBounds(10, 10, 400, 300); // still maximised: the frame fits it back

@@ -133,7 +133,7 @@ TEST_F(SUIMgrTest, ThemeLookupsAskTheFileOnlyForFromThemeFileWithAValidFile) {
     TsuiFileTheme theme(nullptr);
     const auto lookups = [&theme](TsuiUIStyle style) {
         TBitmap frame;
-        ThemeFrame(&theme, style, SUI_THEME_BUTTON_IMAGE, &frame, 2, 3);
+        ThemeFrame(&theme, style, SUI_THEME_BUTTON_IMAGE, &frame, 3, 2);
         return std::tuple{ThemeInt(&theme, style, SUI_THEME_FORM_ROUNDCORNER_INT),
                           ThemeColor(&theme, style, SUI_THEME_FORM_BORDER_COLOR),
                           ThemeBool(&theme, style, SUI_THEME_BUTTON_TRANSPARENT_BOOL),

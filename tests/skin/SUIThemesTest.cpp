@@ -40,21 +40,21 @@ TEST(StyleCatalogue, StylesAreStoredByNameInFormDescriptions) {
 TEST(StyleCatalogue, KeysInRoleOrder) {
     EXPECT_EQ(ThemeKey(SUI_THEME_BUTTON_IMAGE), "ButtonImage");
     EXPECT_EQ(ThemeKey(SUI_THEME_TITLEBAR_BUTTON_LEFTOFFSET_INT), "TitleBarButtonLeftOffsetInt");
-    EXPECT_EQ(ThemeKey(16), "FormBorderColor");
-    EXPECT_EQ(ThemeKey(23), "MenuBarColor");
-    EXPECT_EQ(ThemeKey(37), "ToolBarButtonDownBackgroundColor");
-    EXPECT_EQ(ThemeKey(42), "SideChannelBarImage");
-    EXPECT_EQ(ThemeKind(2), TsuiThemeKind::Bool);
-    EXPECT_EQ(ThemeKind(14), TsuiThemeKind::Int);
-    EXPECT_EQ(ThemeKind(15), TsuiThemeKind::Color);
-    EXPECT_EQ(ThemeKind(24), TsuiThemeKind::Image);
+    EXPECT_EQ(ThemeKey(static_cast<TsuiThemeRole>(16)), "FormBorderColor");
+    EXPECT_EQ(ThemeKey(static_cast<TsuiThemeRole>(23)), "MenuBarColor");
+    EXPECT_EQ(ThemeKey(static_cast<TsuiThemeRole>(37)), "ToolBarButtonDownBackgroundColor");
+    EXPECT_EQ(ThemeKey(static_cast<TsuiThemeRole>(42)), "SideChannelBarImage");
+    EXPECT_EQ(ThemeKind(static_cast<TsuiThemeRole>(2)), TsuiThemeKind::Bool);
+    EXPECT_EQ(ThemeKind(static_cast<TsuiThemeRole>(14)), TsuiThemeKind::Int);
+    EXPECT_EQ(ThemeKind(static_cast<TsuiThemeRole>(15)), TsuiThemeKind::Color);
+    EXPECT_EQ(ThemeKind(static_cast<TsuiThemeRole>(24)), TsuiThemeKind::Image);
 }
 
 // Every built-in style and role through every lookup: a lookup answers the entry only when the
 // role is of its kind, and its default otherwise.
 TEST(StyleCatalogue, BuiltInLookupsRespectTheRoleKind) {
     for (const TsuiUIStyle style : kBuiltIn) {
-        for (int role = SUI_THEME_FIRST_ROLE; role <= SUI_THEME_LAST_ROLE; ++role) {
+        for (const TsuiThemeRole role : AllThemeRoles()) {
             SCOPED_TRACE(testing::Message() << "style " << int(style) << " role " << role);
             const TsuiStyleEntry entry = GetStyleEntry(style, role);
             const TsuiThemeKind kind = ThemeKind(role);
@@ -72,7 +72,7 @@ TEST(StyleCatalogue, BuiltInLookupsRespectTheRoleKind) {
 
 TEST(StyleCatalogue, StylesOutsideTheCatalogueAnswerDefaults) {
     for (const int value : {0, 6, 7, 127, 128, 134, 255}) {
-        for (int role = SUI_THEME_FIRST_ROLE; role <= SUI_THEME_LAST_ROLE; ++role) {
+        for (const TsuiThemeRole role : AllThemeRoles()) {
             SCOPED_TRACE(testing::Message() << "style " << value << " role " << role);
             const TsuiUIStyle style = StyleValue(value);
             const TsuiStyleEntry entry = GetStyleEntry(style, role);
@@ -96,7 +96,7 @@ TEST(StyleCatalogue, StylesOutsideTheCatalogueAnswerDefaults) {
 
 TEST(StyleCatalogue, OnlyTheLowSevenBitsOfAStyleCount) {
     for (const TsuiUIStyle style : kBuiltIn)
-        for (int role = SUI_THEME_FIRST_ROLE; role <= SUI_THEME_LAST_ROLE; ++role)
+        for (const TsuiThemeRole role : AllThemeRoles())
             EXPECT_TRUE(SameEntry(GetStyleEntry(StyleValue(128 + int(style)), role),
                                   GetStyleEntry(style, role)))
                 << int(style) << " role " << role;
@@ -104,13 +104,13 @@ TEST(StyleCatalogue, OnlyTheLowSevenBitsOfAStyleCount) {
 }
 
 TEST(StyleCatalogue, ValuesTheWindowAndItsControlsRead) {
-    EXPECT_EQ(GetStyleInt(TsuiUIStyle::FromThemeFile, 14), -1);
-    EXPECT_EQ(GetStyleColor(TsuiUIStyle::FromThemeFile, 16), 0);
-    EXPECT_FALSE(GetStyleBool(TsuiUIStyle::FromThemeFile, 2));
-    EXPECT_EQ(GetStyleColor(TsuiUIStyle::BlueGlass, 14), 0);
-    EXPECT_EQ(GetStyleInt(TsuiUIStyle::BlueGlass, 15), -1);
-    EXPECT_EQ(GetStyleInt(TsuiUIStyle::BlueGlass, 14), 11);
-    EXPECT_EQ(GetStyleColor(TsuiUIStyle::WinXP, 16), 0xC82C00);
+    EXPECT_EQ(GetStyleInt(TsuiUIStyle::FromThemeFile, SUI_THEME_FORM_ROUNDCORNER_INT), -1);
+    EXPECT_EQ(GetStyleColor(TsuiUIStyle::FromThemeFile, SUI_THEME_FORM_BORDER_COLOR), 0);
+    EXPECT_FALSE(GetStyleBool(TsuiUIStyle::FromThemeFile, SUI_THEME_BUTTON_TRANSPARENT_BOOL));
+    EXPECT_EQ(GetStyleColor(TsuiUIStyle::BlueGlass, SUI_THEME_FORM_ROUNDCORNER_INT), 0);
+    EXPECT_EQ(GetStyleInt(TsuiUIStyle::BlueGlass, SUI_THEME_FORM_BACKGROUND_COLOR), -1);
+    EXPECT_EQ(GetStyleInt(TsuiUIStyle::BlueGlass, SUI_THEME_FORM_ROUNDCORNER_INT), 11);
+    EXPECT_EQ(GetStyleColor(TsuiUIStyle::WinXP, SUI_THEME_FORM_BORDER_COLOR), 0xC82C00);
     EXPECT_EQ(GetStyleInt(TsuiUIStyle::BlueGlass, SUI_THEME_FORM_MINWIDTH_INT), 270);
     EXPECT_EQ(GetStyleInt(TsuiUIStyle::BlueGlass, SUI_THEME_TITLEBAR_BUTTON_RIGHTOFFSET_INT), -3);
     EXPECT_EQ(GetStyleColor(TsuiUIStyle::BlueGlass, SUI_THEME_FORM_BACKGROUND_COLOR), 0xE7E7E7);
@@ -152,7 +152,7 @@ TEST(StyleBitmaps, EveryImageEntryLoadsItsResourceAtItsSize) {
         {42, {{1, 21}, {1, 21}, {1, 20}, {1, 21}, {1, 21}}},
     };
     int imageRoles = 0;
-    for (int role = SUI_THEME_FIRST_ROLE; role <= SUI_THEME_LAST_ROLE; ++role) {
+    for (const TsuiThemeRole role : AllThemeRoles()) {
         if (ThemeKind(role) != TsuiThemeKind::Image)
             continue;
         ++imageRoles;

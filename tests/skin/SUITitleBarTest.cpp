@@ -7,6 +7,7 @@
 #include "framework/graphics/TIcon.h"
 #include "framework/menus/TMenuItem.h"
 #include "framework/menus/TPopupMenuWindow.h"
+#include "framework/platform/WindowSystem.h"
 #include "skin/SUIMgr.h"
 #include "skin/SUIPublic.h"
 #include "skin/support/HighDensity.h"
@@ -504,7 +505,7 @@ TEST_F(SUITitleBarTest, StandAloneBarMaximisesToTheWorkAreaLessItsBottomRow) {
     EXPECT_FALSE(standAlone->IsOnSkinnedForm());
     EXPECT_TRUE(bar->IsOnSkinnedForm());
     standAlone->Buttons()->Items(2)->PerformAction();
-    TRect expected = GetDesktopWorkArea();
+    TRect expected = WindowSystem::WorkArea();
     expected.Bottom -= 1;
     EXPECT_EQ(form.BoundsRect(), expected);
     EXPECT_EQ(form.WindowState(), TWindowState::wsMaximized);

@@ -143,7 +143,7 @@ void Load(TBitmap& bitmap, const QString& name) {
     bitmap.LoadFromResourceName(name);
 }
 
-QString CatalogueName(TsuiUIStyle style, int role) {
+QString CatalogueName(TsuiUIStyle style, TsuiThemeRole role) {
     return QString::fromLatin1(GetStyleEntry(style, role).ResourceName);
 }
 
@@ -178,7 +178,7 @@ TEST(SkinResources, EveryCatalogueImageNamesAListedBitmap) {
     for (const Picture& p : Pictures())
         listed.insert(QLatin1String(p.name));
     for (TsuiUIStyle style : kStyles)
-        for (int role = SUI_THEME_FIRST_ROLE; role <= SUI_THEME_LAST_ROLE; ++role)
+        for (const TsuiThemeRole role : AllThemeRoles())
             if (GetStyleEntry(style, role).Kind == TsuiThemeKind::Image) {
                 EXPECT_TRUE(listed.contains(CatalogueName(style, role)))
                     << CatalogueName(style, role).toStdString();
@@ -220,7 +220,8 @@ TEST(SkinResources, ButtonStatesDifferVisibly) {
         const int quarter = w * strip.Height() / 4;
         for (const auto& [a, b] : {std::pair{0, 1}, {0, 2}, {1, 2}})
             EXPECT_GT(DifferingPixels(strip, w, a, b), quarter)
-                << CatalogueName(style, 1).toStdString() << " frames " << a + 1 << ", " << b + 1;
+                << CatalogueName(style, SUI_THEME_BUTTON_IMAGE).toStdString() << " frames " << a + 1
+                << ", " << b + 1;
     }
 }
 

@@ -44,10 +44,10 @@ protected:
         theme.SetThemeFile(QStringLiteral(DUANXIN_SHIPPED_THEME));
         ASSERT_TRUE(theme.IsValid()) << "no shipped theme at " DUANXIN_SHIPPED_THEME;
     }
-    void LoadPicture(TBitmap& bitmap, int role) const { theme.GetBitmap(role, &bitmap); }
-    int IntValue(int role) const { return theme.GetInt(role); }
-    bool BoolValue(int role) const { return theme.GetBool(role); }
-    QColor ColourValue(int role) const {
+    void LoadPicture(TBitmap& bitmap, TsuiThemeRole role) const { theme.GetBitmap(role, &bitmap); }
+    int IntValue(TsuiThemeRole role) const { return theme.GetInt(role); }
+    bool BoolValue(TsuiThemeRole role) const { return theme.GetBool(role); }
+    QColor ColourValue(TsuiThemeRole role) const {
         const TColor bgr = theme.GetColor(role);
         return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
     }
@@ -60,7 +60,7 @@ TEST_F(JadeTheme, SourceFolderAnswersEveryRoleWithTrueColourBitmapsAndAName) {
     const QString folder = QStringLiteral(DUANXIN_SHIPPED_THEME_SOURCES);
     ThemeContent content;
     ASSERT_NO_THROW(content = ReadThemeFolder(folder));
-    for (int role = SUI_THEME_FIRST_ROLE; role <= SUI_THEME_LAST_ROLE; ++role)
+    for (const TsuiThemeRole role : AllThemeRoles())
         EXPECT_TRUE(content.Answers(role)) << ThemeKey(role).toStdString();
     ASSERT_FALSE(content.Texts.empty());
     EXPECT_EQ(content.Texts.front(), std::pair(QByteArray("Name"), QStringLiteral("Jade")));
@@ -157,8 +157,8 @@ TEST_F(JadeTheme, FuchsiaSitsOnlyOutsideTheKeyedShapes) {
         EXPECT_FALSE(AnyPixel(titleButtons, x0 + 2, 2, x0 + side - 2, side - 2, kFuchsia));
     }
 
-    for (const int role : {SUI_THEME_TITLEBAR_LEFT_IMAGE, SUI_THEME_TITLEBAR_CLIENT_IMAGE,
-                           SUI_THEME_TITLEBAR_RIGHT_IMAGE}) {
+    for (const TsuiThemeRole role : {SUI_THEME_TITLEBAR_LEFT_IMAGE, SUI_THEME_TITLEBAR_CLIENT_IMAGE,
+                                     SUI_THEME_TITLEBAR_RIGHT_IMAGE}) {
         TBitmap bar;
         LoadPicture(bar, role);
         EXPECT_FALSE(AnyPixel(bar, 0, 0, bar.Width(), bar.Height(), kFuchsia))
@@ -167,7 +167,7 @@ TEST_F(JadeTheme, FuchsiaSitsOnlyOutsideTheKeyedShapes) {
 }
 
 TEST_F(JadeTheme, MenuAndControlTextIsReadableOnItsBackground) {
-    const std::pair<int, int> pairs[] = {
+    const std::pair<TsuiThemeRole, TsuiThemeRole> pairs[] = {
         {SUI_THEME_MENU_SELECTED_FONT_COLOR, SUI_THEME_MENU_SELECTED_BACKGROUND_COLOR},
         {SUI_THEME_MENU_FONT_COLOR, SUI_THEME_MENU_BACKGROUND_COLOR},
         {SUI_THEME_MENU_FONT_COLOR, SUI_THEME_MENUBAR_COLOR},

@@ -74,7 +74,7 @@ TEST_F(ThemeToolTest, ExportedStylesPackIntoFileThemesThatLookTheSame) {
         TsuiFileTheme file(nullptr);
         file.SetThemeFile(theme);
         ASSERT_TRUE(file.IsValid());
-        for (int role = SUI_THEME_FIRST_ROLE; role <= SUI_THEME_LAST_ROLE; ++role) {
+        for (const TsuiThemeRole role : AllThemeRoles()) {
             SCOPED_TRACE(ThemeKey(role).toStdString());
             constexpr TsuiUIStyle kFile = TsuiUIStyle::FromThemeFile;
             switch (ThemeKind(role)) {

@@ -105,7 +105,7 @@ std::vector<Artwork> AllArtwork() {
 std::vector<Artwork> ThemeArtwork(const Look& look) {
     std::vector<Artwork> artwork;
     for (const RoleSizes& row : ImageRoles())
-        artwork.push_back({ThemeKey(static_cast<int>(row.role)),
+        artwork.push_back({ThemeKey(static_cast<TsuiThemeRole>(row.role)),
                            PaintRole(look, row.role, SizeOf(look.style, row.role))});
     return artwork;
 }

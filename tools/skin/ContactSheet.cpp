@@ -61,7 +61,7 @@ int FramesOf(Role role) {
 }
 
 QString ThemeKeyOf(Role role) {
-    return ThemeKey(static_cast<int>(role));
+    return ThemeKey(static_cast<TsuiThemeRole>(role));
 }
 
 // By resource name or theme key.
@@ -198,14 +198,15 @@ std::map<QString, QColor> ThemeColours(const QString& themeFolder) {
 // down, in the colours theme.txt gives them; a colour it lacks shows in the fault red.
 QImage ColourPreview(const QString& themeFolder) {
     const std::map<QString, QColor> colours = ThemeColours(themeFolder);
-    const auto colour = [&colours](int role) {
+    const auto colour = [&colours](TsuiThemeRole role) {
         const auto it = colours.find(ThemeKey(role));
         return it == colours.end() ? kFault : it->second;
     };
     QImage image(kPreviewBarWidth, 5 * kSwatchRow, QImage::Format_RGB32);
     image.fill(colour(SUI_THEME_FORM_BACKGROUND_COLOR));
     QPainter painter(&image);
-    const auto box = [&](const QRect& r, int fill, int border, int font, const QString& text) {
+    const auto box = [&](const QRect& r, TsuiThemeRole fill, TsuiThemeRole border,
+                         TsuiThemeRole font, const QString& text) {
         painter.setPen(colour(border));
         painter.setBrush(colour(fill));
         painter.drawRect(r.adjusted(0, 0, -1, -1));

@@ -11,23 +11,23 @@ namespace art {
 namespace {
 
 struct RoleValue {
-    int role;
+    TsuiThemeRole role;
     TsuiThemeKind kind;
     QString text;
 };
 
 // Colours are written red first, as people write them; the packer turns them into the
 // program's 0x00BBGGRR.
-RoleValue Colour(int role, const QColor& colour) {
+RoleValue Colour(TsuiThemeRole role, const QColor& colour) {
     return {role, TsuiThemeKind::Color, colour.name(QColor::HexRgb).toUpper()};
 }
-RoleValue Colour(int role, unsigned rgb) {
+RoleValue Colour(TsuiThemeRole role, unsigned rgb) {
     return Colour(role, QColor::fromRgb(static_cast<QRgb>(rgb)));
 }
-RoleValue Number(int role, int value) {
+RoleValue Number(TsuiThemeRole role, int value) {
     return {role, TsuiThemeKind::Int, QString::number(value)};
 }
-RoleValue Flag(int role, bool value) {
+RoleValue Flag(TsuiThemeRole role, bool value) {
     return {role, TsuiThemeKind::Bool, value ? QStringLiteral("true") : QStringLiteral("false")};
 }
 
@@ -78,7 +78,7 @@ constexpr char kTexts[] = "\n[text]\n"
 QString JadeThemeText(QString& fault) {
     const std::vector<RoleValue> values = JadeValues();
     QString text = QString::fromLatin1(kHeader);
-    for (int role = SUI_THEME_FIRST_ROLE; role <= SUI_THEME_LAST_ROLE; ++role) {
+    for (const TsuiThemeRole role : AllThemeRoles()) {
         if (ThemeKind(role) == TsuiThemeKind::Image)
             continue;
         const auto it = std::find_if(values.begin(), values.end(),

@@ -148,7 +148,7 @@ int Export(const QString& styleName, const QString& folder, QTextStream& report,
 }
 
 // What a lookup of a role the file lacks answers.
-const char* MissingAnswer(int role) {
+const char* MissingAnswer(TsuiThemeRole role) {
     switch (ThemeKind(role)) {
     case TsuiThemeKind::Image:
         return "(no picture)";
@@ -162,7 +162,7 @@ const char* MissingAnswer(int role) {
 }
 
 // One role's line: its number, key and what it answers.
-QString RoleLine(int role, const ThemeContent& content) {
+QString RoleLine(TsuiThemeRole role, const ThemeContent& content) {
     QString answer = QLatin1String(MissingAnswer(role));
     if (const auto image = content.Images.find(role); image != content.Images.end()) {
         const QImage picture = QImage::fromData(image->second, "BMP");
@@ -170,12 +170,15 @@ QString RoleLine(int role, const ThemeContent& content) {
     } else if (const auto value = content.Values.find(role); value != content.Values.end()) {
         answer = ValueText(role, value->second);
     }
-    return QStringLiteral("  %1 %2 %3").arg(role, 2).arg(ThemeKey(role), -32).arg(answer);
+    return QStringLiteral("  %1 %2 %3")
+        .arg(static_cast<int>(role), 2)
+        .arg(ThemeKey(role), -32)
+        .arg(answer);
 }
 
 void ListRoles(QTextStream& out, const ThemeContent& content, bool answered) {
     bool any = false;
-    for (int role = SUI_THEME_FIRST_ROLE; role <= SUI_THEME_LAST_ROLE; ++role)
+    for (const TsuiThemeRole role : AllThemeRoles())
         if (content.Answers(role) == answered) {
             out << RoleLine(role, content) << '\n';
             any = true;
@@ -192,7 +195,7 @@ int Check(const QString& file, QTextStream& out, QTextStream& err) {
     if (const std::optional<std::uint32_t> version = reader->OwnFormatVersion())
         out << Text(kMessages.Signature).arg(file, QString::number(*version)) << '\n';
     int answered = 0;
-    for (int role = SUI_THEME_FIRST_ROLE; role <= SUI_THEME_LAST_ROLE; ++role)
+    for (const TsuiThemeRole role : AllThemeRoles())
         answered += reading.Content.Answers(role) ? 1 : 0;
     out << Text(kMessages.Answered).arg(answered) << '\n';
     ListRoles(out, reading.Content, true);

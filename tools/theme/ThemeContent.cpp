@@ -64,20 +64,20 @@ class EntrySorter {
 public:
     EntrySorter(const char* typeWord, QStringList& unused) : typeWord_(typeWord), unused_(unused) {}
 
-    // The role the entry answers, or 0 after noting why it answers none.
-    int Place(const QString& name, bool (*accepts)(TsuiThemeKind)) {
-        const int role = RoleOfKey(name);
-        if (role == 0) {
+    // The role the entry answers, or none after noting why it answers none.
+    std::optional<TsuiThemeRole> Place(const QString& name, bool (*accepts)(TsuiThemeKind)) {
+        const std::optional<TsuiThemeRole> role = RoleOfKey(name);
+        if (!role) {
             Note(Text(kMessages.UnknownName).arg(typeWord_, name));
-            return 0;
+            return std::nullopt;
         }
-        if (!accepts(ThemeKind(role))) {
-            Note(Text(kMessages.WrongKind).arg(typeWord_, name, KindWord(ThemeKind(role))));
-            return 0;
+        if (!accepts(ThemeKind(*role))) {
+            Note(Text(kMessages.WrongKind).arg(typeWord_, name, KindWord(ThemeKind(*role))));
+            return std::nullopt;
         }
-        if (!seen_.insert(role).second) {
+        if (!seen_.insert(*role).second) {
             Note(Text(kMessages.Repeated).arg(typeWord_, name));
-            return 0;
+            return std::nullopt;
         }
         return role;
     }
@@ -86,7 +86,7 @@ public:
 private:
     const char* typeWord_;
     QStringList& unused_;
-    std::set<int> seen_;
+    std::set<TsuiThemeRole> seen_;
 };
 
 bool IsImageKind(TsuiThemeKind kind) {
@@ -102,12 +102,12 @@ bool IsBoolKind(TsuiThemeKind kind) {
 void ReadImages(const TsuiThemeFileReader& reader, ThemeReading& reading) {
     EntrySorter sorter("picture", reading.Unused);
     for (const TsuiThemeBlob& image : reader.Images()) {
-        const int role = sorter.Place(image.Name, IsImageKind);
-        if (role == 0)
+        const std::optional<TsuiThemeRole> role = sorter.Place(image.Name, IsImageKind);
+        if (!role)
             continue;
         QByteArray bytes = reader.Bytes(image);
         if (IsBmpPicture(bytes))
-            reading.Content.Images[role] = std::move(bytes);
+            reading.Content.Images[*role] = std::move(bytes);
         else
             sorter.Note(Text(kMessages.NoPicture).arg(image.Name));
     }
@@ -116,24 +116,24 @@ void ReadImages(const TsuiThemeFileReader& reader, ThemeReading& reading) {
 void ReadIntegers(const TsuiThemeFileReader& reader, ThemeReading& reading) {
     EntrySorter sorter("number", reading.Unused);
     for (const TsuiThemeNumber& number : reader.Integers()) {
-        const int role = sorter.Place(number.Name, IsNumberKind);
-        if (role == 0)
+        const std::optional<TsuiThemeRole> role = sorter.Place(number.Name, IsNumberKind);
+        if (!role)
             continue;
         const auto value = static_cast<std::uint32_t>(number.Value);
-        if (ThemeKind(role) == TsuiThemeKind::Color && value > 0x00FFFFFFu)
+        if (ThemeKind(*role) == TsuiThemeKind::Color && value > 0x00FFFFFFu)
             sorter.Note(
                 Text(kMessages.NoColour)
                     .arg(number.Name, QStringLiteral("0x%1").arg(value, 8, 16, QLatin1Char('0'))));
         else
-            reading.Content.Values[role] = number.Value;
+            reading.Content.Values[*role] = number.Value;
     }
 }
 
 void ReadBooleans(const TsuiThemeFileReader& reader, ThemeReading& reading) {
     EntrySorter sorter("Boolean", reading.Unused);
     for (const TsuiThemeNumber& flag : reader.Booleans())
-        if (const int role = sorter.Place(flag.Name, IsBoolKind))
-            reading.Content.Values[role] = flag.Value != 0 ? 1 : 0;
+        if (const std::optional<TsuiThemeRole> role = sorter.Place(flag.Name, IsBoolKind))
+            reading.Content.Values[*role] = flag.Value != 0 ? 1 : 0;
 }
 
 // Texts are free: every one is kept, but a theme folder line holds no line break.
@@ -171,25 +171,25 @@ bool IsBmpPicture(const QByteArray& bytes) {
     }
 }
 
-bool ThemeContent::Answers(int role) const {
+bool ThemeContent::Answers(TsuiThemeRole role) const {
     return Images.contains(role) || Values.contains(role);
 }
 
-int RoleOfKey(const QString& key) {
-    for (int role = SUI_THEME_FIRST_ROLE; role <= SUI_THEME_LAST_ROLE; ++role)
+std::optional<TsuiThemeRole> RoleOfKey(const QString& key) {
+    for (const TsuiThemeRole role : AllThemeRoles())
         if (ThemeKey(role).compare(key, Qt::CaseInsensitive) == 0)
             return role;
-    return 0;
+    return std::nullopt;
 }
 
 bool IsTextName(const QString& name) {
     static const QRegularExpression kName(QStringLiteral("^[A-Za-z0-9._-]+$"));
-    return name.size() <= kMaxNameSize && kName.match(name).hasMatch() && RoleOfKey(name) == 0;
+    return name.size() <= kMaxNameSize && kName.match(name).hasMatch() && !RoleOfKey(name);
 }
 
 QByteArray PackTheme(const ThemeContent& content) {
     TsuiThemeFileWriter writer;
-    for (int role = SUI_THEME_FIRST_ROLE; role <= SUI_THEME_LAST_ROLE; ++role) {
+    for (const TsuiThemeRole role : AllThemeRoles()) {
         const QByteArray key = ThemeKey(role).toLatin1();
         if (const auto image = content.Images.find(role); image != content.Images.end())
             writer.AddImage(key, image->second);
@@ -216,7 +216,7 @@ ThemeReading ReadTheme(const TsuiThemeFileReader& reader) {
 
 ThemeContent ExportStyle(TsuiUIStyle style) {
     ThemeContent content;
-    for (int role = SUI_THEME_FIRST_ROLE; role <= SUI_THEME_LAST_ROLE; ++role) {
+    for (const TsuiThemeRole role : AllThemeRoles()) {
         const TsuiStyleEntry entry = GetStyleEntry(style, role);
         if (entry.Kind != TsuiThemeKind::Image) {
             content.Values[role] = entry.Number;

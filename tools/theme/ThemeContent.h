@@ -10,18 +10,20 @@
 #include <QStringList>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
 class TsuiThemeFileReader;
 
 struct ThemeContent {
-    std::map<int, QByteArray> Images;   // role -> a complete BMP file
-    std::map<int, std::int32_t> Values; // role -> integer, colour (0x00BBGGRR) or Boolean (0, 1)
+    std::map<TsuiThemeRole, QByteArray> Images; // a complete BMP file
+    // An integer, a colour (0x00BBGGRR) or a Boolean (0, 1).
+    std::map<TsuiThemeRole, std::int32_t> Values;
     std::vector<std::pair<QByteArray, QString>> Texts; // free entries: ASCII name, text
 
     // Whether the role has a value or a picture here.
-    bool Answers(int role) const;
+    bool Answers(TsuiThemeRole role) const;
 };
 
 // A theme file's content as pack would take it back, and what of the file it leaves out.
@@ -32,8 +34,8 @@ struct ThemeReading {
     QStringList Unused;
 };
 
-// The role whose theme key this is, letter case aside; 0 for none.
-int RoleOfKey(const QString& key);
+// The role whose theme key this is, letter case aside; none when no role has that key.
+std::optional<TsuiThemeRole> RoleOfKey(const QString& key);
 // Whether a name can be a free text entry's: 1 to 64 ASCII letters, digits and "-_.", and no
 // role's key.
 bool IsTextName(const QString& name);

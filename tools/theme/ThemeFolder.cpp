@@ -167,10 +167,11 @@ private:
 
     void ReadPicture(const QFileInfo& file) {
         const QString key = file.completeBaseName();
-        const int role = RoleOfKey(key);
-        if (role == 0)
+        const std::optional<TsuiThemeRole> found = RoleOfKey(key);
+        if (!found)
             return Fault(
                 Text(kMessages.Stranger).arg(Shown(file), QLatin1String(kThemeValuesFile)));
+        const TsuiThemeRole role = *found;
         if (ThemeKind(role) != TsuiThemeKind::Image)
             return Fault(Text(kMessages.PictureForValue)
                              .arg(Shown(file), ThemeKey(role), KindPhrase(ThemeKind(role)),
@@ -273,23 +274,23 @@ private:
     }
 
     void ReadValue(int line, const QString& key, const QString& value) {
-        const int role = RoleOfKey(key);
-        if (role == 0)
+        const std::optional<TsuiThemeRole> role = RoleOfKey(key);
+        if (!role)
             return LineFault(line, kMessages.UnknownKey, {key});
-        const QString name = ThemeKey(role);
-        const TsuiThemeKind kind = ThemeKind(role);
+        const QString name = ThemeKey(*role);
+        const TsuiThemeKind kind = ThemeKind(*role);
         if (kind == TsuiThemeKind::Image)
             return LineFault(line, kMessages.ValueForPicture, {name});
         if (!FirstTime(line, name))
             return;
         if (const std::optional<std::int32_t> parsed = Parse(kind, value))
-            content_.Values[role] = *parsed;
+            content_.Values[*role] = *parsed;
         else
             LineFault(line, ValueFault(kind), {name, value});
     }
 
     void ReadText(int line, const QString& name, const QString& value) {
-        if (RoleOfKey(name) != 0)
+        if (RoleOfKey(name))
             return LineFault(line, kMessages.RoleUnderText, {name});
         if (!IsTextName(name))
             return LineFault(line, kMessages.BadTextName, {name});
@@ -346,7 +347,7 @@ void WriteThemeFolder(const ThemeContent& content, const QString& folder, const 
     WriteFile(dir.filePath(QLatin1String(kThemeValuesFile)), ValuesText(content, origin));
 }
 
-QString ValueText(int role, std::int32_t value) {
+QString ValueText(TsuiThemeRole role, std::int32_t value) {
     switch (ThemeKind(role)) {
     case TsuiThemeKind::Color: {
         const auto bgr = static_cast<std::uint32_t>(value);

@@ -17,4 +17,4 @@ ThemeContent ReadThemeFolder(const QString& folder);
 // otherwise, and when a file cannot be written). `origin` goes into theme.txt's first comment.
 void WriteThemeFolder(const ThemeContent& content, const QString& folder, const QString& origin);
 // How theme.txt writes a role's value: "#RRGGBB", "true", "-3".
-QString ValueText(int role, std::int32_t value);
+QString ValueText(TsuiThemeRole role, std::int32_t value);
