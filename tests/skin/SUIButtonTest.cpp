@@ -14,6 +14,7 @@
 #include "skin/support/HighDensity.h"
 #include "skin/support/StoredFormSupport.h"
 #include "skin/support/ThemeFileWriter.h"
+#include "support/ImageCompare.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -36,17 +37,11 @@ constexpr int kFrameWidth = 77;   // of BLUEGLASS_BUTTON's three
 
 using Pixels = std::set<std::pair<int, int>>;
 
-TColor PixelOf(const QImage& image, int x, int y) {
-    return FromQRgb(image.pixel(x, y));
-}
-
-// Where two pictures of the same size differ.
-Pixels Differences(const QImage& a, const QImage& b) {
+// Where two pictures of the same size differ, as a set to compare with others.
+Pixels DifferingPixels(const QImage& a, const QImage& b) {
     Pixels differ;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                differ.insert({x, y});
+    for (const QPoint& p : Differences(a, b))
+        differ.insert({p.x(), p.y()});
     return differ;
 }
 
@@ -68,7 +63,7 @@ Pixels Everywhere(const QImage& image) {
 Pixels WithColour(const QImage& image, const Pixels& among, TColor colour) {
     Pixels found;
     for (const auto& p : among)
-        if (PixelOf(image, p.first, p.second) == colour)
+        if (PixelAt(image, p.first, p.second) == colour)
             found.insert(p);
     return found;
 }
@@ -137,7 +132,7 @@ bool ShowsFrame(const QImage& face, int frame) {
         for (int x = 0; x < 24; ++x) {
             const TColor source = strip.Pixels(kFrameWidth * (frame - 1) + x, y);
             const TColor expected = source == clFuchsia ? kParentColour : source;
-            if (PixelOf(face, x, y) != expected)
+            if (PixelAt(face, x, y) != expected)
                 return false;
         }
     }
@@ -183,7 +178,7 @@ protected:
         button->SetCaption(QStringLiteral(" "));
         const QImage blank = Face();
         button->SetCaption(caption);
-        return Differences(blank, Face());
+        return DifferingPixels(blank, Face());
     }
 
     RecordingApplication app;
@@ -218,7 +213,7 @@ TEST_F(SUIButtonTest, ABlueGlassButtonStretchesItsFrameWithCornersKeptOverThePar
                     allowed.insert(c == clFuchsia ? kParentColour : c);
                 }
             }
-            const TColor drawn = PixelOf(face, x, y);
+            const TColor drawn = PixelAt(face, x, y);
             ASSERT_TRUE(allowed.count(drawn)) << x << "," << y;
             parentShows += drawn == kParentColour ? 1 : 0;
         }
@@ -342,13 +337,13 @@ TEST_F(SUIButtonTest, FocusIsABoldCaptionInBlueGlassAndMacOSAndADottedFrameOther
         for (int x : {2, 46})
             if ((x + y) % 2 == 0)
                 dots.insert({x, y});
-    EXPECT_EQ(Differences(focused, unfocused), dots);
+    EXPECT_EQ(DifferingPixels(focused, unfocused), dots);
     const auto [x, y] = *dots.begin();
-    EXPECT_EQ(PixelOf(focused, x, y), PixelOf(unfocused, x, y) ^ 0xFFFFFF);
+    EXPECT_EQ(PixelAt(focused, x, y), PixelAt(unfocused, x, y) ^ 0xFFFFFF);
 
     button->SetTabStop(false);
     button->SetFocus();
-    EXPECT_TRUE(Differences(Face(), unfocused).empty());
+    EXPECT_TRUE(DifferingPixels(Face(), unfocused).empty());
 }
 
 TEST_F(SUIButtonTest, GlyphsOfTwoImagesSwapWhenDisabledAndSingleOnesAreGreyed) {
@@ -358,23 +353,23 @@ TEST_F(SUIButtonTest, GlyphsOfTwoImagesSwapWhenDisabledAndSingleOnesAreGreyed) {
 
     // Left of an empty caption: (80 - (0 + 16 + 4)) / 2 = 30, (27 - 16) / 2 = 5.
     QImage face = Face();
-    EXPECT_EQ(PixelOf(face, 31, 6), clRed);
-    EXPECT_EQ(PixelOf(face, 45, 20), clRed);
-    EXPECT_NE(PixelOf(face, 30, 5), clLime);
-    EXPECT_NE(PixelOf(face, 46, 21), clRed);
+    EXPECT_EQ(PixelAt(face, 31, 6), clRed);
+    EXPECT_EQ(PixelAt(face, 45, 20), clRed);
+    EXPECT_NE(PixelAt(face, 30, 5), clLime);
+    EXPECT_NE(PixelAt(face, 46, 21), clRed);
     Press(Window(), QPoint(5, 5));
-    EXPECT_EQ(PixelOf(Face(), 46, 21), clRed);
+    EXPECT_EQ(PixelAt(Face(), 46, 21), clRed);
     Release(Window(), QPoint(5, 5));
     button->SetEnabled(false);
-    EXPECT_EQ(PixelOf(Face(), 31, 6), clBlue);
+    EXPECT_EQ(PixelAt(Face(), 31, 6), clBlue);
 
     // 30 x 16 is one image, centred at (80 - 34) / 2 = 23; disabled, it is greyed.
     SetGlyph(30, 16, 16);
-    EXPECT_EQ(PixelOf(Face(), 25, 6), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(PixelAt(Face(), 25, 6), ColorToRGB(clBtnShadow));
     button->SetEnabled(true);
     face = Face();
-    EXPECT_EQ(PixelOf(face, 25, 6), clRed);
-    EXPECT_EQ(PixelOf(face, 52, 20), clBlue);
+    EXPECT_EQ(PixelAt(face, 25, 6), clRed);
+    EXPECT_EQ(PixelAt(face, 52, 20), clBlue);
 }
 
 TEST_F(SUIButtonTest, GlyphLayoutsPlaceGlyphAndCaptionAroundEachOther) {
@@ -413,9 +408,9 @@ TEST_F(SUIButtonTest, GlyphLayoutsPlaceGlyphAndCaptionAroundEachOther) {
         ASSERT_FALSE(ink.empty());
         for (const auto& [x, y] : ink)
             EXPECT_TRUE(c.caption.contains(x, y)) << int(c.layout) << ": ink at " << x << "," << y;
-        EXPECT_EQ(PixelOf(face, c.glyph.x() + 1, c.glyph.y() + 1), clRed) << int(c.layout);
-        EXPECT_EQ(PixelOf(face, c.glyph.x() + 9, c.glyph.y() + 9), clRed) << int(c.layout);
-        EXPECT_NE(PixelOf(face, c.glyph.x() + 10, c.glyph.y() + 9), clRed) << int(c.layout);
+        EXPECT_EQ(PixelAt(face, c.glyph.x() + 1, c.glyph.y() + 1), clRed) << int(c.layout);
+        EXPECT_EQ(PixelAt(face, c.glyph.x() + 9, c.glyph.y() + 9), clRed) << int(c.layout);
+        EXPECT_NE(PixelAt(face, c.glyph.x() + 10, c.glyph.y() + 9), clRed) << int(c.layout);
     }
 }
 
@@ -447,8 +442,8 @@ TEST_F(SUIButtonTest, StylesSetTransparencySizeAndFrameAndAThemeFilesRemovalTurn
     button->SetAutoSize(true); // the file theme is not asked: nothing loads
     EXPECT_EQ(QSize(button->Width(), button->Height()), QSize(24, 21));
     const QImage face = Face();
-    EXPECT_EQ(PixelOf(face, 12, 10), kWhite);
-    EXPECT_EQ(PixelOf(face, 0, 0), kWhite);
+    EXPECT_EQ(PixelAt(face, 12, 10), kWhite);
+    EXPECT_EQ(PixelAt(face, 0, 0), kWhite);
     EXPECT_TRUE(app.boxes.empty());
 
     delete theme;
@@ -576,7 +571,7 @@ TEST_F(SUIButtonTest, ARightClickOpensItsSkinnedPopupMenuAtThePointer) {
     EXPECT_EQ(menu->PopupPoint(), TPoint(pointer.x(), pointer.y()));
     // Drawn by the skin: BlueGlass's bar on the left of the item.
     const TRect first = window->ItemRect(0);
-    EXPECT_EQ(PixelOf(window->Render(), first.Left + 5, first.Top + 1), TColor(0xCED3D6));
+    EXPECT_EQ(PixelAt(window->Render(), first.Left + 5, first.Top + 1), TColor(0xCED3D6));
     menu->CloseMenu();
 }
 

@@ -9,6 +9,7 @@
 #include "skin/SUIPopupMenu.h"
 #include "skin/support/StoredFormSupport.h"
 #include "skin/support/ThemeFileWriter.h"
+#include "support/ImageCompare.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -24,19 +25,15 @@ namespace {
 constexpr TColor kMacOSBorder = 0x7F7F7F;
 constexpr TColor kThemeBorder = 0x102030;
 
-TColor PixelOf(const QImage& image, int x, int y) {
-    return FromQRgb(image.pixel(x, y));
-}
-
 // The ring `inset` pixels inside the edges of the picture holds nothing but `colour`.
 bool RingIs(const QImage& image, int inset, TColor colour) {
     const int right = image.width() - 1 - inset;
     const int bottom = image.height() - 1 - inset;
     for (int x = inset; x <= right; ++x)
-        if (PixelOf(image, x, inset) != colour || PixelOf(image, x, bottom) != colour)
+        if (PixelAt(image, x, inset) != colour || PixelAt(image, x, bottom) != colour)
             return false;
     for (int y = inset; y <= bottom; ++y)
-        if (PixelOf(image, inset, y) != colour || PixelOf(image, right, y) != colour)
+        if (PixelAt(image, inset, y) != colour || PixelAt(image, right, y) != colour)
             return false;
     return true;
 }
@@ -46,7 +43,7 @@ QPoint InkOrigin(const QImage& image, TColor ink) {
     QPoint origin(image.width(), image.height());
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (PixelOf(image, x, y) == ink)
+            if (PixelAt(image, x, y) == ink)
                 origin = QPoint(std::min(origin.x(), x), std::min(origin.y(), y));
     return origin;
 }
