@@ -573,7 +573,7 @@ TEST_F(SUIButtonTest, ARightClickOpensItsSkinnedPopupMenuAtThePointer) {
     TPopupMenuWindow* window = menu->PopupWindow();
     ASSERT_NE(window, nullptr);
     const QPoint pointer = Window()->mapToGlobal(QPoint(20, 10));
-    EXPECT_EQ(menu->PopupPoint(), TPoint(pointer.x(), pointer.y()));
+    EXPECT_EQ(menu->PopupPoint(), (TPoint{pointer.x(), pointer.y()}));
     // Drawn by the skin: BlueGlass's bar on the left of the item.
     const TRect first = window->ItemRect(0);
     EXPECT_EQ(PixelOf(window->Render(), first.Left + 5, first.Top + 1), TColor(0xCED3D6));
