@@ -35,8 +35,8 @@ all: build
 setup:
 	scripts/setup
 
-# Configure once; later builds let CMake re-run itself when its list files change. The normal and
-# the sanitizer build fail on any warning, so none creeps in unseen.
+# Configure once; later builds let CMake re-run itself when its list files change. Every build
+# make configures fails on any warning (DUANXIN_WERROR), so none creeps in unseen.
 build/build.ninja: | setup
 	$(CONFIGURE) -DDUANXIN_WERROR=ON -S . -B build
 
@@ -97,7 +97,8 @@ soak: setup build/build.ninja build-asan/build.ninja
 	$(SOAK_SANITIZER) build-asan/tests/soak/duanxin-soak gallery
 
 build-fuzz/build.ninja: | setup
-	CC=clang CXX=clang++ $(CONFIGURE) -DDUANXIN_FUZZ=ON -DDUANXIN_BENCH=OFF -S . -B build-fuzz
+	CC=clang CXX=clang++ $(CONFIGURE) -DDUANXIN_WERROR=ON -DDUANXIN_FUZZ=ON -DDUANXIN_BENCH=OFF \
+		-S . -B build-fuzz
 
 fuzz: setup build-fuzz/build.ninja
 	cmake --build build-fuzz -j $(JOBS) --target duanxin_fuzzers
