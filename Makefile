@@ -35,9 +35,10 @@ all: build
 setup:
 	scripts/setup
 
-# Configure once; later builds let CMake re-run itself when its list files change.
+# Configure once; later builds let CMake re-run itself when its list files change. Every build
+# make configures fails on any warning (DUANXIN_WERROR), so none creeps in unseen.
 build/build.ninja: | setup
-	$(CONFIGURE) -S . -B build
+	$(CONFIGURE) -DDUANXIN_WERROR=ON -S . -B build
 
 build: setup build/build.ninja
 	cmake --build build -j $(JOBS)
@@ -71,7 +72,7 @@ bench-scale: setup build/build.ninja
 	build/bench/duanxin-bench --scale
 
 build-asan/build.ninja: | setup
-	$(CONFIGURE) -DDUANXIN_SANITIZE=ON -DDUANXIN_BENCH=OFF -S . -B build-asan
+	$(CONFIGURE) -DDUANXIN_WERROR=ON -DDUANXIN_SANITIZE=ON -DDUANXIN_BENCH=OFF -S . -B build-asan
 
 # Leaks are reported too: the unit tests' and one start and close of the program (label leaks),
 # with the toolkit libraries' one-time allocations suppressed as tests/sanitizers/lsan.supp lists.
@@ -96,7 +97,8 @@ soak: setup build/build.ninja build-asan/build.ninja
 	$(SOAK_SANITIZER) build-asan/tests/soak/duanxin-soak gallery
 
 build-fuzz/build.ninja: | setup
-	CC=clang CXX=clang++ $(CONFIGURE) -DDUANXIN_FUZZ=ON -DDUANXIN_BENCH=OFF -S . -B build-fuzz
+	CC=clang CXX=clang++ $(CONFIGURE) -DDUANXIN_WERROR=ON -DDUANXIN_FUZZ=ON -DDUANXIN_BENCH=OFF \
+		-S . -B build-fuzz
 
 fuzz: setup build-fuzz/build.ninja
 	cmake --build build-fuzz -j $(JOBS) --target duanxin_fuzzers

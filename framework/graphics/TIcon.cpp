@@ -29,8 +29,10 @@ const QByteArray kPngSignature("\x89PNG", 4);
 }
 
 // The directory's checks keep every read inside the data; this one says so where the compiler
-// sees it, and keeps a field added later from being read past the end.
-template <class T> T ReadLE(const QByteArray& bytes, qsizetype at) {
+// sees it, and keeps a field added later from being read past the end. It reads through a view:
+// a null array's data is Qt's one shared empty byte, and the compiler, not knowing the size is
+// then 0, takes a read past that byte for possible; a null array's view has no data at all.
+template <class T> T ReadLE(QByteArrayView bytes, qsizetype at) {
     if (at < 0 || at > bytes.size() - static_cast<qsizetype>(sizeof(T)))
         Invalid(QStringLiteral("a field lies outside the data"));
     return qFromLittleEndian<T>(bytes.constData() + at);

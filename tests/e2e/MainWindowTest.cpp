@@ -120,8 +120,8 @@ TEST_P(SignalCloseTest, ClosesTheWindowNormally) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, SignalCloseTest, testing::Values(SIGTERM, SIGINT, SIGHUP),
-                         [](const testing::TestParamInfo<int>& info) {
-                             switch (info.param) {
+                         [](const testing::TestParamInfo<int>& paramInfo) {
+                             switch (paramInfo.param) {
                              case SIGTERM:
                                  return std::string("SIGTERM");
                              case SIGINT:

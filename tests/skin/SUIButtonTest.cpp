@@ -568,7 +568,7 @@ TEST_F(SUIButtonTest, ARightClickOpensItsSkinnedPopupMenuAtThePointer) {
     TPopupMenuWindow* window = menu->PopupWindow();
     ASSERT_NE(window, nullptr);
     const QPoint pointer = Window()->mapToGlobal(QPoint(20, 10));
-    EXPECT_EQ(menu->PopupPoint(), TPoint(pointer.x(), pointer.y()));
+    EXPECT_EQ(menu->PopupPoint(), (TPoint{pointer.x(), pointer.y()}));
     // Drawn by the skin: BlueGlass's bar on the left of the item.
     const TRect first = window->ItemRect(0);
     EXPECT_EQ(PixelAt(window->Render(), first.Left + 5, first.Top + 1), TColor(0xCED3D6));
@@ -606,12 +606,12 @@ TEST(SUIButtonReadingTest, EveryPublishedValueOfBothClassesReadsInItsStoredOrder
                     "Spacing = 5",
                     "MouseContinuouslyDownInterval = 200",
                     "OnClick = Notify",
-                    "OnMouseMove = MouseMove",
+                    "OnMouseMove = MouseMoved",
                     "OnMouseDown = Mouse",
                     "OnMouseUp = Mouse",
                     "OnKeyDown = Key",
                     "OnKeyUp = Key",
-                    "OnKeyPress = KeyPress",
+                    "OnKeyPress = KeyPressed",
                     "OnMouseEnter = Notify",
                     "OnMouseExit = Notify",
                     "OnMouseContinuouslyDown = Notify",

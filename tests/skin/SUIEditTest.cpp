@@ -172,18 +172,19 @@ TEST(SUIEditReadingTest, EveryPublishedValueReadsInItsStoredOrderAndTakesEffect)
                     "DragMode = dmAutomatic",
                     "Enabled = True"} +
         StoredFont() +
-        QStringList{"HideSelection = False",   "ImeMode = imChinese",     "ImeName = '中文 - 拼音'",
-                    "MaxLength = 8",           "OEMConvert = True",       "ParentBiDiMode = False",
-                    "ParentColor = False",     "ParentCtl3D = False",     "ParentFont = False",
-                    "ParentShowHint = False",  "PasswordChar = '*'",      "PopupMenu = EditMenu",
-                    "ReadOnly = True",         "ShowHint = True",         "TabOrder = 0",
-                    "TabStop = True",          "Text = 'keyword'",        "Visible = True",
-                    "OnChange = Notify",       "OnClick = Notify",        "OnDblClick = Notify",
-                    "OnDragDrop = DragDrop",   "OnDragOver = DragOver",   "OnEndDock = EndDrag",
-                    "OnEndDrag = EndDrag",     "OnEnter = Notify",        "OnExit = Notify",
-                    "OnKeyDown = Key",         "OnKeyPress = KeyPress",   "OnKeyUp = Key",
-                    "OnMouseDown = Mouse",     "OnMouseMove = MouseMove", "OnMouseUp = Mouse",
-                    "OnStartDock = StartDrag", "OnStartDrag = StartDrag"};
+        QStringList{
+            "HideSelection = False",   "ImeMode = imChinese",      "ImeName = '中文 - 拼音'",
+            "MaxLength = 8",           "OEMConvert = True",        "ParentBiDiMode = False",
+            "ParentColor = False",     "ParentCtl3D = False",      "ParentFont = False",
+            "ParentShowHint = False",  "PasswordChar = '*'",       "PopupMenu = EditMenu",
+            "ReadOnly = True",         "ShowHint = True",          "TabOrder = 0",
+            "TabStop = True",          "Text = 'keyword'",         "Visible = True",
+            "OnChange = Notify",       "OnClick = Notify",         "OnDblClick = Notify",
+            "OnDragDrop = DragDrop",   "OnDragOver = DragOver",    "OnEndDock = EndDrag",
+            "OnEndDrag = EndDrag",     "OnEnter = Notify",         "OnExit = Notify",
+            "OnKeyDown = Key",         "OnKeyPress = KeyPressed",  "OnKeyUp = Key",
+            "OnMouseDown = Mouse",     "OnMouseMove = MouseMoved", "OnMouseUp = Mouse",
+            "OnStartDock = StartDrag", "OnStartDrag = StartDrag"};
     ReadStored(form, StoredObject(QStringLiteral("EditMenu"), QStringLiteral("TsuiPopupMenu"), {}) +
                          StoredObject(QStringLiteral("searchkeyword"), QStringLiteral("TsuiEdit"),
                                       values));

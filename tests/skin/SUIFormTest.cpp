@@ -495,7 +495,7 @@ TEST_F(SUIFormTest, AltSpaceOpensTheSystemMenuBelowTheMainFormsTitleBar) {
     TestSupport::TypeKey(host->Handle(), Qt::Key_Space, space, Qt::AltModifier);
     ASSERT_NE(menu.PopupWindow(), nullptr);
     const TRect shown = WindowSystem::KeptOnScreen(Bounds(405, 172, 500, 453));
-    EXPECT_EQ(menu.PopupPoint(), TPoint(shown.Left, shown.Top + 33));
+    EXPECT_EQ(menu.PopupPoint(), (TPoint{shown.Left, shown.Top + 33}));
     menu.CloseMenu();
 
     // The slot is taken: a second host's frame leaves it alone, and the first clears it.

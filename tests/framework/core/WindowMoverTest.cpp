@@ -132,9 +132,8 @@ TEST_F(WindowMoverTest, NothingMovesWithoutAHeldButtonOrWhileMaximised) {
     form->SetWindowState(TWindowState::wsMaximized);
     ASSERT_EQ(form->WindowState(), TWindowState::wsMaximized);
     const TRect maximised = form->BoundsRect();
-    TCustomForm* host = form.get();
     TWndMethod previous = form->WindowProc;
-    form->WindowProc = [previous, host](TMessage& m) {
+    form->WindowProc = [previous](TMessage& m) {
         previous(m);
         if (m.Msg == WM_NCHITTEST)
             m.Result = HTCAPTION;

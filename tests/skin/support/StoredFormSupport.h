@@ -19,9 +19,9 @@ public:
 public slots:
     void Notify(TObject*) {}
     void Mouse(TObject*, TMouseButton, TShiftState, int, int) {}
-    void MouseMove(TObject*, TShiftState, int, int) {}
+    void MouseMoved(TObject*, TShiftState, int, int) {}
     void Key(TObject*, std::uint16_t&, TShiftState) {}
-    void KeyPress(TObject*, char16_t&) {}
+    void KeyPressed(TObject*, char16_t&) {}
     void DragDrop(TObject*, TObject*, int, int) {}
     void DragOver(TObject*, TObject*, int, int, TDragState, bool&) {}
     void EndDrag(TObject*, TObject*, int, int) {}
