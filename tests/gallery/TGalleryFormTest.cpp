@@ -15,6 +15,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -130,6 +131,15 @@ protected:
         EXPECT_EQ(gallery->Edit1->FileTheme(), theme);
     }
     QString Shipped(const QString& fileName) const { return themes.filePath(fileName); }
+    // Two shipped themes, Jade before Ink, listed in the menu; answers their paths.
+    std::pair<QString, QString> ShipJadeAndInk() {
+        const QString jade = Shipped(QStringLiteral("a-jade.theme"));
+        const QString ink = Shipped(QStringLiteral("b-ink.theme"));
+        FullTheme().AddText("Name", "Jade").Save(jade);
+        FullTheme(kInkBackground).AddText("Name", "Ink").Save(ink);
+        gallery->AddShippedThemes(themes.path());
+        return {jade, ink};
+    }
     static QImage Picture(TGalleryForm& form) { return form.Handle()->grab().toImage(); }
     // How many pixels differ; every pixel when the sizes do.
     static qsizetype DifferingPixels(const QImage& a, const QImage& b) {
@@ -260,11 +270,7 @@ TEST_F(TGalleryFormTest, TheStyleMenuOffersTheReadableShippedThemesInFileNameOrd
 }
 
 TEST_F(TGalleryFormTest, AShippedThemeSkinsTheWholeWindowThroughTheDescribedTheme) {
-    const QString jade = Shipped(QStringLiteral("a-jade.theme"));
-    const QString ink = Shipped(QStringLiteral("b-ink.theme"));
-    FullTheme().AddText("Name", "Jade").Save(jade);
-    FullTheme(kInkBackground).AddText("Name", "Ink").Save(ink);
-    gallery->AddShippedThemes(themes.path());
+    const auto [jade, ink] = ShipJadeAndInk();
     TsuiFileTheme* described = gallery->suiFileTheme1;
     const int components = gallery->ComponentCount();
 
@@ -303,11 +309,7 @@ TEST_F(TGalleryFormTest, AShippedThemeSkinsTheWholeWindowThroughTheDescribedThem
 }
 
 TEST_F(TGalleryFormTest, AShippedThemeBrokenSinceStartLeavesTheWindowAsItWas) {
-    const QString jade = Shipped(QStringLiteral("a-jade.theme"));
-    const QString ink = Shipped(QStringLiteral("b-ink.theme"));
-    FullTheme().AddText("Name", "Jade").Save(jade);
-    FullTheme(kInkBackground).AddText("Name", "Ink").Save(ink);
-    gallery->AddShippedThemes(themes.path());
+    const auto [jade, ink] = ShipJadeAndInk();
     TsuiFileTheme* described = gallery->suiFileTheme1;
     const int components = gallery->ComponentCount();
     ASSERT_TRUE(gallery->MainMenu1->IsShortCut('6', TShiftFlag::ssCtrl));
