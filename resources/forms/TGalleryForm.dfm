@@ -83,7 +83,7 @@ object GalleryForm: TGalleryForm
       Width = 360
       Height = 13
       AutoSize = False
-      Caption = 'Ctrl+1 to Ctrl+5 switch the style, Ctrl+O reads a theme file.'
+      Caption = 'Ctrl+1 to Ctrl+6 switch the look, Ctrl+O reads a theme file.'
       Transparent = True
     end
   end
